@@ -1,0 +1,114 @@
+#include "rom_image.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "editor_error.h"
+
+namespace quelbrook {
+
+namespace messages {
+std::string IoError(int code) { return "I/O error " + std::to_string(code); }
+std::string NotAValidInteger(const std::string& text) {
+  return "'" + text + "' is not a valid integer value";
+}
+}  // namespace messages
+
+namespace {
+
+[[noreturn]] void ThrowForErrno(int code) {
+  switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+      throw EditorError(messages::kFileNotFound);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+    case EISDIR:  // as the platform's own runtime reports a folder
+      throw EditorError(messages::kFileAccessDenied);
+    default:
+      throw EditorError(messages::IoError(code));
+  }
+}
+
+void RequireOpen(int fd) {
+  if (fd < 0) throw EditorError(messages::IoError(EBADF));
+}
+
+}  // namespace
+
+RomImage::RomImage(std::string path) : path_(std::move(path)) {}
+
+RomImage::~RomImage() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void RomImage::Open() {
+  if (fd_ >= 0) Close();
+  // O_NOCTTY and no O_CREAT: a missing file is an error, never a new empty ROM.
+  int fd = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) ThrowForErrno(errno);
+  struct stat info {};
+  int code = ::fstat(fd, &info) != 0 ? errno : (S_ISREG(info.st_mode) ? 0 : EISDIR);
+  if (code != 0) {
+    ::close(fd);
+    ThrowForErrno(code);
+  }
+  fd_ = fd;
+  position_ = 0;
+}
+
+void RomImage::Seek(long offset) {
+  RequireOpen(fd_);
+  if (offset < 0) throw EditorError(messages::IoError(EINVAL));
+  position_ = offset;
+}
+
+std::uint8_t RomImage::ReadByte() {
+  RequireOpen(fd_);
+  std::uint8_t value = 0;
+  for (;;) {
+    ssize_t n = ::pread(fd_, &value, 1, position_);
+    if (n == 1) break;
+    if (n == 0) throw EditorError(messages::kReadBeyondEnd);
+    if (errno != EINTR) ThrowForErrno(errno);
+  }
+  ++position_;
+  return value;
+}
+
+void RomImage::WriteByte(std::uint8_t value) {
+  RequireOpen(fd_);
+  if (position_ >= Size()) throw EditorError(messages::kWriteBeyondEnd);
+  for (;;) {
+    ssize_t n = ::pwrite(fd_, &value, 1, position_);
+    if (n == 1) break;
+    if (n < 0 && errno == EINTR) continue;
+    ThrowForErrno(n < 0 ? errno : EIO);
+  }
+  ++position_;
+}
+
+long RomImage::Size() const {
+  RequireOpen(fd_);
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0) ThrowForErrno(errno);
+  return static_cast<long>(info.st_size);
+}
+
+void RomImage::Close() {
+  if (fd_ < 0) return;
+  int fd = std::exchange(fd_, -1);
+  if (::close(fd) != 0 && errno != EINTR) ThrowForErrno(errno);
+}
+
+void RequireRegion(const RomImage& rom, long offset, long length) {
+  if (offset < 0 || offset + length > rom.Size()) throw EditorError(messages::kWriteBeyondEnd);
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,14 @@
+#pragma once
+// Replaces a file only once its new content is complete on disk, so that a failed
+// write never destroys the old file.
+
+#include <string>
+
+namespace quelbrook {
+
+// Throws EditorError with the file layer's text on failure; the old file stays.
+void WriteFileAtomically(const std::string& path, const std::string& content);
+// Reads a whole side file; refuses files larger than maxBytes.
+std::string ReadSideFile(const std::string& path, std::size_t maxBytes);
+
+}  // namespace quelbrook

@@ -1,0 +1,19 @@
+#pragma once
+// The .map side file: the tile-code table of one screen, "48", "1", then the 48 codes.
+
+#include <array>
+#include <string>
+
+#include "byte_map.h"
+#include "side_file_lines.h"
+
+namespace quelbrook {
+
+using TileCodeTexts = std::array<std::string, kTileCount>;
+
+std::string WriteMapFile(const TileCodeTexts& codes);
+// Refuses anything export would not write; codes come back in the editor's form
+// (upper case, no leading zero).
+ReadResult<TileCodeTexts> ReadMapFile(const std::string& content);
+
+}  // namespace quelbrook

@@ -1,0 +1,25 @@
+#pragma once
+// The line discipline shared by .map and .tpie files: CR LF after every line when
+// written; CR LF or LF when read.
+
+#include <string>
+#include <vector>
+
+namespace quelbrook {
+
+std::string JoinLines(const std::vector<std::string>& lines);
+std::vector<std::string> SplitLines(const std::string& content);
+
+// What a reader gives back: the values, or the user's message naming the line.
+template <typename Values>
+struct ReadResult {
+  bool ok = false;
+  Values values{};
+  std::string error;
+};
+
+std::string LineError(const std::string& fileKind, std::size_t lineNumber, const std::string& problem);
+
+bool IsDecimalOfAtMostThreeDigits(const std::string& text);
+
+}  // namespace quelbrook

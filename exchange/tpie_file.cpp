@@ -1,0 +1,85 @@
+#include "tpie_file.h"
+
+#include "hex_text.h"
+#include "text_codec.h"
+#include "utf8.h"
+
+namespace quelbrook {
+
+namespace {
+constexpr const char* kKind = "Text/Palette/Item/Enemies";
+
+// The fields in file order, so that writing and reading cannot disagree.
+enum class LineKind { kMessage, kNumber, kCode };
+struct LineSlot {
+  LineKind kind;
+  std::string TpieValues::*text;
+  std::array<std::string, kEnemyCount> TpieValues::*array;
+  int index;
+};
+
+const std::array<LineSlot, kTpieLineCount - 1> kSlots{{
+    {LineKind::kNumber, &TpieValues::palette1, nullptr, 0},
+    {LineKind::kNumber, &TpieValues::palette2, nullptr, 0},
+    {LineKind::kNumber, &TpieValues::itemDestination, nullptr, 0},
+    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 0},
+    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 1},
+    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 2},
+    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 3},
+    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 0},
+    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 1},
+    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 2},
+    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 3},
+    {LineKind::kCode, &TpieValues::itemCode, nullptr, 0},
+}};
+
+std::string& Field(TpieValues& values, const LineSlot& slot) {
+  return slot.text ? values.*slot.text : (values.*slot.array)[slot.index];
+}
+}  // namespace
+
+std::string WriteTpieFile(const TpieValues& values) {
+  std::vector<std::string> lines{ToUtf8(values.message)};
+  TpieValues copy = values;
+  for (const auto& slot : kSlots) lines.push_back(Field(copy, slot));
+  return JoinLines(lines);
+}
+
+ReadResult<TpieValues> ReadTpieFile(const std::string& content) {
+  ReadResult<TpieValues> result;
+  auto lines = SplitLines(content);
+  if (lines.size() < static_cast<std::size_t>(kTpieLineCount)) {
+    result.error = LineError(kKind, lines.size() + 1,
+                             "is missing: the file has " + std::to_string(lines.size()) + " lines, it needs 13");
+    return result;
+  }
+  std::u16string message = FromUtf8(lines[0]);
+  if (message.size() > static_cast<std::size_t>(kMessageLength)) {
+    result.error = LineError(kKind, 1, "holds a message longer than 16 characters");
+    return result;
+  }
+  if (auto bad = FindUnencodable(message)) {
+    result.error = LineError(kKind, 1, "holds the character '" + ToUtf8(message.substr(*bad, 1)) +
+                                           "' at position " + std::to_string(*bad + 1) +
+                                           ", which the game cannot show");
+    return result;
+  }
+  result.values.message = message;
+  for (std::size_t i = 0; i < kSlots.size(); ++i) {
+    const auto& line = lines[i + 1];
+    const auto& slot = kSlots[i];
+    if (slot.kind == LineKind::kNumber && !IsDecimalOfAtMostThreeDigits(line)) {
+      result.error = LineError(kKind, i + 2, "is not a number of one to three digits");
+      return result;
+    }
+    if (slot.kind == LineKind::kCode && !IsByteHexText(line)) {
+      result.error = LineError(kKind, i + 2, "is not a code of one or two hexadecimal digits");
+      return result;
+    }
+    Field(result.values, slot) = slot.kind == LineKind::kCode ? IntToHexText(HexTextToInt(line)) : line;
+  }
+  result.ok = true;
+  return result;
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,55 @@
+#include "dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quelbrook {
+
+QString QtFilterOf(const QString& filter) {
+  const QStringList parts = filter.split('|');
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) entries << parts[i] + " (" + parts[i + 1] + ")";
+  return entries.join(";;");
+}
+
+namespace {
+std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner, spec.title);
+  dialog.setAcceptMode(mode);
+  // Open dialogs do not insist that a typed name exists; the open itself reports it.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilter(QtFilterOf(spec.filter));
+  if (!spec.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(spec.defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+}  // namespace
+
+std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {
+  return RunFileDialog(owner_, spec, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(const FileDialogSpec& spec) {
+  return RunFileDialog(owner_, spec, QFileDialog::AcceptSave);
+}
+
+void QtDialogs::message(const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner_);
+  box.exec();
+}
+
+bool QtDialogs::question(const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::about(const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner_);
+  QPushButton* help = box.addButton("Help...", QMessageBox::HelpRole);
+  box.exec();
+  return box.clickedButton() == help;
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,47 @@
+#pragma once
+// Every modal question the editor asks goes through here, so that tests can answer
+// with scripted replies and never block.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace quelbrook {
+
+struct FileDialogSpec {
+  QString title;
+  QString filter;  // "description|pattern"
+  QString defaultSuffix;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual std::optional<QString> openFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<QString> saveFile(const FileDialogSpec& spec) = 0;
+  // A plain box with one OK button.
+  virtual void message(const QString& caption, const QString& text) = 0;
+  // Yes / No with a question icon; true for Yes.
+  virtual bool question(const QString& caption, const QString& text) = 0;
+  // The About box: OK, and a way on to the help window; true when help was asked for.
+  virtual bool about(const QString& caption, const QString& text) = 0;
+};
+
+class QtDialogs : public Dialogs {
+ public:
+  explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+  std::optional<QString> openFile(const FileDialogSpec& spec) override;
+  std::optional<QString> saveFile(const FileDialogSpec& spec) override;
+  void message(const QString& caption, const QString& text) override;
+  bool question(const QString& caption, const QString& text) override;
+  bool about(const QString& caption, const QString& text) override;
+
+ private:
+  QWidget* owner_;
+};
+
+// "Map files|*.map" becomes "Map files (*.map)".
+QString QtFilterOf(const QString& filter);
+
+}  // namespace quelbrook

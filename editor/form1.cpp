@@ -1,0 +1,194 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "byte_map.h"
+#include "end_screen_patch.h"
+#include "hex_text.h"
+#include "image_control.h"
+#include "item_catalogue.h"
+#include "number_text.h"
+#include "numeric_field.h"
+#include "object_controls.h"
+#include "window_description.h"
+
+namespace quelbrook {
+
+namespace {
+const char* const kCaption = "QuelbrookFullEditor  ver.1.0";
+const char* const kMemoGreeting =
+    "Ending text: 32 symbols in line. If End screen number = 0, then game never ends!";
+constexpr int kTimerInterval = 20000;
+
+QPixmap SolidSquare(QColor colour) {
+  QPixmap square(kMarkerSize, kMarkerSize);
+  square.fill(colour);
+  return square;
+}
+
+QFont WindowFont() {
+  // The window was laid out for an 8-point sans face; take the nearest one here.
+  QFont font("MS Sans Serif", 8);
+  font.setStyleHint(QFont::SansSerif);
+  if (!font.exactMatch()) font.setFamily("DejaVu Sans");
+  font.setPointSize(8);
+  return font;
+}
+}  // namespace
+
+TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
+  if (!dialogs) {
+    ownDialogs_ = std::make_unique<QtDialogs>(this);
+    dialogs = ownDialogs_.get();
+  }
+  dialogs_ = dialogs;
+  setObjectName("Form1");
+  setWindowTitle(kCaption);
+  BuildWindow();
+  ConnectHandlers();
+  Run([this] { FormCreate(); });
+  timer_->start();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Run(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const std::exception& error) {
+    dialogs_->message(QApplication::applicationName(), ErrorMessageText(QString::fromStdString(error.what())));
+  }
+}
+
+void TForm1::BuildWindow() {
+  panel_ = new QWidget(this);
+  panel_->setObjectName("Panel1");
+  panel_->setFixedSize(kPanelWidth, kPanelHeight);
+  panel_->setFont(WindowFont());
+  setCentralWidget(panel_);
+  registry_.add(panel_);
+
+  // The selection markers lie beneath the images, so they are made first.
+  for (auto [name, colour] : {std::pair{"Red", QColor(224, 0, 128)}, std::pair{"Green", QColor(224, 32, 64)}}) {
+    auto* marker = new QLabel(panel_);
+    marker->setObjectName(name);
+    marker->setPixmap(SolidSquare(colour));
+    marker->setGeometry(kParked, kParked, kMarkerSize, kMarkerSize);
+    registry_.add(marker);
+  }
+  BuildImageGrid("Image", kTileCount, kGridColumns, kTileGridLeft, kTileGridTop);
+  BuildImageGrid("Pic", kPaletteSize, kPaletteColumns, kPaletteLeft, kPaletteTop);
+  for (int n = 1; n <= kPaletteSize; ++n)
+    registry_.get<ImageControl>("Pic", n)->setToolTip("Tile " + QString::fromStdString(IntToHexText(n - 1)));
+
+  auto* info = new ImageControl(panel_);
+  info->setObjectName("Image49");
+  info->setGeometry(288, 384, 529, 148);
+  info->setPicture(QPixmap(":/quelbrook/title.bmp"));
+  registry_.add(info);
+
+  BuildControls(panel_, registry_, MainWindowControls());
+  edit("pointertext")->setText(kEndCodeBlockText);
+  // The game-wide block starts hidden; this box is the way to it.
+  check("CheckBox7")->setChecked(false);
+
+  // Destination markers sit over the tiles.
+  for (const auto& object : kObjects) {
+    auto* marker = new ImageControl(panel_);
+    marker->setObjectName(object.marker);
+    marker->setGeometry(8, 8, 16, 16);
+    marker->raise();
+    registry_.add(marker);
+  }
+
+  auto* spin = new QWidget(panel_);
+  spin->setObjectName("SpinButton1");
+  spin->setGeometry(8, 282, 17, 25);
+  registry_.add(spin);
+  for (auto [name, top, arrow] : {std::tuple{"SpinButton1Up", 0, Qt::UpArrow}, {"SpinButton1Down", 12, Qt::DownArrow}}) {
+    auto* half = new QPushButton(spin);
+    half->setObjectName(name);
+    half->setGeometry(0, top, 17, 13);
+    QPixmap glyph(7, 4);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setBrush(Qt::black);
+    painter.setPen(Qt::NoPen);
+    const QPolygon up{{0, 4}, {7, 4}, {3, 0}}, down{{0, 0}, {7, 0}, {3, 4}};
+    painter.drawPolygon(arrow == Qt::UpArrow ? up : down);
+    painter.end();
+    half->setIcon(glyph);
+    half->setIconSize(glyph.size());
+    registry_.add(half);
+  }
+
+  auto* table = new QTableWidget(1, kTileCount, panel_);
+  table->setObjectName("StringGrid1");
+  table->setVisible(false);
+  registry_.add(table);
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName("Timer1");
+  timer_->setInterval(kTimerInterval);
+
+  setFixedSize(sizeHint());
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm1::BuildImageGrid(const char* stem, int count, int columns, int left, int top) {
+  for (int n = 1; n <= count; ++n) {
+    auto* cell = new ImageControl(panel_);
+    cell->setObjectName(QString::fromLatin1(stem) + QString::number(n));
+    cell->setGeometry(left + kCellPitch * ((n - 1) % columns), top + kCellPitch * ((n - 1) / columns), kCellSize,
+                      kCellSize);
+    registry_.add(cell);
+  }
+}
+
+void TForm1::FormCreate() {
+  state_.InfoPictureNumber = 0;
+  memo()->setPlainText(kMemoGreeting);
+  state_.StartDirectory = QDir::currentPath();
+  pictures_ = std::make_unique<PictureLoader>(state_.StartDirectory);
+  state_.PalettePreset = 0;
+  for (const char* marker : {"Red", "Green"}) label(marker)->move(kParked, kParked);
+  state_.SelectedCell = 0;
+  for (int n = 1; n <= kTileCount; ++n) setPicture("Image" + QString::number(n), TileBitmapPath("0"));
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
+    setPicture(kObjects[enemy].picture, EnemyBitmapPath("0"));
+    setPicture(kObjects[enemy].marker, EnemyBitmapPath("0"));
+  }
+  for (int n = 1; n <= kPaletteSize; ++n) setPicture("Pic" + QString::number(n), TileBitmapPath(IntToHexText(n - 1)));
+  setPicture("items", ItemBitmapPath("0"));
+  edit("Edit4")->setText("0");
+  setPicture("selit", ItemBitmapPath("0"));
+  for (const auto& object : kObjects) image(object.marker)->move(8, 8);
+}
+
+QLineEdit* TForm1::edit(const QString& name) const { return registry_.get<QLineEdit>(name); }
+QPushButton* TForm1::button(const QString& name) const { return registry_.get<QPushButton>(name); }
+QLabel* TForm1::label(const QString& name) const { return registry_.get<QLabel>(name); }
+QCheckBox* TForm1::check(const QString& name) const { return registry_.get<QCheckBox>(name); }
+ImageControl* TForm1::image(const QString& name) const { return registry_.get<ImageControl>(name); }
+QTableWidget* TForm1::tileTable() const { return registry_.get<QTableWidget>("StringGrid1"); }
+QPlainTextEdit* TForm1::memo() const { return registry_.get<QPlainTextEdit>("Memo1"); }
+int TForm1::numberIn(const QString& field) const { return StrToInt(edit(field)->text()); }
+
+void TForm1::setPicture(const QString& imageName, const std::string& relativePath) {
+  image(imageName)->setPicture(pictures_->load(relativePath));
+}
+
+}  // namespace quelbrook

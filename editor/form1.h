@@ -1,0 +1,130 @@
+#pragma once
+// The main window. Its controls hold the shown screen as text; its handlers are
+// the editor's operations, each run inside one error guard.
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "control_registry.h"
+#include "dialogs.h"
+#include "editor_state.h"
+#include "picture_loader.h"
+
+class QCheckBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace quelbrook {
+
+class ImageControl;
+class NumericField;
+class TForm2;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Dialogs default to the real ones; tests pass scripted answers.
+  explicit TForm1(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Runs one operation the way a user's click does: failures become a message box.
+  void Run(const std::function<void()>& operation);
+
+  const ControlRegistry& registry() const { return registry_; }
+  EditorState& state() { return state_; }
+  void setHelpWindow(TForm2* help) { help_ = help; }
+
+  // Window creation and the ROM.
+  void FormCreate();
+  void Button2Click();  // Open ROM
+  void Button1Click();  // Reload screen
+  void Button5Click();  // Save screen
+
+  // Navigation: "<" and ">" of the screen number.
+  void Button3Click();
+  void Button4Click();
+  NumericField* numericField(const QString& name) const;
+
+  // Tiles.
+  void ImageClick(int cell);       // Image1Click .. Image48Click
+  void PicClick(int paletteImage);  // Pic1Click .. Pic176Click
+  void Button10Click();             // Clear screen
+
+  // Colour palettes.
+  void SpinButton1UpClick();
+  void SpinButton1DownClick();
+  void PaletteStepClick(int palette, int direction);  // Button31/32 (palette 1), Button29/30 (2)
+
+  // Items and enemies.
+  void ItemKindStepClick(int direction);              // Button8, Button9
+  void EnemyKindStepClick(int enemy, int direction);  // Button11/12, 15/16, 19/20, 23/24
+  void DestinationStepClick(int object, int direction);  // Button6/7, 13/14, 17/18, 21/22, 25/26
+  void ShowBoxClick(int object);                          // CheckBox1Click .. CheckBox5Click
+  void CheckBox6Click();                                  // Show All
+
+  // Side files.
+  void Button27Click();  // Export map
+  void Button28Click();  // Import map
+  void Button33Click();  // Export T/P/I/E
+  void Button34Click();  // Import T/P/I/E
+
+  // Game-wide settings.
+  void GameScreenStepClick(const char* field, int direction);  // Button35/36 start, Button38/39 end
+  void Button37Click();  // Save start screen
+  void Button40Click();  // Save end screen
+  void Button41Click();  // Save Ending text
+  bool Memo1KeyPress(const QKeyEvent& key) const;  // true: the key is discarded
+  void GameSettingsToggled(bool shown);
+
+  // Help and About.
+  void BitBtn1Click();
+  void Timer1Timer();
+  void Image49Click();
+  void ShowHelp();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildWindow();
+  void BuildImageGrid(const char* stem, int count, int columns, int left, int top);
+  void ConnectHandlers();
+  void ConnectClick(const QString& button, std::function<void()> handler);
+  void AddNumericField(const char* name, int lower, int upper, bool lenientMouse = false);
+
+  void PlaceMarker(const QString& marker, int destination);
+  void RecognisePreset();
+  void ApplyPreset(int preset);
+  static void StepScreenField(QLineEdit* field, int direction);
+
+  // Lookups through the registry.
+  QLineEdit* edit(const QString& name) const;
+  QPushButton* button(const QString& name) const;
+  QLabel* label(const QString& name) const;
+  QCheckBox* check(const QString& name) const;
+  ImageControl* image(const QString& name) const;
+  QTableWidget* tileTable() const;
+  QPlainTextEdit* memo() const;
+  int numberIn(const QString& field) const;
+  void setPicture(const QString& imageName, const std::string& relativePath);
+  std::string boundRom() const;
+
+  std::unique_ptr<Dialogs> ownDialogs_;
+  Dialogs* dialogs_;
+  ControlRegistry registry_;
+  EditorState state_;
+  std::unique_ptr<PictureLoader> pictures_;
+  QWidget* panel_ = nullptr;
+  QTimer* timer_ = nullptr;
+  TForm2* help_ = nullptr;
+};
+
+}  // namespace quelbrook

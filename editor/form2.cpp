@@ -1,0 +1,57 @@
+#include "form2.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace quelbrook {
+
+namespace {
+struct HelpLabel {
+  const char* name;
+  int left, top;
+  const char* text;
+  QColor colour;
+  bool bold;
+};
+
+const QColor kNavy(0, 0, 128), kGreen(0, 128, 0), kFuchsia(255, 0, 255), kRed(255, 0, 0);
+
+const HelpLabel kLabels[] = {
+    {"Label1", 8, 16, "Remember! Screen Numbers: 1-128. If Number < 1 or Number > 128 -> ERROR!!!", kRed, false},
+    {"Label2", 160, 40, "Number - 16", kNavy, true},
+    {"Label9", 184, 56, "Up", kGreen, true},
+    {"Label6", 144, 88, "START SCREEN", kFuchsia, true},
+    {"Label5", 32, 96, "Number - 1", kNavy, true},
+    {"Label7", 104, 96, "Left", kGreen, true},
+    {"Label8", 256, 96, "Right", kGreen, true},
+    {"Label4", 296, 96, "Number + 1", kNavy, true},
+    {"Label11", 160, 104, "Number 55", kFuchsia, true},
+    {"Label10", 176, 136, "Down", kGreen, true},
+    {"Label3", 160, 152, "Number + 16", kNavy, true},
+};
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+  setObjectName("Form2");
+  setWindowTitle("QuelbrookEditor help");
+  QFont font("DejaVu Sans", 8);
+  setFont(font);
+  auto* group = new QGroupBox(this);
+  group->setObjectName("GroupBox1");
+  group->setGeometry(0, 0, 399, 177);
+  for (const auto& spec : kLabels) {
+    auto* label = new QLabel(spec.text, group);
+    label->setObjectName(spec.name);
+    QFont labelFont = font;
+    labelFont.setBold(spec.bold);
+    label->setFont(labelFont);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, spec.colour);
+    label->setPalette(palette);
+    label->move(spec.left, spec.top);
+    label->adjustSize();
+  }
+  setFixedSize(399, 177);
+}
+
+}  // namespace quelbrook

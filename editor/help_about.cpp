@@ -1,0 +1,37 @@
+// The About box, the info picture that changes every 20 seconds, and the help window.
+#include <QApplication>
+
+#include "form1.h"
+#include "form2.h"
+
+namespace quelbrook {
+
+namespace {
+const char* const kAboutText =
+    "QuelbrookFullEditor  ver.1.0\n\n"
+    "A level editor for the 128 screens of Quelbrook.nes.\n"
+    "Select a cell, click a tile of the palette, then Save screen.\n"
+    "Tick \"Game settings\" for the start screen, end screen and ending text.\n"
+    "Press F1 for the help window.";
+constexpr int kInfoPictures = 2;
+}  // namespace
+
+void TForm1::BitBtn1Click() {
+  if (dialogs_->about(QApplication::applicationName(), kAboutText)) ShowHelp();
+}
+
+void TForm1::Timer1Timer() {
+  if (++state_.InfoPictureNumber > kInfoPictures) state_.InfoPictureNumber = 1;
+  setPicture("Image49", "info/info" + std::to_string(state_.InfoPictureNumber) + ".bmp");
+}
+
+void TForm1::Image49Click() { Timer1Timer(); }
+
+void TForm1::ShowHelp() {
+  if (!help_) return;
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,53 @@
+// The two palette numbers, their step buttons and the named presets.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "form1.h"
+#include "palette_presets.h"
+
+namespace quelbrook {
+
+namespace {
+constexpr int kPaletteUpper = 256;  // the fields allow 256, stored as 0
+const char* PaletteField(int palette) { return palette == 1 ? "pal1" : "pal2"; }
+}  // namespace
+
+void TForm1::ApplyPreset(int preset) {
+  if (preset == kManualPreset) return;
+  edit("pal1")->setText(kPalettePresets[preset].palette1);
+  edit("pal2")->setText(kPalettePresets[preset].palette2);
+  label("Label15")->setText(kPalettePresets[preset].name);
+}
+
+void TForm1::SpinButton1DownClick() {
+  if (state_.PalettePreset < kPresetCount) ++state_.PalettePreset;
+  ApplyPreset(state_.PalettePreset);
+}
+
+void TForm1::SpinButton1UpClick() {
+  if (state_.PalettePreset > 1) --state_.PalettePreset;
+  if (state_.PalettePreset == kManualPreset) state_.PalettePreset = 1;
+  ApplyPreset(state_.PalettePreset);
+}
+
+void TForm1::PaletteStepClick(int palette, int direction) {
+  const char* field = PaletteField(palette);
+  if (numberIn(field) > kPaletteUpper) edit(field)->setText(QString::number(kPaletteUpper));
+  if (numberIn(field) < 0) edit(field)->setText("0");
+  const int value = numberIn(field);
+  if (direction < 0 ? value > 0 : value < kPaletteUpper) edit(field)->setText(QString::number(value + direction));
+}
+
+void TForm1::RecognisePreset() {
+  for (int preset = 1; preset <= kPresetCount; ++preset) {
+    if (edit("pal1")->text() == kPalettePresets[preset].palette1 &&
+        edit("pal2")->text() == kPalettePresets[preset].palette2) {
+      label("Label15")->setText(kPalettePresets[preset].name);
+      state_.PalettePreset = preset;
+      return;
+    }
+  }
+  label("Label15")->setText(kManualName);
+}
+
+}  // namespace quelbrook

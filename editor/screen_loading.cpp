@@ -1,0 +1,122 @@
+// Open ROM and Reload screen: the view of a screen is rebuilt from the bytes on disk.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "byte_map.h"
+#include "end_screen_patch.h"
+#include "form1.h"
+#include "hex_text.h"
+#include "image_control.h"
+#include "item_catalogue.h"
+#include "object_controls.h"
+#include "rom_image.h"
+#include "screen_decoding.h"
+
+namespace quelbrook {
+
+namespace {
+const char* const kRomCommands[] = {"Button1",  "Button3",  "Button4",  "Button5",  "Button27",
+                                    "Button28", "Button33", "Button34", "Button35", "Button36",
+                                    "Button37", "Button38", "Button39", "Button40", "Button41"};
+
+QString HexText(int value) { return QString::fromStdString(IntToHexText(value)); }
+}  // namespace
+
+std::string TForm1::boundRom() const { return state_.romPath; }
+
+void TForm1::Button2Click() {
+  QDir::setCurrent(state_.StartDirectory);
+  auto chosen = dialogs_->openFile({" Open file Quelbrook.nes", "Any file (*.*)|*.*", ""});
+  if (!chosen) return;
+  state_.romPath = QFile::encodeName(*chosen).toStdString();
+  state_.recordLocated = false;
+  RomImage rom(state_.romPath);
+  rom.Open();
+  rom.Close();
+  for (const char* name : kRomCommands) button(name)->setEnabled(true);
+  state_.PreviousEndCodeOffset = 0;
+  state_.FirstLoadDone = 0;
+  Button1Click();
+}
+
+void TForm1::Button1Click() {
+  // A reload that stops part-way leaves a view that is not one record: nothing to save into.
+  state_.recordLocated = false;
+  QDir::setCurrent(state_.StartDirectory);
+  RomImage rom(state_.romPath);
+  rom.Open();
+
+  if (auto start = ReadStartScreen(rom)) edit("Startscreen")->setText(QString::number(*start));
+  if (state_.FirstLoadDone == 0) {
+    edit("Edit1")->setText(edit("Startscreen")->text());
+    state_.FirstLoadDone = 1;
+  }
+  int screen = numberIn("Edit1");
+  if (screen > kScreenCount) edit("Edit1")->setText(QString::number(kScreenCount));
+  if (screen < 1) edit("Edit1")->setText("1");
+  screen = numberIn("Edit1");
+  state_.ScreenRecordOffset = ScreenRecordOffset(screen);
+
+  memo()->setPlainText(QString::fromStdU16String(ReadEndingText(rom)));
+
+  const EndScreenInfo end = ReadEndScreen(rom);
+  if (!end.hookPresent) {
+    edit("Endscreen")->setText("0");
+  } else {
+    edit("pointer")->setText(HexText(end.operand));
+    edit("Endscreen")->setText(QString::number(end.endScreen));
+  }
+
+  const ScreenData data = ReadScreenRecord(rom, screen);
+  for (int cell = 1; cell <= kTileCount; ++cell) {
+    const std::string code = IntToHexText(data.tiles[cell - 1]);
+    setPicture("Image" + QString::number(cell), TileBitmapPath(code));
+    tileTable()->setItem(0, cell - 1, new QTableWidgetItem(QString::fromStdString(code)));
+  }
+  edit("itemnumber")->setText(HexText(data.itemCode));
+  edit("Edit3")->setText(QString::number(data.itemDestination));
+  edit("Edit2")->setText(QString::fromStdU16String(data.message));
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
+    edit(kObjects[enemy].kindField)->setText(HexText(data.enemyKinds[enemy - 1]));
+    edit(kObjects[enemy].destinationField)->setText(QString::number(data.enemyDestinations[enemy - 1]));
+  }
+  edit("pal1")->setText(QString::number(data.palette1));
+  edit("pal2")->setText(QString::number(data.palette2));
+  RecognisePreset();
+
+  for (const auto& object : kObjects) {
+    if (edit(object.destinationField)->text() == "255") {
+      image(object.marker)->move(8, 8);
+      edit(object.destinationField)->setText("0");
+    }
+  }
+  PlaceMarker("selit", numberIn("Edit3"));
+  const std::string itemPath = ItemBitmapPath(edit("itemnumber")->text().toStdString());
+  setPicture("selit", itemPath);
+  setPicture("items", itemPath);
+  if (auto caption = ItemCaption(edit("itemnumber")->text().toStdString()))
+    label("Label3")->setText(QString::fromStdString(*caption));
+  button("Button5")->setEnabled(HexTextToInt(edit("itemnumber")->text().toStdString()) <= kLastSavableItemCode);
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
+    setPicture(kObjects[enemy].picture, EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
+    PlaceMarker(kObjects[enemy].marker, numberIn(kObjects[enemy].destinationField));
+    setPicture(kObjects[enemy].marker, EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
+  }
+
+  // Only a hook that names a real, savable block is remembered for clearing later.
+  if (end.hookPresent && state_.PreviousEndCodeOffset == 0 && IsEndScreenOperand(end.operand) &&
+      IsSavableEndScreen(end.endScreen))
+    state_.PreviousEndCodeOffset = EndCodeBlockOffset(numberIn("Endscreen"));
+
+  rom.Close();
+  state_.recordLocated = true;
+}
+
+}  // namespace quelbrook

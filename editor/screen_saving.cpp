@@ -1,0 +1,59 @@
+// Save screen: the view's texts become the 76 bytes of the record last reloaded.
+#include <QLineEdit>
+#include <QTableWidget>
+
+#include "byte_map.h"
+#include "editor_error.h"
+#include "form1.h"
+#include "hex_text.h"
+#include "object_controls.h"
+#include "rom_patch.h"
+#include "text_codec.h"
+
+namespace quelbrook {
+
+namespace {
+std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+
+std::string UnencodableMessage(const QString& text, int position) {
+  return "The screen message cannot be saved: the character '" + text.mid(position, 1).toStdString() +
+         "' at position " + std::to_string(position + 1) +
+         " is not in the game's alphabet (capitals, digits, space and the signs in the field's hint)";
+}
+}  // namespace
+
+void TForm1::Button5Click() {
+  if (!state_.recordLocated || state_.romPath.empty())
+    throw EditorError("There is no loaded screen to save into: reload the screen first");
+
+  // Every field is converted before the file is touched, so a save is all or nothing.
+  std::vector<std::uint8_t> record;
+  record.reserve(kScreenRecordLength);
+  for (int cell = 0; cell < kTileCount; ++cell) {
+    const QTableWidgetItem* item = tileTable()->item(0, cell);
+    record.push_back(LowByte(HexTextToInt(item ? item->text().toStdString() : std::string())));
+  }
+  record.push_back(LowByte(HexTextToInt(edit("itemnumber")->text().toStdString())));
+  record.push_back(LowByte(numberIn("Edit3")));
+
+  QLineEdit* message = edit("Edit2");
+  if (message->text().size() < kMessageLength)
+    message->setText(message->text() + QString(kMessageLength - message->text().size(), ' '));
+  const std::u16string shown = message->text().left(kMessageLength).toStdU16String();
+  if (auto bad = FindUnencodable(shown)) throw EditorError(UnencodableMessage(message->text(), int(*bad)));
+  const auto messageBytes = EncodeText(shown, kMessageLength);
+  record.insert(record.end(), messageBytes->begin(), messageBytes->end());
+
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
+    record.push_back(LowByte(HexTextToInt(edit(kObjects[enemy].kindField)->text().toStdString())));
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) record.push_back(LowByte(numberIn(kObjects[enemy].destinationField)));
+  record.push_back(LowByte(numberIn("pal1")));
+  record.push_back(LowByte(numberIn("pal2")));
+
+  RomImage rom(state_.romPath);
+  rom.Open();
+  WritePatches(rom, {{state_.ScreenRecordOffset, record}});
+  rom.Close();
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,178 @@
+#include "window_description.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "control_registry.h"
+#include "image_control.h"
+#include "text_codec.h"
+
+namespace quelbrook {
+
+namespace {
+constexpr ControlKind L = ControlKind::kLabel;
+constexpr ControlKind B = ControlKind::kButton;
+constexpr ControlKind E = ControlKind::kEdit;
+constexpr ControlKind H = ControlKind::kHiddenEdit;
+constexpr ControlKind C = ControlKind::kCheckBox;
+constexpr ControlKind I = ControlKind::kImage;
+constexpr bool kOff = false;
+
+QString AlphabetHint() { return QString::fromStdU16String(TextAlphabetHint()); }
+
+// Rows of a destination group: item, then enemies 1..4.
+struct ObjectRow {
+  const char *caption, *destinationCaption, *image, *kindDown, *kindUp, *destDown, *field, *destUp;
+  int labelTop, buttonTop, imageTop, fieldTop, destLabelLeft;
+};
+
+std::vector<ControlSpec> ObjectRows() {
+  const ObjectRow rows[] = {
+      {"Item: None", "Item destination", "items", "Button8", "Button9", "Button6", "Edit3", "Button7", 310,
+       328, 325, 330, 184},
+      {"Enemy 1:", "Enemy 1 destination", "Enemy1", "Button11", "Button12", "Button13", "Edit5", "Button14",
+       362, 376, 373, 378, 176},
+      {"Enemy 2:", "Enemy 2 destination", "Enemy2", "Button15", "Button16", "Button17", "Edit6", "Button18",
+       403, 417, 414, 418, 176},
+      {"Enemy 3:", "Enemy 3 destination", "Enemy3", "Button19", "Button20", "Button21", "Edit7", "Button22",
+       443, 457, 455, 458, 176},
+      {"Enemy 4:", "Enemy 4 destination", "Enemy4", "Button23", "Button24", "Button25", "Edit8", "Button26",
+       485, 499, 496, 501, 176},
+  };
+  const char* captionNames[] = {"Label3", "Label5", "Label7", "Label9", "Label11"};
+  const char* destinationNames[] = {"Label2", "Label6", "Label8", "Label10", "Label12"};
+  std::vector<ControlSpec> specs;
+  for (int i = 0; i < 5; ++i) {
+    const ObjectRow& row = rows[i];
+    specs.push_back({L, captionNames[i], 8, row.labelTop, 150, 14, row.caption});
+    specs.push_back({B, row.kindDown, 8, row.buttonTop, 57, 25, "<<<"});
+    specs.push_back({I, row.image, 69, row.imageTop, 32, 32});
+    specs.push_back({B, row.kindUp, 104, row.buttonTop, 59, 25, ">>>"});
+    specs.push_back({L, destinationNames[i], row.destLabelLeft, row.labelTop, 110, 14, row.destinationCaption});
+    specs.push_back({B, row.destDown, 168, row.buttonTop, 25, 25, "<"});
+    specs.push_back({E, row.field, 199, row.fieldTop, 41, 21, "0", "", 3});
+    specs.push_back({B, row.destUp, 246, row.buttonTop, 25, 25, ">"});
+  }
+  return specs;
+}
+
+std::vector<ControlSpec> Describe() {
+  static const QByteArray hint = AlphabetHint().toUtf8();
+  std::vector<ControlSpec> specs = {
+      {C, "CheckBox2", 8, 208, 97, 17, "Show enemy 1"},
+      {C, "CheckBox3", 104, 208, 97, 17, "Show enemy 2"},
+      {C, "CheckBox1", 200, 208, 81, 17, "Show item"},
+      {C, "CheckBox4", 8, 226, 97, 17, "Show enemy 3"},
+      {C, "CheckBox5", 104, 226, 97, 17, "Show enemy 4"},
+      {C, "CheckBox6", 200, 226, 81, 17, "Show All"},
+      {C, "CheckBox7", 8, 528, 150, 16, "Game settings", "Show the start screen, end screen and ending text"},
+      {L, "Label4", 8, 248, 86, 14, "Screen message:"},
+      {E, "Edit2", 96, 244, 176, 21, "", hint.constData(), 16},
+      {L, "Label15", 8, 267, 60, 14, "Manual"},
+      {L, "Label14", 40, 267, 100, 14, "Palette 1"},
+      {B, "Button31", 40, 282, 25, 25, "<"},
+      {E, "pal1", 68, 284, 41, 21, "0", "", 3},
+      {B, "Button32", 112, 282, 25, 25, ">"},
+      {L, "Label13", 152, 267, 100, 14, "Palette 2"},
+      {B, "Button29", 152, 282, 25, 25, "<"},
+      {E, "pal2", 180, 284, 41, 21, "0", "", 3},
+      {B, "Button30", 224, 282, 25, 25, ">"},
+      {L, "Label1", 184, 527, 90, 14, "Screen number"},
+      {B, "Button3", 168, 544, 25, 25, "<", "", 0, kOff},
+      {E, "Edit1", 199, 544, 41, 25, "55", "", 3},
+      {B, "Button4", 246, 544, 25, 25, ">", "", 0, kOff},
+      {B, "Button2", 8, 544, 68, 25, "Open ROM", "Open ROM Quelbrook.nes"},
+      {B, "Button1", 80, 544, 84, 25, "Reload screen", "Reload current screen", 0, kOff},
+      {B, "Button10", 287, 544, 66, 25, "Clear screen", "Clear the current screen"},
+      {B, "Button5", 357, 544, 73, 25, "Save screen", "Save the current screen to a ROM", 0, kOff},
+      {B, "Button27", 434, 544, 65, 25, "Export map", "Export the current screen map", 0, kOff},
+      {B, "Button28", 503, 544, 65, 25, "Import map", "Import & Save the map to a current screen", 0, kOff},
+      {B, "Button33", 572, 544, 82, 25, "Export T/P/I/E", "Export Text/Palette/Item/Enemies", 0, kOff},
+      {B, "Button34", 658, 544, 82, 25, "Import T/P/I/E",
+       "Import & Save Text/Palette/Item/Enemies to a current screen", 0, kOff},
+      {ControlKind::kHelpButton, "BitBtn1", 744, 544, 75, 25, "&About..."},
+      // The game-wide block lies over the info picture and starts hidden.
+      {L, "Label16", 624, 370, 120, 14, "    Start screen", "", 0, true, kOff},
+      {B, "Button37", 624, 386, 41, 25, "Save", "", 0, kOff, kOff},
+      {B, "Button35", 668, 386, 25, 25, "<", "", 0, kOff, kOff},
+      {E, "Startscreen", 696, 388, 41, 21, "55", "", 3, kOff, kOff},
+      {B, "Button36", 740, 386, 25, 25, ">", "", 0, kOff, kOff},
+      {L, "Label17", 624, 414, 120, 14, "    End screen", "", 0, true, kOff},
+      {B, "Button40", 624, 430, 41, 25, "Save", "", 0, kOff, kOff},
+      {B, "Button38", 668, 430, 25, 25, "<", "", 0, kOff, kOff},
+      {E, "Endscreen", 696, 432, 41, 21, "0", "", 3, kOff, kOff},
+      {B, "Button39", 740, 430, 25, 25, ">", "", 0, kOff, kOff},
+      {ControlKind::kMemo, "Memo1", 624, 458, 191, 48, "", hint.constData(), 116, kOff, kOff},
+      {B, "Button41", 624, 508, 110, 25, "Save Ending text", "", 0, kOff, kOff},
+      // Working fields: hidden, they hold the shown screen's values as text.
+      {H, "itemnumber", 0, 0, 41, 21, "0"},
+      {H, "Edit4", 0, 0, 41, 21, "0"},
+      {H, "ene1", 0, 0, 41, 21, "0"},
+      {H, "ene2", 0, 0, 41, 21, "0"},
+      {H, "ene3", 0, 0, 41, 21, "0"},
+      {H, "ene4", 0, 0, 41, 21, "0"},
+      {H, "pointer", 0, 0, 41, 21, ""},
+      {H, "Stroka", 0, 0, 41, 21, "Stroka"},
+      {H, "pointertext", 0, 0, 41, 21, ""},
+  };
+  auto rows = ObjectRows();
+  specs.insert(specs.end(), rows.begin(), rows.end());
+  return specs;
+}
+
+QWidget* Create(const ControlSpec& spec, QWidget* panel) {
+  const QString text = QString::fromUtf8(spec.text);
+  switch (spec.kind) {
+    case ControlKind::kLabel:
+      return new QLabel(text, panel);
+    case ControlKind::kButton:
+      return new QPushButton(text, panel);
+    case ControlKind::kHelpButton: {
+      auto* button = new QPushButton(text, panel);
+      button->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+      return button;
+    }
+    case ControlKind::kEdit:
+    case ControlKind::kHiddenEdit: {
+      auto* edit = new QLineEdit(text, panel);
+      if (spec.maxLength > 0) edit->setMaxLength(spec.maxLength);
+      return edit;
+    }
+    case ControlKind::kCheckBox: {
+      auto* box = new QCheckBox(text, panel);
+      box->setChecked(true);
+      return box;
+    }
+    case ControlKind::kImage:
+      return new ImageControl(panel);
+    case ControlKind::kMemo: {
+      auto* memo = new QPlainTextEdit(text, panel);
+      memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      return memo;
+    }
+  }
+  return nullptr;
+}
+}  // namespace
+
+const std::vector<ControlSpec>& MainWindowControls() {
+  static const std::vector<ControlSpec> specs = Describe();
+  return specs;
+}
+
+void BuildControls(QWidget* panel, ControlRegistry& registry, const std::vector<ControlSpec>& specs) {
+  for (const auto& spec : specs) {
+    QWidget* control = Create(spec, panel);
+    control->setObjectName(spec.name);
+    control->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    if (*spec.hint) control->setToolTip(QString::fromUtf8(spec.hint));
+    control->setEnabled(spec.enabled);
+    control->setVisible(spec.visible && spec.kind != ControlKind::kHiddenEdit);
+    registry.add(control);
+  }
+}
+
+}  // namespace quelbrook

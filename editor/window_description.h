@@ -1,0 +1,45 @@
+#pragma once
+// The main window's controls as data: name, place, size, text, hint and state.
+
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace quelbrook {
+
+class ControlRegistry;
+
+enum class ControlKind { kLabel, kButton, kHelpButton, kEdit, kHiddenEdit, kCheckBox, kImage, kMemo };
+
+struct ControlSpec {
+  ControlKind kind;
+  const char* name;
+  int left, top, width, height;
+  const char* text = "";
+  const char* hint = "";
+  int maxLength = 0;  // 0: no limit
+  bool enabled = true;
+  bool visible = true;
+};
+
+const std::vector<ControlSpec>& MainWindowControls();
+
+// Grid geometry: cell n (1-based) of a grid with `columns` columns.
+constexpr int kCellSize = 32;
+constexpr int kCellPitch = 33;
+constexpr int kTileGridLeft = 8;
+constexpr int kTileGridTop = 8;
+constexpr int kPaletteLeft = 288;
+constexpr int kPaletteTop = 8;
+constexpr int kPaletteColumns = 16;
+constexpr int kPaletteSize = 176;
+constexpr int kPanelWidth = 825;
+constexpr int kPanelHeight = 580;
+constexpr int kMarkerSize = 34;
+constexpr int kParked = -100;
+
+// Creates the described controls on the panel and enters them in the registry.
+void BuildControls(QWidget* panel, ControlRegistry& registry, const std::vector<ControlSpec>& specs);
+
+}  // namespace quelbrook

@@ -1,0 +1,84 @@
+// The game-wide settings: start screen, end screen and ending text.
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "byte_map.h"
+#include "editor_error.h"
+#include "number_text.h"
+#include "end_screen_patch.h"
+#include "form1.h"
+#include "rom_patch.h"
+#include "screen_decoding.h"
+#include "text_codec.h"
+
+namespace quelbrook {
+
+namespace {
+const char* const kGameSettingsControls[] = {"Label16",  "Button37", "Button35", "Startscreen",
+                                             "Button36", "Label17",  "Button40", "Button38",
+                                             "Endscreen", "Button39", "Memo1",   "Button41"};
+
+const char* const kEndScreenQuestion =
+    "This operation will write the End data\r\nin chosen End screen. The Previous End\r\nscreen will is refined. "
+    "Continue?";
+
+void WriteToRom(const std::string& path, const std::vector<BytePatch>& patches) {
+  RomImage rom(path);
+  rom.Open();
+  WritePatches(rom, patches);
+  rom.Close();
+}
+}  // namespace
+
+void TForm1::Button37Click() {
+  QLineEdit* field = edit("Startscreen");
+  if (StrToInt(field->text()) > kScreenCount) field->setText(QString::number(kScreenCount));
+  if (StrToInt(field->text()) <= 0) field->setText("1");
+  const int screen = StrToInt(field->text());
+  WriteToRom(state_.romPath, {{kStartScreenOffset, {EncodeStartScreenByte(screen)}}});
+}
+
+void TForm1::Button40Click() {
+  QLineEdit* field = edit("Endscreen");
+  if (StrToInt(field->text()) > kScreenCount) field->setText(QString::number(kScreenCount));
+  if (StrToInt(field->text()) < 0) field->setText("1");
+  if (field->text() == "0") {
+    dialogs_->message(QApplication::applicationName(), "Select End screen!");
+  } else {
+    const int screen = StrToInt(field->text());
+    // Refused screens and the whole patch are settled before the question and the file.
+    const auto patches = PlanEndScreenSave(screen, state_.PreviousEndCodeOffset);
+    if (!dialogs_->question("Attention!", kEndScreenQuestion)) return;
+    state_.EndCodeOffset = EndCodeBlockOffset(screen);
+    WriteToRom(state_.romPath, patches);
+    state_.PreviousEndCodeOffset = state_.EndCodeOffset;
+  }
+  if (field->text() == edit("Edit1")->text()) Button1Click();
+}
+
+void TForm1::Button41Click() {
+  const std::u16string text = memo()->toPlainText().left(kEndingTextLength).toStdU16String();
+  if (auto bad = FindUnencodable(text))
+    throw EditorError("The ending text cannot be saved: the character '" +
+                      QString(QChar(text[*bad])).toStdString() + "' at position " + std::to_string(*bad + 1) +
+                      " is not in the game's alphabet (capitals, digits, space and the signs in the hint)");
+  WriteToRom(state_.romPath, {{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}});
+}
+
+bool TForm1::Memo1KeyPress(const QKeyEvent& key) const {
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return true;
+  // Typing stops at the region's length; replacing a selection is still typing.
+  const bool typesCharacter = !key.text().isEmpty() && key.text()[0].isPrint();
+  return typesCharacter && !memo()->textCursor().hasSelection() &&
+         memo()->toPlainText().size() >= kEndingTextLength;
+}
+
+void TForm1::GameSettingsToggled(bool shown) {
+  for (const char* name : kGameSettingsControls) registry_.get<QWidget>(name)->setVisible(shown);
+}
+
+}  // namespace quelbrook

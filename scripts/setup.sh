@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the build needs on Debian 12 (only what is missing), then configures
+# and builds. Sourced by run-editor.sh and run-tests.sh.
+set -euo pipefail
+
+QUELBROOK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QUELBROOK_BUILD="${QUELBROOK_BUILD:-$QUELBROOK_ROOT/build}"
+
+packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev googletest fonts-dejavu-core)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+cmake -S "$QUELBROOK_ROOT" -B "$QUELBROOK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$QUELBROOK_BUILD" -j"$(nproc)"

@@ -1,0 +1,53 @@
+#pragma once
+// Answers the window's dialogs from a script and records what it was shown.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "dialogs.h"
+
+namespace quelbrook::testing {
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  // File dialogs: each answer is a path; an empty one is Cancel, as is running out.
+  QStringList fileAnswers;
+  std::deque<bool> questionAnswers;
+  bool aboutAsksForHelp = false;
+
+  QStringList messages;            // texts of message boxes, in order
+  QStringList captions;            // their captions
+  std::vector<FileDialogSpec> fileDialogs;
+  QStringList questions;
+
+  std::optional<QString> openFile(const FileDialogSpec& spec) override { return nextFile(spec); }
+  std::optional<QString> saveFile(const FileDialogSpec& spec) override { return nextFile(spec); }
+  void message(const QString& caption, const QString& text) override {
+    captions << caption;
+    messages << text;
+  }
+  bool question(const QString& caption, const QString& text) override {
+    questions << caption + "|" + text;
+    if (questionAnswers.empty()) return false;
+    bool answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+  }
+  bool about(const QString& caption, const QString& text) override {
+    message(caption, text);
+    return aboutAsksForHelp;
+  }
+
+ private:
+  std::optional<QString> nextFile(const FileDialogSpec& spec) {
+    fileDialogs.push_back(spec);
+    if (fileAnswers.isEmpty()) return std::nullopt;
+    const QString answer = fileAnswers.takeFirst();
+    if (answer.isEmpty()) return std::nullopt;
+    return answer;
+  }
+};
+
+}  // namespace quelbrook::testing

@@ -9,7 +9,11 @@ namespace quelbrook {
 QString QtFilterOf(const QString& filter) {
   const QStringList parts = filter.split('|');
   QStringList entries;
-  for (int i = 0; i + 1 < parts.size(); i += 2) entries << parts[i] + " (" + parts[i + 1] + ")";
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    // "*.*" means every file where these filters come from; here it would miss names without a dot.
+    const QString pattern = parts[i + 1] == "*.*" ? "*" : parts[i + 1];
+    entries << parts[i] + " (" + pattern + ")";
+  }
   return entries.join(";;");
 }
 

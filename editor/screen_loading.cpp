@@ -25,6 +25,9 @@ const char* const kRomCommands[] = {"Button1",  "Button3",  "Button4",  "Button5
                                     "Button28", "Button33", "Button34", "Button35", "Button36",
                                     "Button37", "Button38", "Button39", "Button40", "Button41"};
 
+// Typed into only when the game-wide block is shown; without a ROM there is nothing to set.
+const char* const kGameSettingsFields[] = {"Startscreen", "Endscreen", "Memo1"};
+
 QString HexText(int value) { return QString::fromStdString(IntToHexText(value)); }
 }  // namespace
 
@@ -40,6 +43,7 @@ void TForm1::Button2Click() {
   rom.Open();
   rom.Close();
   for (const char* name : kRomCommands) button(name)->setEnabled(true);
+  for (const char* name : kGameSettingsFields) registry_.get<QWidget>(name)->setEnabled(true);
   state_.PreviousEndCodeOffset = 0;
   state_.FirstLoadDone = 0;
   Button1Click();

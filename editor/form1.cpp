@@ -39,11 +39,13 @@ QPixmap SolidSquare(QColor colour) {
 }
 
 QFont WindowFont() {
-  // The window was laid out for an 8-point sans face; take the nearest one here.
+  // The window was laid out for a narrow 8-point sans face; take the nearest one here.
   QFont font("MS Sans Serif", 8);
+  for (const char* family : {"MS Sans Serif", "Liberation Sans", "Arial"}) {
+    font.setFamily(family);
+    if (QFontInfo(font).family() == family) break;
+  }
   font.setStyleHint(QFont::SansSerif);
-  if (!font.exactMatch()) font.setFamily("DejaVu Sans");
-  font.setPointSize(8);
   return font;
 }
 }  // namespace

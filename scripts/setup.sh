@@ -6,7 +6,7 @@ set -euo pipefail
 QUELBROOK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUELBROOK_BUILD="${QUELBROOK_BUILD:-$QUELBROOK_ROOT/build}"
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev googletest fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev googletest fonts-dejavu-core fonts-liberation2)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -20,4 +20,7 @@ std::string IoError(int code);
 std::string NotAValidInteger(const std::string& text);
 }  // namespace messages
 
+// The runtime's text for a failed file operation's errno.
+[[noreturn]] void ThrowFileError(int errnoCode);
+
 }  // namespace quelbrook

@@ -11,30 +11,7 @@
 
 namespace quelbrook {
 
-namespace messages {
-std::string IoError(int code) { return "I/O error " + std::to_string(code); }
-std::string NotAValidInteger(const std::string& text) {
-  return "'" + text + "' is not a valid integer value";
-}
-}  // namespace messages
-
 namespace {
-
-[[noreturn]] void ThrowForErrno(int code) {
-  switch (code) {
-    case ENOENT:
-    case ENOTDIR:
-      throw EditorError(messages::kFileNotFound);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY:
-    case EISDIR:  // as the platform's own runtime reports a folder
-      throw EditorError(messages::kFileAccessDenied);
-    default:
-      throw EditorError(messages::IoError(code));
-  }
-}
 
 void RequireOpen(int fd) {
   if (fd < 0) throw EditorError(messages::IoError(EBADF));
@@ -52,12 +29,12 @@ void RomImage::Open() {
   if (fd_ >= 0) Close();
   // O_NOCTTY and no O_CREAT: a missing file is an error, never a new empty ROM.
   int fd = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) ThrowForErrno(errno);
+  if (fd < 0) ThrowFileError(errno);
   struct stat info {};
   int code = ::fstat(fd, &info) != 0 ? errno : (S_ISREG(info.st_mode) ? 0 : EISDIR);
   if (code != 0) {
     ::close(fd);
-    ThrowForErrno(code);
+    ThrowFileError(code);
   }
   fd_ = fd;
   position_ = 0;
@@ -76,7 +53,7 @@ std::uint8_t RomImage::ReadByte() {
     ssize_t n = ::pread(fd_, &value, 1, position_);
     if (n == 1) break;
     if (n == 0) throw EditorError(messages::kReadBeyondEnd);
-    if (errno != EINTR) ThrowForErrno(errno);
+    if (errno != EINTR) ThrowFileError(errno);
   }
   ++position_;
   return value;
@@ -89,7 +66,7 @@ void RomImage::WriteByte(std::uint8_t value) {
     ssize_t n = ::pwrite(fd_, &value, 1, position_);
     if (n == 1) break;
     if (n < 0 && errno == EINTR) continue;
-    ThrowForErrno(n < 0 ? errno : EIO);
+    ThrowFileError(n < 0 ? errno : EIO);
   }
   ++position_;
 }
@@ -97,14 +74,14 @@ void RomImage::WriteByte(std::uint8_t value) {
 long RomImage::Size() const {
   RequireOpen(fd_);
   struct stat info {};
-  if (::fstat(fd_, &info) != 0) ThrowForErrno(errno);
+  if (::fstat(fd_, &info) != 0) ThrowFileError(errno);
   return static_cast<long>(info.st_size);
 }
 
 void RomImage::Close() {
   if (fd_ < 0) return;
   int fd = std::exchange(fd_, -1);
-  if (::close(fd) != 0 && errno != EINTR) ThrowForErrno(errno);
+  if (::close(fd) != 0 && errno != EINTR) ThrowFileError(errno);
 }
 
 void RequireRegion(const RomImage& rom, long offset, long length) {

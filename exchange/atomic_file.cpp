@@ -13,21 +13,6 @@ namespace quelbrook {
 
 namespace {
 
-[[noreturn]] void Fail(int code) {
-  switch (code) {
-    case ENOENT:
-    case ENOTDIR:
-      throw EditorError(messages::kFileNotFound);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      throw EditorError(messages::kFileAccessDenied);
-    default:
-      throw EditorError(messages::IoError(code));
-  }
-}
-
 class FileDescriptor {
  public:
   explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -52,7 +37,7 @@ void WriteAll(int fd, const std::string& content) {
   while (done < content.size()) {
     ssize_t n = ::write(fd, content.data() + done, content.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) Fail(n < 0 ? errno : EIO);
+    if (n <= 0) ThrowFileError(n < 0 ? errno : EIO);
     done += static_cast<std::size_t>(n);
   }
 }
@@ -61,16 +46,16 @@ void WriteAll(int fd, const std::string& content) {
 
 void WriteFileAtomically(const std::string& path, const std::string& content) {
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) Fail(EISDIR);
+  if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) ThrowFileError(EISDIR);
   std::string temporary = path + ".tmp-XXXXXX";
   FileDescriptor file(::mkstemp(temporary.data()));
-  if (file.get() < 0) Fail(errno);
+  if (file.get() < 0) ThrowFileError(errno);
   try {
     WriteAll(file.get(), content);
-    if (::fsync(file.get()) != 0) Fail(errno);
+    if (::fsync(file.get()) != 0) ThrowFileError(errno);
     ::fchmod(file.get(), 0644);
-    if (::close(file.release()) != 0) Fail(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) Fail(errno);
+    if (::close(file.release()) != 0) ThrowFileError(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) ThrowFileError(errno);
   } catch (...) {
     ::unlink(temporary.c_str());
     throw;
@@ -79,16 +64,16 @@ void WriteFileAtomically(const std::string& path, const std::string& content) {
 
 std::string ReadSideFile(const std::string& path, std::size_t maxBytes) {
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.get() < 0) Fail(errno);
+  if (file.get() < 0) ThrowFileError(errno);
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0) Fail(errno);
-  if (!S_ISREG(info.st_mode)) Fail(EISDIR);
+  if (::fstat(file.get(), &info) != 0) ThrowFileError(errno);
+  if (!S_ISREG(info.st_mode)) ThrowFileError(EISDIR);
   std::string content;
   char buffer[4096];
   for (;;) {
     ssize_t n = ::read(file.get(), buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) Fail(errno);
+    if (n < 0) ThrowFileError(errno);
     if (n == 0) break;
     content.append(buffer, static_cast<std::size_t>(n));
     if (content.size() > maxBytes) throw EditorError("The file is too large to be a side file of one screen");

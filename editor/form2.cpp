@@ -50,6 +50,12 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     label->setPalette(palette);
     label->move(spec.left, spec.top);
     label->adjustSize();
+    // The box was laid out for a narrower face; shrink a line rather than cut it off.
+    while (label->x() + label->width() > group->width() - spec.left && labelFont.pointSizeF() > 5) {
+      labelFont.setPointSizeF(labelFont.pointSizeF() - 0.25);
+      label->setFont(labelFont);
+      label->adjustSize();
+    }
   }
   setFixedSize(399, 177);
 }

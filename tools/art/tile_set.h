@@ -1,0 +1,12 @@
+#pragma once
+// The 176 tile pictures, "graph/0.bmp" to "graph/AF.bmp".
+
+#include "canvas.h"
+
+namespace quelbrook::art {
+
+constexpr int kTileCount = 176;
+
+Canvas DrawTile(int code);  // code 0..175
+
+}  // namespace quelbrook::art

@@ -1,0 +1,69 @@
+#include "demo_rom_file.h"
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "demo_world.h"
+#include "editor_error.h"
+#include "end_screen_patch.h"
+#include "rom_image.h"
+#include "rom_patch.h"
+#include "screen_decoding.h"
+#include "text_codec.h"
+
+namespace quelbrook::demo {
+
+namespace {
+
+constexpr std::uint8_t kMapper = 2;  // the mapper with switchable banks and CHR RAM
+
+std::vector<std::uint8_t> BlankImage() {
+  std::vector<std::uint8_t> image(static_cast<std::size_t>(kDemoRomSize), 0);
+  image[0] = 'N';
+  image[1] = 'E';
+  image[2] = 'S';
+  image[3] = 0x1A;
+  image[4] = kPrgBanks;
+  image[5] = 0;  // no CHR ROM: the cartridge uses CHR RAM
+  image[6] = static_cast<std::uint8_t>((kMapper & 0x0F) << 4);
+  image[7] = static_cast<std::uint8_t>(kMapper & 0xF0);
+  return image;
+}
+
+std::vector<std::uint8_t> Encoded(const std::u16string& text, std::size_t length) {
+  auto bytes = EncodeText(text, length);
+  if (!bytes) throw EditorError("demo text outside the game's alphabet");
+  return *bytes;
+}
+
+std::vector<BytePatch> WorldPatches() {
+  std::vector<BytePatch> patches;
+  for (int screen = 1; screen <= kScreenCount; ++screen) {
+    RecordBytes record{};
+    if (!EncodeScreenRecord(DesignScreen(screen), record))
+      throw EditorError("demo screen " + std::to_string(screen) + " has a message outside the alphabet");
+    patches.push_back({ScreenRecordOffset(screen), {record.begin(), record.end()}});
+  }
+  patches.push_back({kEndingTextOffset, Encoded(EndingText(), kEndingTextLength)});
+  patches.push_back({kStartScreenOffset, {EncodeStartScreenByte(kStartScreen)}});
+  for (BytePatch& patch : PlanEndScreenSave(kEndScreen, 0)) patches.push_back(std::move(patch));
+  return patches;
+}
+
+}  // namespace
+
+void WriteDemoRom(const std::string& path) {
+  const std::vector<std::uint8_t> image = BlankImage();
+  {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    if (!file) throw EditorError("cannot write " + path);
+  }
+  RomImage rom(path);
+  rom.Open();
+  WritePatches(rom, WorldPatches());
+  rom.Close();
+}
+
+}  // namespace quelbrook::demo

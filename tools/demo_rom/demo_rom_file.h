@@ -1,0 +1,16 @@
+#pragma once
+// Writes the demo cartridge image: an iNES header, zeroed banks and the demo world
+// at the regions the editor reads.
+
+#include <string>
+
+namespace quelbrook::demo {
+
+constexpr int kPrgBanks = 8;  // 16 KiB each
+constexpr int kPrgBankSize = 16384;
+constexpr int kHeaderSize = 16;
+constexpr long kDemoRomSize = kHeaderSize + kPrgBanks * kPrgBankSize;
+
+void WriteDemoRom(const std::string& path);
+
+}  // namespace quelbrook::demo

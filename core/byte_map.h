@@ -28,9 +28,7 @@ constexpr int kEndCodeBlockBase = 8139;  // block of screen E at base + stride *
 constexpr int kEndCodeBlockAddressBase = 40891;
 constexpr int kScreenStride = 76;
 constexpr int EndCodeBlockOffset(int screen) { return kEndCodeBlockBase + kScreenStride * screen; }
-constexpr int EndCodeBlockAddress(int screen) {
-  return kEndCodeBlockAddressBase + kScreenStride * screen;
-}
+constexpr int EndCodeBlockAddress(int screen) { return kEndCodeBlockAddressBase + kScreenStride * screen; }
 constexpr int kEndEntryB = 60;
 constexpr int kEndEntryC = 67;
 constexpr int kEndScreenIndexInBlock = 4;

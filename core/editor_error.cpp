@@ -6,7 +6,9 @@ namespace quelbrook {
 
 namespace messages {
 std::string IoError(int code) { return "I/O error " + std::to_string(code); }
-std::string NotAValidInteger(const std::string& text) { return "'" + text + "' is not a valid integer value"; }
+std::string NotAValidInteger(const std::string& text) {
+  return "'" + text + "' is not a valid integer value";
+}
 }  // namespace messages
 
 void ThrowFileError(int errnoCode) {

@@ -9,7 +9,8 @@ ScreenData DecodeScreenRecord(const RecordBytes& bytes) {
   for (int i = 0; i < kTileCount; ++i) screen.tiles[i] = bytes[kRecordTiles + i];
   screen.itemCode = bytes[kRecordItem];
   screen.itemDestination = bytes[kRecordItemDestination];
-  screen.message = DecodeText({bytes.begin() + kRecordMessage, bytes.begin() + kRecordMessage + kMessageLength});
+  screen.message =
+      DecodeText({bytes.begin() + kRecordMessage, bytes.begin() + kRecordMessage + kMessageLength});
   for (int i = 0; i < kEnemyCount; ++i) {
     screen.enemyKinds[i] = bytes[kRecordEnemyKinds + i];
     screen.enemyDestinations[i] = bytes[kRecordEnemyDestinations + i];

@@ -18,25 +18,26 @@ QString QtFilterOf(const QString& filter) {
 }
 
 namespace {
-std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(owner, spec.title);
+std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& request,
+                                     QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner, request.title);
   dialog.setAcceptMode(mode);
   // Open dialogs do not insist that a typed name exists; the open itself reports it.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setNameFilter(QtFilterOf(spec.filter));
-  if (!spec.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(spec.defaultSuffix);
+  dialog.setNameFilter(QtFilterOf(request.filter));
+  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }
 }  // namespace
 
-std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {
-  return RunFileDialog(owner_, spec, QFileDialog::AcceptOpen);
+std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
+  return RunFileDialog(owner_, request, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtDialogs::saveFile(const FileDialogSpec& spec) {
-  return RunFileDialog(owner_, spec, QFileDialog::AcceptSave);
+std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
+  return RunFileDialog(owner_, request, QFileDialog::AcceptSave);
 }
 
 void QtDialogs::message(const QString& caption, const QString& text) {

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace quelbrook {
 
-struct FileDialogSpec {
+struct FileDialogRequest {
   QString title;
   QString filter;  // "description|pattern"
   QString defaultSuffix;
@@ -18,8 +18,8 @@ struct FileDialogSpec {
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  virtual std::optional<QString> openFile(const FileDialogSpec& spec) = 0;
-  virtual std::optional<QString> saveFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
   // A plain box with one OK button.
   virtual void message(const QString& caption, const QString& text) = 0;
   // Yes / No with a question icon; true for Yes.
@@ -31,8 +31,8 @@ class Dialogs {
 class QtDialogs : public Dialogs {
  public:
   explicit QtDialogs(QWidget* owner) : owner_(owner) {}
-  std::optional<QString> openFile(const FileDialogSpec& spec) override;
-  std::optional<QString> saveFile(const FileDialogSpec& spec) override;
+  std::optional<QString> openFile(const FileDialogRequest& request) override;
+  std::optional<QString> saveFile(const FileDialogRequest& request) override;
   void message(const QString& caption, const QString& text) override;
   bool question(const QString& caption, const QString& text) override;
   bool about(const QString& caption, const QString& text) override;

@@ -70,7 +70,8 @@ void TForm1::Run(const std::function<void()>& operation) {
   try {
     operation();
   } catch (const std::exception& error) {
-    dialogs_->message(QApplication::applicationName(), ErrorMessageText(QString::fromStdString(error.what())));
+    dialogs_->message(QApplication::applicationName(),
+                      ErrorMessageText(QString::fromStdString(error.what())));
   }
 }
 
@@ -83,7 +84,8 @@ void TForm1::BuildWindow() {
   registry_.add(panel_);
 
   // The selection markers lie beneath the images, so they are made first.
-  for (auto [name, colour] : {std::pair{"Red", QColor(224, 0, 128)}, std::pair{"Green", QColor(224, 32, 64)}}) {
+  for (auto [name, colour] :
+       {std::pair{"Red", QColor(224, 0, 128)}, std::pair{"Green", QColor(224, 32, 64)}}) {
     auto* marker = new QLabel(panel_);
     marker->setObjectName(name);
     marker->setPixmap(SolidSquare(colour));
@@ -119,7 +121,8 @@ void TForm1::BuildWindow() {
   spin->setObjectName("SpinButton1");
   spin->setGeometry(8, 282, 17, 25);
   registry_.add(spin);
-  for (auto [name, top, arrow] : {std::tuple{"SpinButton1Up", 0, Qt::UpArrow}, {"SpinButton1Down", 12, Qt::DownArrow}}) {
+  for (auto [name, top, arrow] :
+       {std::tuple{"SpinButton1Up", 0, Qt::UpArrow}, {"SpinButton1Down", 12, Qt::DownArrow}}) {
     auto* half = new QPushButton(spin);
     half->setObjectName(name);
     half->setGeometry(0, top, 17, 13);
@@ -154,8 +157,8 @@ void TForm1::BuildImageGrid(const char* stem, int count, int columns, int left, 
   for (int n = 1; n <= count; ++n) {
     auto* cell = new ImageControl(panel_);
     cell->setObjectName(QString::fromLatin1(stem) + QString::number(n));
-    cell->setGeometry(left + kCellPitch * ((n - 1) % columns), top + kCellPitch * ((n - 1) / columns), kCellSize,
-                      kCellSize);
+    cell->setGeometry(left + kCellPitch * ((n - 1) % columns), top + kCellPitch * ((n - 1) / columns),
+                      kCellSize, kCellSize);
     registry_.add(cell);
   }
 }
@@ -173,7 +176,8 @@ void TForm1::FormCreate() {
     setPicture(kObjects[enemy].picture, EnemyBitmapPath("0"));
     setPicture(kObjects[enemy].marker, EnemyBitmapPath("0"));
   }
-  for (int n = 1; n <= kPaletteSize; ++n) setPicture("Pic" + QString::number(n), TileBitmapPath(IntToHexText(n - 1)));
+  for (int n = 1; n <= kPaletteSize; ++n)
+    setPicture("Pic" + QString::number(n), TileBitmapPath(IntToHexText(n - 1)));
   setPicture("items", ItemBitmapPath("0"));
   edit("Edit4")->setText("0");
   setPicture("selit", ItemBitmapPath("0"));

@@ -54,7 +54,7 @@ class TForm1 : public QMainWindow {
   NumericField* numericField(const QString& name) const;
 
   // Tiles.
-  void ImageClick(int cell);       // Image1Click .. Image48Click
+  void ImageClick(int cell);        // Image1Click .. Image48Click
   void PicClick(int paletteImage);  // Pic1Click .. Pic176Click
   void Button10Click();             // Clear screen
 
@@ -64,11 +64,11 @@ class TForm1 : public QMainWindow {
   void PaletteStepClick(int palette, int direction);  // Button31/32 (palette 1), Button29/30 (2)
 
   // Items and enemies.
-  void ItemKindStepClick(int direction);              // Button8, Button9
-  void EnemyKindStepClick(int enemy, int direction);  // Button11/12, 15/16, 19/20, 23/24
+  void ItemKindStepClick(int direction);                 // Button8, Button9
+  void EnemyKindStepClick(int enemy, int direction);     // Button11/12, 15/16, 19/20, 23/24
   void DestinationStepClick(int object, int direction);  // Button6/7, 13/14, 17/18, 21/22, 25/26
-  void ShowBoxClick(int object);                          // CheckBox1Click .. CheckBox5Click
-  void CheckBox6Click();                                  // Show All
+  void ShowBoxClick(int object);                         // CheckBox1Click .. CheckBox5Click
+  void CheckBox6Click();                                 // Show All
 
   // Side files.
   void Button27Click();  // Export map
@@ -78,10 +78,10 @@ class TForm1 : public QMainWindow {
 
   // Game-wide settings.
   void GameScreenStepClick(const char* field, int direction);  // Button35/36 start, Button38/39 end
-  void Button37Click();  // Save start screen
-  void Button40Click();  // Save end screen
-  void Button41Click();  // Save Ending text
-  bool Memo1KeyPress(const QKeyEvent& key) const;  // true: the key is discarded
+  void Button37Click();                                        // Save start screen
+  void Button40Click();                                        // Save end screen
+  void Button41Click();                                        // Save Ending text
+  bool Memo1KeyPress(const QKeyEvent& key) const;              // true: the key is discarded
   void GameSettingsToggled(bool shown);
 
   // Help and About.

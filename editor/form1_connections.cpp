@@ -21,9 +21,11 @@ struct StepButtons {
   const char* down;
   const char* up;
 };
-constexpr StepButtons kDestinationButtons[kObjectCount] = {
-    {"Button6", "Button7"}, {"Button13", "Button14"}, {"Button17", "Button18"},
-    {"Button21", "Button22"}, {"Button25", "Button26"}};
+constexpr StepButtons kDestinationButtons[kObjectCount] = {{"Button6", "Button7"},
+                                                           {"Button13", "Button14"},
+                                                           {"Button17", "Button18"},
+                                                           {"Button21", "Button22"},
+                                                           {"Button25", "Button26"}};
 constexpr StepButtons kEnemyKindButtons[kEnemyCount] = {
     {"Button11", "Button12"}, {"Button15", "Button16"}, {"Button19", "Button20"}, {"Button23", "Button24"}};
 }  // namespace
@@ -33,7 +35,8 @@ void TForm1::ConnectClick(const QString& name, std::function<void()> handler) {
 }
 
 void TForm1::AddNumericField(const char* name, int lower, int upper, bool lenientMouse) {
-  new NumericField(edit(name), {lower, upper, lenientMouse}, [this](const std::function<void()>& step) { Run(step); });
+  new NumericField(edit(name), {lower, upper, lenientMouse},
+                   [this](const std::function<void()>& step) { Run(step); });
 }
 
 NumericField* TForm1::numericField(const QString& name) const {
@@ -96,11 +99,13 @@ void TForm1::ConnectHandlers() {
   AddNumericField("pal2", 0, 256);
   memo()->installEventFilter(this);
   connect(check("CheckBox7"), &QCheckBox::toggled, this, [this](bool shown) { GameSettingsToggled(shown); });
-  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] { ShowHelp(); });
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+          [this] { ShowHelp(); });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == memo() && event->type() == QEvent::KeyPress) return Memo1KeyPress(*static_cast<QKeyEvent*>(event));
+  if (watched == memo() && event->type() == QEvent::KeyPress)
+    return Memo1KeyPress(*static_cast<QKeyEvent*>(event));
   return QMainWindow::eventFilter(watched, event);
 }
 

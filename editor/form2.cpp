@@ -17,7 +17,8 @@ struct HelpLabel {
 const QColor kNavy(0, 0, 128), kGreen(0, 128, 0), kFuchsia(255, 0, 255), kRed(255, 0, 0);
 
 const HelpLabel kLabels[] = {
-    {"Label1", 8, 16, "Remember! Screen Numbers: 1-128. If Number < 1 or Number > 128 -> ERROR!!!", kRed, false},
+    {"Label1", 8, 16, "Remember! Screen Numbers: 1-128. If Number < 1 or Number > 128 -> ERROR!!!", kRed,
+     false},
     {"Label2", 160, 40, "Number - 16", kNavy, true},
     {"Label9", 184, 56, "Up", kGreen, true},
     {"Label6", 144, 88, "START SCREEN", kFuchsia, true},
@@ -39,19 +40,19 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   auto* group = new QGroupBox(this);
   group->setObjectName("GroupBox1");
   group->setGeometry(0, 0, 399, 177);
-  for (const auto& spec : kLabels) {
-    auto* label = new QLabel(spec.text, group);
-    label->setObjectName(spec.name);
+  for (const auto& help : kLabels) {
+    auto* label = new QLabel(help.text, group);
+    label->setObjectName(help.name);
     QFont labelFont = font;
-    labelFont.setBold(spec.bold);
+    labelFont.setBold(help.bold);
     label->setFont(labelFont);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, spec.colour);
+    palette.setColor(QPalette::WindowText, help.colour);
     label->setPalette(palette);
-    label->move(spec.left, spec.top);
+    label->move(help.left, help.top);
     label->adjustSize();
     // The box was laid out for a narrower face; shrink a line rather than cut it off.
-    while (label->x() + label->width() > group->width() - spec.left && labelFont.pointSizeF() > 5) {
+    while (label->x() + label->width() > group->width() - help.left && labelFont.pointSizeF() > 5) {
       labelFont.setPointSizeF(labelFont.pointSizeF() - 0.25);
       label->setFont(labelFont);
       label->adjustSize();

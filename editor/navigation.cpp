@@ -25,6 +25,8 @@ void TForm1::Button4Click() {
   Button1Click();
 }
 
-void TForm1::GameScreenStepClick(const char* field, int direction) { StepScreenField(edit(field), direction); }
+void TForm1::GameScreenStepClick(const char* field, int direction) {
+  StepScreenField(edit(field), direction);
+}
 
 }  // namespace quelbrook

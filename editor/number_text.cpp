@@ -20,7 +20,8 @@ int StrToInt(const QString& text) {
       throw EditorError(messages::NotAValidInteger(text.toStdString()));
   }
   value = negative ? -value : value;
-  if (value > std::numeric_limits<int>::max()) throw EditorError(messages::NotAValidInteger(text.toStdString()));
+  if (value > std::numeric_limits<int>::max())
+    throw EditorError(messages::NotAValidInteger(text.toStdString()));
   return static_cast<int>(value);
 }
 

@@ -35,7 +35,8 @@ void TForm1::PaletteStepClick(int palette, int direction) {
   if (numberIn(field) > kPaletteUpper) edit(field)->setText(QString::number(kPaletteUpper));
   if (numberIn(field) < 0) edit(field)->setText("0");
   const int value = numberIn(field);
-  if (direction < 0 ? value > 0 : value < kPaletteUpper) edit(field)->setText(QString::number(value + direction));
+  if (direction < 0 ? value > 0 : value < kPaletteUpper)
+    edit(field)->setText(QString::number(value + direction));
 }
 
 void TForm1::RecognisePreset() {

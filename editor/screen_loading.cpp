@@ -106,12 +106,15 @@ void TForm1::Button1Click() {
   setPicture("items", itemPath);
   if (auto caption = ItemCaption(edit("itemnumber")->text().toStdString()))
     label("Label3")->setText(QString::fromStdString(*caption));
-  button("Button5")->setEnabled(HexTextToInt(edit("itemnumber")->text().toStdString()) <= kLastSavableItemCode);
+  button("Button5")->setEnabled(HexTextToInt(edit("itemnumber")->text().toStdString()) <=
+                                kLastSavableItemCode);
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
-    setPicture(kObjects[enemy].picture, EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
+    setPicture(kObjects[enemy].picture,
+               EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
     PlaceMarker(kObjects[enemy].marker, numberIn(kObjects[enemy].destinationField));
-    setPicture(kObjects[enemy].marker, EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
+    setPicture(kObjects[enemy].marker,
+               EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
   }
 
   // Only a hook that names a real, savable block is remembered for clearing later.

@@ -46,7 +46,8 @@ void TForm1::Button5Click() {
 
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
     record.push_back(LowByte(HexTextToInt(edit(kObjects[enemy].kindField)->text().toStdString())));
-  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) record.push_back(LowByte(numberIn(kObjects[enemy].destinationField)));
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
+    record.push_back(LowByte(numberIn(kObjects[enemy].destinationField)));
   record.push_back(LowByte(numberIn("pal1")));
   record.push_back(LowByte(numberIn("pal2")));
 

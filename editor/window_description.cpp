@@ -29,7 +29,7 @@ struct ObjectRow {
   int labelTop, buttonTop, imageTop, fieldTop, destLabelLeft;
 };
 
-std::vector<ControlSpec> ObjectRows() {
+std::vector<ControlDescription> ObjectRows() {
   const ObjectRow rows[] = {
       {"Item: None", "Item destination", "items", "Button8", "Button9", "Button6", "Edit3", "Button7", 310,
        328, 325, 330, 184},
@@ -44,24 +44,25 @@ std::vector<ControlSpec> ObjectRows() {
   };
   const char* captionNames[] = {"Label3", "Label5", "Label7", "Label9", "Label11"};
   const char* destinationNames[] = {"Label2", "Label6", "Label8", "Label10", "Label12"};
-  std::vector<ControlSpec> specs;
+  std::vector<ControlDescription> descriptions;
   for (int i = 0; i < 5; ++i) {
     const ObjectRow& row = rows[i];
-    specs.push_back({L, captionNames[i], 8, row.labelTop, 150, 14, row.caption});
-    specs.push_back({B, row.kindDown, 8, row.buttonTop, 57, 25, "<<<"});
-    specs.push_back({I, row.image, 69, row.imageTop, 32, 32});
-    specs.push_back({B, row.kindUp, 104, row.buttonTop, 59, 25, ">>>"});
-    specs.push_back({L, destinationNames[i], row.destLabelLeft, row.labelTop, 110, 14, row.destinationCaption});
-    specs.push_back({B, row.destDown, 168, row.buttonTop, 25, 25, "<"});
-    specs.push_back({E, row.field, 199, row.fieldTop, 41, 21, "0", "", 3});
-    specs.push_back({B, row.destUp, 246, row.buttonTop, 25, 25, ">"});
+    descriptions.push_back({L, captionNames[i], 8, row.labelTop, 150, 14, row.caption});
+    descriptions.push_back({B, row.kindDown, 8, row.buttonTop, 57, 25, "<<<"});
+    descriptions.push_back({I, row.image, 69, row.imageTop, 32, 32});
+    descriptions.push_back({B, row.kindUp, 104, row.buttonTop, 59, 25, ">>>"});
+    descriptions.push_back(
+        {L, destinationNames[i], row.destLabelLeft, row.labelTop, 110, 14, row.destinationCaption});
+    descriptions.push_back({B, row.destDown, 168, row.buttonTop, 25, 25, "<"});
+    descriptions.push_back({E, row.field, 199, row.fieldTop, 41, 21, "0", "", 3});
+    descriptions.push_back({B, row.destUp, 246, row.buttonTop, 25, 25, ">"});
   }
-  return specs;
+  return descriptions;
 }
 
-std::vector<ControlSpec> Describe() {
+std::vector<ControlDescription> Describe() {
   static const QByteArray hint = AlphabetHint().toUtf8();
-  std::vector<ControlSpec> specs = {
+  std::vector<ControlDescription> descriptions = {
       {C, "CheckBox2", 8, 208, 97, 17, "Show enemy 1"},
       {C, "CheckBox3", 104, 208, 97, 17, "Show enemy 2"},
       {C, "CheckBox1", 200, 208, 81, 17, "Show item"},
@@ -119,13 +120,13 @@ std::vector<ControlSpec> Describe() {
       {H, "pointertext", 0, 0, 41, 21, ""},
   };
   auto rows = ObjectRows();
-  specs.insert(specs.end(), rows.begin(), rows.end());
-  return specs;
+  descriptions.insert(descriptions.end(), rows.begin(), rows.end());
+  return descriptions;
 }
 
-QWidget* Create(const ControlSpec& spec, QWidget* panel) {
-  const QString text = QString::fromUtf8(spec.text);
-  switch (spec.kind) {
+QWidget* Create(const ControlDescription& control, QWidget* panel) {
+  const QString text = QString::fromUtf8(control.text);
+  switch (control.kind) {
     case ControlKind::kLabel:
       return new QLabel(text, panel);
     case ControlKind::kButton:
@@ -138,7 +139,7 @@ QWidget* Create(const ControlSpec& spec, QWidget* panel) {
     case ControlKind::kEdit:
     case ControlKind::kHiddenEdit: {
       auto* edit = new QLineEdit(text, panel);
-      if (spec.maxLength > 0) edit->setMaxLength(spec.maxLength);
+      if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
       return edit;
     }
     case ControlKind::kCheckBox: {
@@ -158,19 +159,20 @@ QWidget* Create(const ControlSpec& spec, QWidget* panel) {
 }
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowControls() {
-  static const std::vector<ControlSpec> specs = Describe();
-  return specs;
+const std::vector<ControlDescription>& MainWindowControls() {
+  static const std::vector<ControlDescription> descriptions = Describe();
+  return descriptions;
 }
 
-void BuildControls(QWidget* panel, ControlRegistry& registry, const std::vector<ControlSpec>& specs) {
-  for (const auto& spec : specs) {
-    QWidget* control = Create(spec, panel);
-    control->setObjectName(spec.name);
-    control->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    if (*spec.hint) control->setToolTip(QString::fromUtf8(spec.hint));
-    control->setEnabled(spec.enabled);
-    control->setVisible(spec.visible && spec.kind != ControlKind::kHiddenEdit);
+void BuildControls(QWidget* panel, ControlRegistry& registry,
+                   const std::vector<ControlDescription>& descriptions) {
+  for (const auto& description : descriptions) {
+    QWidget* control = Create(description, panel);
+    control->setObjectName(description.name);
+    control->setGeometry(description.left, description.top, description.width, description.height);
+    if (*description.hint) control->setToolTip(QString::fromUtf8(description.hint));
+    control->setEnabled(description.enabled);
+    control->setVisible(description.visible && description.kind != ControlKind::kHiddenEdit);
     registry.add(control);
   }
 }

@@ -12,7 +12,7 @@ class ControlRegistry;
 
 enum class ControlKind { kLabel, kButton, kHelpButton, kEdit, kHiddenEdit, kCheckBox, kImage, kMemo };
 
-struct ControlSpec {
+struct ControlDescription {
   ControlKind kind;
   const char* name;
   int left, top, width, height;
@@ -23,7 +23,7 @@ struct ControlSpec {
   bool visible = true;
 };
 
-const std::vector<ControlSpec>& MainWindowControls();
+const std::vector<ControlDescription>& MainWindowControls();
 
 // Grid geometry: cell n (1-based) of a grid with `columns` columns.
 constexpr int kCellSize = 32;
@@ -40,6 +40,7 @@ constexpr int kMarkerSize = 34;
 constexpr int kParked = -100;
 
 // Creates the described controls on the panel and enters them in the registry.
-void BuildControls(QWidget* panel, ControlRegistry& registry, const std::vector<ControlSpec>& specs);
+void BuildControls(QWidget* panel, ControlRegistry& registry,
+                   const std::vector<ControlDescription>& descriptions);
 
 }  // namespace quelbrook

@@ -16,7 +16,8 @@ namespace {
 
 BytePatch CallAt(int offset, int target) {
   return {offset,
-          {kJsrOpcode, static_cast<std::uint8_t>(target & 0xFF), static_cast<std::uint8_t>((target >> 8) & 0xFF)}};
+          {kJsrOpcode, static_cast<std::uint8_t>(target & 0xFF),
+           static_cast<std::uint8_t>((target >> 8) & 0xFF)}};
 }
 
 }  // namespace

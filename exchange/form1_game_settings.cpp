@@ -8,9 +8,9 @@
 
 #include "byte_map.h"
 #include "editor_error.h"
-#include "number_text.h"
 #include "end_screen_patch.h"
 #include "form1.h"
+#include "number_text.h"
 #include "rom_patch.h"
 #include "screen_decoding.h"
 #include "text_codec.h"
@@ -18,12 +18,13 @@
 namespace quelbrook {
 
 namespace {
-const char* const kGameSettingsControls[] = {"Label16",  "Button37", "Button35", "Startscreen",
-                                             "Button36", "Label17",  "Button40", "Button38",
-                                             "Endscreen", "Button39", "Memo1",   "Button41"};
+const char* const kGameSettingsControls[] = {"Label16",   "Button37", "Button35", "Startscreen",
+                                             "Button36",  "Label17",  "Button40", "Button38",
+                                             "Endscreen", "Button39", "Memo1",    "Button41"};
 
 const char* const kEndScreenQuestion =
-    "This operation will write the End data\r\nin chosen End screen. The Previous End\r\nscreen will is refined. "
+    "This operation will write the End data\r\nin chosen End screen. The Previous End\r\nscreen will is "
+    "refined. "
     "Continue?";
 
 void WriteToRom(const std::string& path, const std::vector<BytePatch>& patches) {

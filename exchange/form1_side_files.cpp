@@ -6,8 +6,8 @@
 
 #include "atomic_file.h"
 #include "editor_error.h"
-#include "hex_text.h"
 #include "form1.h"
+#include "hex_text.h"
 #include "item_catalogue.h"
 #include "map_file.h"
 #include "number_text.h"
@@ -73,14 +73,16 @@ void TForm1::Button33Click() {
 }
 
 void TForm1::Button34Click() {
-  if (auto chosen = dialogs_->openFile({" Please, open Text/Palette/Item/Enemies file...", kTpieFilter, ""})) {
+  if (auto chosen =
+          dialogs_->openFile({" Please, open Text/Palette/Item/Enemies file...", kTpieFilter, ""})) {
     const TpieValues values = Accepted(ReadTpieFile(ReadSideFile(LocalPath(*chosen), kSideFileLimit)));
     edit("Edit2")->setText(QString::fromStdU16String(values.message));
     edit("pal1")->setText(QString::fromStdString(values.palette1));
     edit("pal2")->setText(QString::fromStdString(values.palette2));
     edit("Edit3")->setText(QString::fromStdString(values.itemDestination));
     for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
-      edit(kObjects[enemy].destinationField)->setText(QString::fromStdString(values.enemyDestinations[enemy - 1]));
+      edit(kObjects[enemy].destinationField)
+          ->setText(QString::fromStdString(values.enemyDestinations[enemy - 1]));
       edit(kObjects[enemy].kindField)->setText(QString::fromStdString(values.enemyKinds[enemy - 1]));
     }
     edit("itemnumber")->setText(QString::fromStdString(values.itemCode));

@@ -27,8 +27,9 @@ ReadResult<TileCodeTexts> ReadMapFile(const std::string& content) {
   auto lines = SplitLines(content);
   const std::size_t needed = kCountLines + kTileCount;
   if (lines.size() < needed) {
-    result.error = LineError(kKind, lines.size() + 1, "is missing: the file has " + std::to_string(lines.size()) +
-                                                          " lines, a map has " + std::to_string(needed));
+    result.error = LineError(kKind, lines.size() + 1,
+                             "is missing: the file has " + std::to_string(lines.size()) +
+                                 " lines, a map has " + std::to_string(needed));
     return result;
   }
   if (Trimmed(lines[0]) != "48") {
@@ -42,7 +43,8 @@ ReadResult<TileCodeTexts> ReadMapFile(const std::string& content) {
   for (int i = 0; i < kTileCount; ++i) {
     const std::string& line = lines[kCountLines + i];
     if (!IsByteHexText(line)) {
-      result.error = LineError(kKind, kCountLines + i + 1, "is not a tile code of one or two hexadecimal digits");
+      result.error =
+          LineError(kKind, kCountLines + i + 1, "is not a tile code of one or two hexadecimal digits");
       return result;
     }
     result.values[i] = IntToHexText(HexTextToInt(line));

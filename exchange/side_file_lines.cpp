@@ -23,8 +23,8 @@ std::vector<std::string> SplitLines(const std::string& content) {
 }
 
 std::string LineError(const std::string& fileKind, std::size_t lineNumber, const std::string& problem) {
-  return "This is not a " + fileKind + " file written by the editor: line " + std::to_string(lineNumber) + " " +
-         problem;
+  return "This is not a " + fileKind + " file written by the editor: line " + std::to_string(lineNumber) +
+         " " + problem;
 }
 
 bool IsDecimalOfAtMostThreeDigits(const std::string& text) {

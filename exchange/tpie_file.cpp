@@ -49,8 +49,9 @@ ReadResult<TpieValues> ReadTpieFile(const std::string& content) {
   ReadResult<TpieValues> result;
   auto lines = SplitLines(content);
   if (lines.size() < static_cast<std::size_t>(kTpieLineCount)) {
-    result.error = LineError(kKind, lines.size() + 1,
-                             "is missing: the file has " + std::to_string(lines.size()) + " lines, it needs 13");
+    result.error =
+        LineError(kKind, lines.size() + 1,
+                  "is missing: the file has " + std::to_string(lines.size()) + " lines, it needs 13");
     return result;
   }
   std::u16string message = FromUtf8(lines[0]);
@@ -59,9 +60,9 @@ ReadResult<TpieValues> ReadTpieFile(const std::string& content) {
     return result;
   }
   if (auto bad = FindUnencodable(message)) {
-    result.error = LineError(kKind, 1, "holds the character '" + ToUtf8(message.substr(*bad, 1)) +
-                                           "' at position " + std::to_string(*bad + 1) +
-                                           ", which the game cannot show");
+    result.error = LineError(kKind, 1,
+                             "holds the character '" + ToUtf8(message.substr(*bad, 1)) + "' at position " +
+                                 std::to_string(*bad + 1) + ", which the game cannot show");
     return result;
   }
   result.values.message = message;

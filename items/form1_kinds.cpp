@@ -11,7 +11,8 @@ namespace quelbrook {
 
 void TForm1::ItemKindStepClick(int direction) {
   int index = numberIn("Edit4");
-  if (direction < 0 ? index > 0 : index < kItemKindCount - 1) edit("Edit4")->setText(QString::number(index + direction));
+  if (direction < 0 ? index > 0 : index < kItemKindCount - 1)
+    edit("Edit4")->setText(QString::number(index + direction));
   const std::string code = IntToHexText(numberIn("Edit4"));
   setPicture("items", ItemBitmapPath(code));
   setPicture("selit", ItemBitmapPath(code));

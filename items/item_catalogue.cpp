@@ -8,9 +8,9 @@ namespace quelbrook {
 
 namespace {
 const std::array<const char*, kItemKindCount> kCaptions{
-    "Item: None",           "Item: Life sphere",     "Item: Magic missile +1", "Item: Xecrom's thunder",
-    "Item: Prism cube",     "Item: Spectral bridge", "Item: Levitation Y +1",  "Item: Levitation X +1",
-    "Item: Tri-caster",     "Item: Levitation speed", "Item: Teleportation",   "Boss trap!",
+    "Item: None",       "Item: Life sphere",      "Item: Magic missile +1", "Item: Xecrom's thunder",
+    "Item: Prism cube", "Item: Spectral bridge",  "Item: Levitation Y +1",  "Item: Levitation X +1",
+    "Item: Tri-caster", "Item: Levitation speed", "Item: Teleportation",    "Boss trap!",
 };
 }  // namespace
 

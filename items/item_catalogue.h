@@ -6,7 +6,7 @@
 
 namespace quelbrook {
 
-constexpr int kItemKindCount = 12;   // indices 0..11, equal to their codes
+constexpr int kItemKindCount = 12;  // indices 0..11, equal to their codes
 constexpr int kBossTrapCode = 0x0B;
 constexpr int kEnemyKindCount = 16;  // kinds 0..F
 constexpr int kLastSavableItemCode = 20;

@@ -30,7 +30,8 @@ TEST(StartScreenByte, MapsBytesToScreensAndBack) {
   EXPECT_EQ(DecodeStartScreenByte(89), 128);
   EXPECT_EQ(DecodeStartScreenByte(218), 1);
   EXPECT_EQ(DecodeStartScreenByte(255), 38);
-  for (int b = 90; b <= 217; ++b) EXPECT_EQ(DecodeStartScreenByte(static_cast<std::uint8_t>(b)), std::nullopt);
+  for (int b = 90; b <= 217; ++b)
+    EXPECT_EQ(DecodeStartScreenByte(static_cast<std::uint8_t>(b)), std::nullopt);
   for (int s = 1; s <= 128; ++s) EXPECT_EQ(DecodeStartScreenByte(EncodeStartScreenByte(s)), s);
   EXPECT_EQ(EncodeStartScreenByte(1), 218);
   EXPECT_EQ(EncodeStartScreenByte(38), 255);

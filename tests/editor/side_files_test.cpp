@@ -118,10 +118,10 @@ TEST_F(SideFilesTest, MapFromScreenNImportedOnScreenMChangesOnlyMsTiles) {
   EXPECT_EQ(Edit("Edit1")->text(), "9");
   EXPECT_EQ(TileCode(48), QString::fromStdString(Hex(DistinctRecord(5)[47])));
   EXPECT_EQ(CentreColour(Image("Image48")->picture()), TileColour(DistinctRecord(5)[47]));
-  const auto& spec = dialogs.fileDialogs.back();
-  EXPECT_EQ(spec.title, " Please, open map file...");
-  EXPECT_EQ(spec.filter, "Map files|*.map");
-  EXPECT_EQ(spec.defaultSuffix, "");
+  const auto& request = dialogs.fileDialogs.back();
+  EXPECT_EQ(request.title, " Please, open map file...");
+  EXPECT_EQ(request.filter, "Map files|*.map");
+  EXPECT_EQ(request.defaultSuffix, "");
 }
 
 TEST_F(SideFilesTest, MapWithLfLineEndsAndLowerCaseCodesImports) {
@@ -144,10 +144,10 @@ TEST_F(SideFilesTest, TpieExportWritesThirteenFieldLines) {
   WriteText(path, "old\r\n");
   ExportTpie(path);
   EXPECT_EQ(ReadText(path), TpieOf(6));
-  const auto& spec = dialogs.fileDialogs.back();
-  EXPECT_EQ(spec.title, " Please, save Text/Palette/Item/Enemies file...");
-  EXPECT_EQ(spec.filter, "Text/Palette/Item/Enemies files|*.tpie");
-  EXPECT_EQ(spec.defaultSuffix, "tpie");
+  const auto& request = dialogs.fileDialogs.back();
+  EXPECT_EQ(request.title, " Please, save Text/Palette/Item/Enemies file...");
+  EXPECT_EQ(request.filter, "Text/Palette/Item/Enemies files|*.tpie");
+  EXPECT_EQ(request.defaultSuffix, "tpie");
   EXPECT_EQ(QDir(Folder()).entryList({"six.tpie*"}, QDir::Files), QStringList{"six.tpie"});
 }
 
@@ -165,10 +165,10 @@ TEST_F(SideFilesTest, TpieFromScreenNImportedOnScreenMChangesAllButMsTiles) {
   EXPECT_EQ(RomBytes(), WithFields(before, 10, source, kTileCount, kScreenRecordLength));
   EXPECT_EQ(Edit("pal1")->text(), "6");
   EXPECT_EQ(CentreColour(Image("Enemy1")->picture()), EnemyColour(source[kRecordEnemyKinds]));
-  const auto& spec = dialogs.fileDialogs.back();
-  EXPECT_EQ(spec.title, " Please, open Text/Palette/Item/Enemies file...");
-  EXPECT_EQ(spec.filter, "Text/Palette/Item/Enemies files|*.tpie");
-  EXPECT_EQ(spec.defaultSuffix, "");
+  const auto& request = dialogs.fileDialogs.back();
+  EXPECT_EQ(request.title, " Please, open Text/Palette/Item/Enemies file...");
+  EXPECT_EQ(request.filter, "Text/Palette/Item/Enemies files|*.tpie");
+  EXPECT_EQ(request.defaultSuffix, "");
 }
 
 TEST_F(SideFilesTest, CancelledImportsStillSaveAndReload) {

@@ -1,6 +1,5 @@
-#include "window_fixture.h"
-
 #include "hex_text.h"
+#include "window_fixture.h"
 
 namespace quelbrook::testing {
 namespace {

@@ -33,8 +33,8 @@ RomBuilder& RomBuilder::Screen(int screen, const ScreenData& data) {
 RomBuilder& RomBuilder::StartScreenByte(std::uint8_t value) { return Set(kStartScreenOffset, value); }
 
 RomBuilder& RomBuilder::Hook(std::uint8_t opcode, std::uint16_t operand) {
-  return Set(kEndScreenHookOffset, {opcode, static_cast<std::uint8_t>(operand & 0xFF),
-                                    static_cast<std::uint8_t>(operand >> 8)});
+  return Set(kEndScreenHookOffset,
+             {opcode, static_cast<std::uint8_t>(operand & 0xFF), static_cast<std::uint8_t>(operand >> 8)});
 }
 
 RomBuilder& RomBuilder::EndingText(const std::vector<std::uint8_t>& bytes) {
@@ -48,7 +48,8 @@ RomBuilder& RomBuilder::DistinctScreens() {
 
 RecordBytes DistinctRecord(int screen) {
   RecordBytes bytes{};
-  for (int i = 0; i < kTileCount; ++i) bytes[kRecordTiles + i] = static_cast<std::uint8_t>((screen * 7 + i) % 176);
+  for (int i = 0; i < kTileCount; ++i)
+    bytes[kRecordTiles + i] = static_cast<std::uint8_t>((screen * 7 + i) % 176);
   bytes[kRecordItem] = static_cast<std::uint8_t>(screen % 12);
   bytes[kRecordItemDestination] = static_cast<std::uint8_t>((screen * 3) % 192);
   for (int i = 0; i < kMessageLength; ++i)

@@ -27,8 +27,10 @@ QColor EnemyColour(int kind) { return QColor(200, 30, 10 * kind); }
 QColor InfoColour(int number) { return QColor(60 * number, 60, 60); }
 
 void MakeAssetFolder(const QString& folder) {
-  for (int tile = 0; tile < 176; ++tile) WritePicture(folder, "graph/" + Hex(tile) + ".bmp", TileColour(tile), {32, 32});
-  for (int code = 0; code < 12; ++code) WritePicture(folder, "items/" + Hex(code) + ".bmp", ItemColour(code), {32, 32});
+  for (int tile = 0; tile < 176; ++tile)
+    WritePicture(folder, "graph/" + Hex(tile) + ".bmp", TileColour(tile), {32, 32});
+  for (int code = 0; code < 12; ++code)
+    WritePicture(folder, "items/" + Hex(code) + ".bmp", ItemColour(code), {32, 32});
   for (int kind = 0; kind < 16; ++kind)
     WritePicture(folder, "enemyes/" + Hex(kind) + ".bmp", EnemyColour(kind), {32, 32});
   for (int number = 1; number <= 2; ++number)

@@ -17,13 +17,13 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> questionAnswers;
   bool aboutAsksForHelp = false;
 
-  QStringList messages;            // texts of message boxes, in order
-  QStringList captions;            // their captions
-  std::vector<FileDialogSpec> fileDialogs;
+  QStringList messages;  // texts of message boxes, in order
+  QStringList captions;  // their captions
+  std::vector<FileDialogRequest> fileDialogs;
   QStringList questions;
 
-  std::optional<QString> openFile(const FileDialogSpec& spec) override { return nextFile(spec); }
-  std::optional<QString> saveFile(const FileDialogSpec& spec) override { return nextFile(spec); }
+  std::optional<QString> openFile(const FileDialogRequest& request) override { return nextFile(request); }
+  std::optional<QString> saveFile(const FileDialogRequest& request) override { return nextFile(request); }
   void message(const QString& caption, const QString& text) override {
     captions << caption;
     messages << text;
@@ -41,8 +41,8 @@ class ScriptedDialogs : public Dialogs {
   }
 
  private:
-  std::optional<QString> nextFile(const FileDialogSpec& spec) {
-    fileDialogs.push_back(spec);
+  std::optional<QString> nextFile(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
     if (fileAnswers.isEmpty()) return std::nullopt;
     const QString answer = fileAnswers.takeFirst();
     if (answer.isEmpty()) return std::nullopt;

@@ -23,6 +23,7 @@
 #include "numeric_field.h"
 #include "object_controls.h"
 #include "window_description.h"
+#include "window_font.h"
 
 namespace quelbrook {
 
@@ -38,16 +39,6 @@ QPixmap SolidSquare(QColor colour) {
   return square;
 }
 
-QFont WindowFont() {
-  // The window was laid out for a narrow 8-point sans face; take the nearest one here.
-  QFont font("MS Sans Serif", 8);
-  for (const char* family : {"MS Sans Serif", "Liberation Sans", "Arial"}) {
-    font.setFamily(family);
-    if (QFontInfo(font).family() == family) break;
-  }
-  font.setStyleHint(QFont::SansSerif);
-  return font;
-}
 }  // namespace
 
 TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
@@ -102,6 +93,14 @@ void TForm1::BuildWindow() {
   info->setGeometry(288, 384, 529, 148);
   info->setPicture(QPixmap(":/quelbrook/title.bmp"));
   registry_.add(info);
+
+  // Shown with the game-wide block, so that its captions do not lie on the info picture.
+  auto* backing = new QWidget(panel_);
+  backing->setObjectName("GameSettingsBacking");
+  backing->setGeometry(620, 370, 197, 166);
+  backing->setAutoFillBackground(true);
+  backing->setVisible(false);
+  registry_.add(backing);
 
   BuildControls(panel_, registry_, MainWindowControls());
   edit("pointertext")->setText(kEndCodeBlockText);

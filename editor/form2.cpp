@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "window_font.h"
+
 namespace quelbrook {
 
 namespace {
@@ -14,6 +16,7 @@ struct HelpLabel {
   bool bold;
 };
 
+constexpr int kBoxMargin = 8;
 const QColor kNavy(0, 0, 128), kGreen(0, 128, 0), kFuchsia(255, 0, 255), kRed(255, 0, 0);
 
 const HelpLabel kLabels[] = {
@@ -35,7 +38,7 @@ const HelpLabel kLabels[] = {
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setObjectName("Form2");
   setWindowTitle("QuelbrookEditor help");
-  QFont font("DejaVu Sans", 8);
+  const QFont font = WindowFont();
   setFont(font);
   auto* group = new QGroupBox(this);
   group->setObjectName("GroupBox1");
@@ -52,7 +55,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     label->move(help.left, help.top);
     label->adjustSize();
     // The box was laid out for a narrower face; shrink a line rather than cut it off.
-    while (label->x() + label->width() > group->width() - help.left && labelFont.pointSizeF() > 5) {
+    while (label->x() + label->width() > group->width() - kBoxMargin && labelFont.pointSizeF() > 5) {
       labelFont.setPointSizeF(labelFont.pointSizeF() - 0.25);
       label->setFont(labelFont);
       label->adjustSize();

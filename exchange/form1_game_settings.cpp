@@ -18,9 +18,19 @@
 namespace quelbrook {
 
 namespace {
-const char* const kGameSettingsControls[] = {"Label16",   "Button37", "Button35", "Startscreen",
-                                             "Button36",  "Label17",  "Button40", "Button38",
-                                             "Endscreen", "Button39", "Memo1",    "Button41"};
+const char* const kGameSettingsControls[] = {"GameSettingsBacking",
+                                             "Label16",
+                                             "Button37",
+                                             "Button35",
+                                             "Startscreen",
+                                             "Button36",
+                                             "Label17",
+                                             "Button40",
+                                             "Button38",
+                                             "Endscreen",
+                                             "Button39",
+                                             "Memo1",
+                                             "Button41"};
 
 const char* const kEndScreenQuestion =
     "This operation will write the End data\r\nin chosen End screen. The Previous End\r\nscreen will is "

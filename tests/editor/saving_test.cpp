@@ -32,14 +32,6 @@ RecordBytes VariedRecord(int screen) {
   return bytes;
 }
 
-std::vector<std::size_t> ChangedOffsets(const std::vector<std::uint8_t>& before,
-                                        const std::vector<std::uint8_t>& after) {
-  std::vector<std::size_t> changed;
-  for (std::size_t i = 0; i < std::max(before.size(), after.size()); ++i)
-    if (i >= before.size() || i >= after.size() || before[i] != after[i]) changed.push_back(i);
-  return changed;
-}
-
 RecordBytes RecordIn(const std::vector<std::uint8_t>& rom, int screen) {
   RecordBytes record{};
   std::copy_n(rom.begin() + ScreenRecordOffset(screen), kScreenRecordLength, record.begin());

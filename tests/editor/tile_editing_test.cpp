@@ -13,14 +13,6 @@ namespace {
 constexpr std::uint8_t kStartsAt55 = 16;
 const std::size_t k55 = static_cast<std::size_t>(ScreenRecordOffset(55));
 
-std::vector<std::size_t> ChangedOffsets(const std::vector<std::uint8_t>& before,
-                                        const std::vector<std::uint8_t>& after) {
-  std::vector<std::size_t> changed;
-  for (std::size_t i = 0; i < std::max(before.size(), after.size()); ++i)
-    if (i >= before.size() || i >= after.size() || before[i] != after[i]) changed.push_back(i);
-  return changed;
-}
-
 QString Hex(int value) { return QString::fromStdString(IntToHexText(value)); }
 
 class TileEditingTest : public WindowTest {

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -64,6 +65,14 @@ RecordBytes DistinctRecord(int screen) {
 }
 
 void RomBuilder::Write(const std::filesystem::path& path) const { WriteFile(path, bytes_); }
+
+std::vector<std::size_t> ChangedOffsets(const std::vector<std::uint8_t>& before,
+                                        const std::vector<std::uint8_t>& after) {
+  std::vector<std::size_t> changed;
+  for (std::size_t i = 0; i < std::max(before.size(), after.size()); ++i)
+    if (i >= before.size() || i >= after.size() || before[i] != after[i]) changed.push_back(i);
+  return changed;
+}
 
 std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

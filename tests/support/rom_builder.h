@@ -36,6 +36,9 @@ class RomBuilder {
 };
 
 RecordBytes DistinctRecord(int screen);
+// Offsets at which two file images differ, a length difference included.
+std::vector<std::size_t> ChangedOffsets(const std::vector<std::uint8_t>& before,
+                                        const std::vector<std::uint8_t>& after);
 std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 void WriteText(const std::filesystem::path& path, const std::string& text);

@@ -25,7 +25,6 @@ class QTimer;
 namespace quelbrook {
 
 class ImageControl;
-class NumericField;
 class TForm2;
 
 class TForm1 : public QMainWindow {
@@ -51,7 +50,6 @@ class TForm1 : public QMainWindow {
   // Navigation: "<" and ">" of the screen number.
   void Button3Click();
   void Button4Click();
-  NumericField* numericField(const QString& name) const;
 
   // Tiles.
   void ImageClick(int cell);        // Image1Click .. Image48Click
@@ -115,7 +113,6 @@ class TForm1 : public QMainWindow {
   QPlainTextEdit* memo() const;
   int numberIn(const QString& field) const;
   void setPicture(const QString& imageName, const std::string& relativePath);
-  std::string boundRom() const;
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs* dialogs_;

@@ -39,10 +39,6 @@ void TForm1::AddNumericField(const char* name, int lower, int upper, bool lenien
                    [this](const std::function<void()>& step) { Run(step); });
 }
 
-NumericField* TForm1::numericField(const QString& name) const {
-  return edit(name)->findChild<NumericField*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 void TForm1::ConnectHandlers() {
   ConnectClick("Button1", [this] { Button1Click(); });
   ConnectClick("Button2", [this] { Button2Click(); });

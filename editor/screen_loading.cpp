@@ -31,8 +31,6 @@ const char* const kGameSettingsFields[] = {"Startscreen", "Endscreen", "Memo1"};
 QString HexText(int value) { return QString::fromStdString(IntToHexText(value)); }
 }  // namespace
 
-std::string TForm1::boundRom() const { return state_.romPath; }
-
 void TForm1::Button2Click() {
   QDir::setCurrent(state_.StartDirectory);
   auto chosen = dialogs_->openFile({" Open file Quelbrook.nes", "Any file (*.*)|*.*", ""});

@@ -10,4 +10,11 @@ void WritePatches(RomImage& rom, const std::vector<BytePatch>& patches) {
   }
 }
 
+void WritePatchesToFile(const std::string& path, const std::vector<BytePatch>& patches) {
+  RomImage rom(path);
+  rom.Open();
+  WritePatches(rom, patches);
+  rom.Close();
+}
+
 }  // namespace quelbrook

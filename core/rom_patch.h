@@ -3,6 +3,7 @@
 // checked against the file before the first byte is written.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "rom_image.h"
@@ -16,5 +17,7 @@ struct BytePatch {
 
 // Opens nothing: the caller owns the open image. Writes the runs in order.
 void WritePatches(RomImage& rom, const std::vector<BytePatch>& patches);
+// Opens the image, writes the runs and closes it again.
+void WritePatchesToFile(const std::string& path, const std::vector<BytePatch>& patches);
 
 }  // namespace quelbrook

@@ -192,6 +192,8 @@ QTableWidget* TForm1::tileTable() const { return registry_.get<QTableWidget>("St
 QPlainTextEdit* TForm1::memo() const { return registry_.get<QPlainTextEdit>("Memo1"); }
 int TForm1::numberIn(const QString& field) const { return StrToInt(edit(field)->text()); }
 
+void TForm1::WriteRom(const std::vector<BytePatch>& patches) { WritePatchesToFile(state_.romPath, patches); }
+
 void TForm1::setPicture(const QString& imageName, const std::string& relativePath) {
   image(imageName)->setPicture(pictures_->load(relativePath));
 }

@@ -12,6 +12,7 @@
 #include "dialogs.h"
 #include "editor_state.h"
 #include "picture_loader.h"
+#include "rom_patch.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -113,6 +114,8 @@ class TForm1 : public QMainWindow {
   QPlainTextEdit* memo() const;
   int numberIn(const QString& field) const;
   void setPicture(const QString& imageName, const std::string& relativePath);
+  // Every write to the bound ROM goes through here.
+  void WriteRom(const std::vector<BytePatch>& patches);
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs* dialogs_;

@@ -51,10 +51,7 @@ void TForm1::Button5Click() {
   record.push_back(LowByte(numberIn("pal1")));
   record.push_back(LowByte(numberIn("pal2")));
 
-  RomImage rom(state_.romPath);
-  rom.Open();
-  WritePatches(rom, {{state_.ScreenRecordOffset, record}});
-  rom.Close();
+  WriteRom({{state_.ScreenRecordOffset, record}});
 }
 
 }  // namespace quelbrook

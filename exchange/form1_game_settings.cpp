@@ -36,13 +36,6 @@ const char* const kEndScreenQuestion =
     "This operation will write the End data\r\nin chosen End screen. The Previous End\r\nscreen will is "
     "refined. "
     "Continue?";
-
-void WriteToRom(const std::string& path, const std::vector<BytePatch>& patches) {
-  RomImage rom(path);
-  rom.Open();
-  WritePatches(rom, patches);
-  rom.Close();
-}
 }  // namespace
 
 void TForm1::Button37Click() {
@@ -50,7 +43,7 @@ void TForm1::Button37Click() {
   if (StrToInt(field->text()) > kScreenCount) field->setText(QString::number(kScreenCount));
   if (StrToInt(field->text()) <= 0) field->setText("1");
   const int screen = StrToInt(field->text());
-  WriteToRom(state_.romPath, {{kStartScreenOffset, {EncodeStartScreenByte(screen)}}});
+  WriteRom({{kStartScreenOffset, {EncodeStartScreenByte(screen)}}});
 }
 
 void TForm1::Button40Click() {
@@ -65,7 +58,7 @@ void TForm1::Button40Click() {
     const auto patches = PlanEndScreenSave(screen, state_.PreviousEndCodeOffset);
     if (!dialogs_->question("Attention!", kEndScreenQuestion)) return;
     state_.EndCodeOffset = EndCodeBlockOffset(screen);
-    WriteToRom(state_.romPath, patches);
+    WriteRom(patches);
     state_.PreviousEndCodeOffset = state_.EndCodeOffset;
   }
   if (field->text() == edit("Edit1")->text()) Button1Click();
@@ -77,7 +70,7 @@ void TForm1::Button41Click() {
     throw EditorError("The ending text cannot be saved: the character '" +
                       QString(QChar(text[*bad])).toStdString() + "' at position " + std::to_string(*bad + 1) +
                       " is not in the game's alphabet (capitals, digits, space and the signs in the hint)");
-  WriteToRom(state_.romPath, {{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}});
+  WriteRom({{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}});
 }
 
 bool TForm1::Memo1KeyPress(const QKeyEvent& key) const {

@@ -7,6 +7,10 @@ QUELBROOK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUELBROOK_BUILD="${QUELBROOK_BUILD:-$QUELBROOK_ROOT/build}"
 
 packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev googletest fonts-dejavu-core fonts-liberation2)
+# Other builds (sanitizers, fuzzing) add their packages and CMake options here.
+read -r -a extra_packages <<<"${QUELBROOK_EXTRA_PACKAGES:-}"
+read -r -a configure_args <<<"${QUELBROOK_CONFIGURE_ARGS:-}"
+packages+=("${extra_packages[@]}")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,5 +24,5 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S "$QUELBROOK_ROOT" -B "$QUELBROOK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$QUELBROOK_ROOT" -B "$QUELBROOK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${configure_args[@]}" >/dev/null
 cmake --build "$QUELBROOK_BUILD" -j"$(nproc)"

@@ -19,6 +19,8 @@ struct EditorState {
   // Save writes only into the record that the last complete reload of the bound
   // file located; a failed or missing reload leaves nothing to save into.
   bool recordLocated = false;
+  // The backup beside the ROM is looked for once after each Open ROM.
+  bool backupChecked = false;
 };
 
 }  // namespace quelbrook

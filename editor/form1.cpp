@@ -22,6 +22,7 @@
 #include "number_text.h"
 #include "numeric_field.h"
 #include "object_controls.h"
+#include "rom_backup.h"
 #include "window_description.h"
 #include "window_font.h"
 
@@ -49,8 +50,13 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
   dialogs_ = dialogs;
   setObjectName("Form1");
   setWindowTitle(kCaption);
+  setFont(WindowFont());
   BuildWindow();
+  BuildMenusAndStatus();
   ConnectHandlers();
+  setFixedSize(sizeHint());
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
   Run([this] { FormCreate(); });
   timer_->start();
 }
@@ -146,10 +152,6 @@ void TForm1::BuildWindow() {
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer1");
   timer_->setInterval(kTimerInterval);
-
-  setFixedSize(sizeHint());
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm1::BuildImageGrid(const char* stem, int count, int columns, int left, int top) {
@@ -192,7 +194,13 @@ QTableWidget* TForm1::tileTable() const { return registry_.get<QTableWidget>("St
 QPlainTextEdit* TForm1::memo() const { return registry_.get<QPlainTextEdit>("Memo1"); }
 int TForm1::numberIn(const QString& field) const { return StrToInt(edit(field)->text()); }
 
-void TForm1::WriteRom(const std::vector<BytePatch>& patches) { WritePatchesToFile(state_.romPath, patches); }
+void TForm1::WriteRom(const std::vector<BytePatch>& patches) {
+  if (!state_.backupChecked) {
+    MakeBackupOnce(state_.romPath);
+    state_.backupChecked = true;
+  }
+  WritePatchesToFile(state_.romPath, patches);
+}
 
 void TForm1::setPicture(const QString& imageName, const std::string& relativePath) {
   image(imageName)->setPicture(pictures_->load(relativePath));

@@ -22,6 +22,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class QTimer;
+class QUndoStack;
+class QKeySequence;
 
 namespace quelbrook {
 
@@ -83,6 +85,14 @@ class TForm1 : public QMainWindow {
   bool Memo1KeyPress(const QKeyEvent& key) const;              // true: the key is discarded
   void GameSettingsToggled(bool shown);
 
+  // Beyond the window's own controls: history, test run, shortcuts.
+  // Runs an edit of the shown screen so that it can be undone.
+  void Undoable(const QString& description, const std::function<void()>& edit);
+  QUndoStack* history() const { return history_; }
+  bool hasUnsavedEdits() const;
+  void MoveSelection(int columns, int rows);  // arrow keys
+  void TestScreenClick();
+
   // Help and About.
   void BitBtn1Click();
   void Timer1Timer();
@@ -97,6 +107,11 @@ class TForm1 : public QMainWindow {
   void BuildImageGrid(const char* stem, int count, int columns, int left, int top);
   void ConnectHandlers();
   void ConnectClick(const QString& button, std::function<void()> handler);
+  void ConnectEdit(const QString& button, const QString& description, std::function<void()> handler);
+  void BuildMenusAndStatus();
+  void AddShortcut(const QKeySequence& keys, const QString& button, std::function<void()> handler);
+  void MarkClean();
+  void UpdateUnsavedLabel();
   void AddNumericField(const char* name, int lower, int upper, bool lenientMouse = false);
 
   void PlaceMarker(const QString& marker, int destination);
@@ -114,6 +129,9 @@ class TForm1 : public QMainWindow {
   QPlainTextEdit* memo() const;
   int numberIn(const QString& field) const;
   void setPicture(const QString& imageName, const std::string& relativePath);
+  void RequireLocatedRecord() const;
+  // The 76 bytes the view stands for; fails on the first field that does not convert.
+  std::vector<std::uint8_t> RecordFromView(bool padMessageField);
   // Every write to the bound ROM goes through here.
   void WriteRom(const std::vector<BytePatch>& patches);
 
@@ -125,6 +143,8 @@ class TForm1 : public QMainWindow {
   QWidget* panel_ = nullptr;
   QTimer* timer_ = nullptr;
   TForm2* help_ = nullptr;
+  QUndoStack* history_ = nullptr;
+  bool typedSinceClean_ = false;  // typing is not on the undo stack but is unsaved
 };
 
 }  // namespace quelbrook

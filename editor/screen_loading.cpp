@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QUndoStack>
 
 #include "byte_map.h"
 #include "end_screen_patch.h"
@@ -21,9 +22,9 @@
 namespace quelbrook {
 
 namespace {
-const char* const kRomCommands[] = {"Button1",  "Button3",  "Button4",  "Button5",  "Button27",
-                                    "Button28", "Button33", "Button34", "Button35", "Button36",
-                                    "Button37", "Button38", "Button39", "Button40", "Button41"};
+const char* const kRomCommands[] = {
+    "Button1",  "Button3",  "Button4",  "Button5",  "Button27", "Button28", "Button33", "Button34",
+    "Button35", "Button36", "Button37", "Button38", "Button39", "Button40", "Button41", "TestScreenButton"};
 
 // Typed into only when the game-wide block is shown; without a ROM there is nothing to set.
 const char* const kGameSettingsFields[] = {"Startscreen", "Endscreen", "Memo1"};
@@ -37,6 +38,7 @@ void TForm1::Button2Click() {
   if (!chosen) return;
   state_.romPath = QFile::encodeName(*chosen).toStdString();
   state_.recordLocated = false;
+  state_.backupChecked = false;
   RomImage rom(state_.romPath);
   rom.Open();
   rom.Close();
@@ -50,6 +52,7 @@ void TForm1::Button2Click() {
 void TForm1::Button1Click() {
   // A reload that stops part-way leaves a view that is not one record: nothing to save into.
   state_.recordLocated = false;
+  history_->clear();
   QDir::setCurrent(state_.StartDirectory);
   RomImage rom(state_.romPath);
   rom.Open();
@@ -122,6 +125,7 @@ void TForm1::Button1Click() {
 
   rom.Close();
   state_.recordLocated = true;
+  MarkClean();
 }
 
 }  // namespace quelbrook

@@ -22,11 +22,12 @@ std::string UnencodableMessage(const QString& text, int position) {
 }
 }  // namespace
 
-void TForm1::Button5Click() {
+void TForm1::RequireLocatedRecord() const {
   if (!state_.recordLocated || state_.romPath.empty())
     throw EditorError("There is no loaded screen to save into: reload the screen first");
+}
 
-  // Every field is converted before the file is touched, so a save is all or nothing.
+std::vector<std::uint8_t> TForm1::RecordFromView(bool padMessageField) {
   std::vector<std::uint8_t> record;
   record.reserve(kScreenRecordLength);
   for (int cell = 0; cell < kTileCount; ++cell) {
@@ -37,10 +38,10 @@ void TForm1::Button5Click() {
   record.push_back(LowByte(numberIn("Edit3")));
 
   QLineEdit* message = edit("Edit2");
-  if (message->text().size() < kMessageLength)
-    message->setText(message->text() + QString(kMessageLength - message->text().size(), ' '));
-  const std::u16string shown = message->text().left(kMessageLength).toStdU16String();
-  if (auto bad = FindUnencodable(shown)) throw EditorError(UnencodableMessage(message->text(), int(*bad)));
+  const QString padded = message->text().leftJustified(kMessageLength, ' ');
+  if (padMessageField) message->setText(padded);
+  const std::u16string shown = padded.left(kMessageLength).toStdU16String();
+  if (auto bad = FindUnencodable(shown)) throw EditorError(UnencodableMessage(padded, int(*bad)));
   const auto messageBytes = EncodeText(shown, kMessageLength);
   record.insert(record.end(), messageBytes->begin(), messageBytes->end());
 
@@ -50,8 +51,14 @@ void TForm1::Button5Click() {
     record.push_back(LowByte(numberIn(kObjects[enemy].destinationField)));
   record.push_back(LowByte(numberIn("pal1")));
   record.push_back(LowByte(numberIn("pal2")));
+  return record;
+}
 
-  WriteRom({{state_.ScreenRecordOffset, record}});
+void TForm1::Button5Click() {
+  RequireLocatedRecord();
+  // Every field is converted before the file is touched, so a save is all or nothing.
+  WriteRom({{state_.ScreenRecordOffset, RecordFromView(true)}});
+  MarkClean();
 }
 
 }  // namespace quelbrook

@@ -1,0 +1,74 @@
+// The menu bar, the keyboard shortcuts and the status row below the window's panel.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QUndoStack>
+
+#include "form1.h"
+
+namespace quelbrook {
+
+void TForm1::AddShortcut(const QKeySequence& keys, const QString& name, std::function<void()> handler) {
+  // A key does what a click would: nothing while the button is disabled.
+  connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, name, handler] {
+    if (button(name)->isEnabled()) Run(handler);
+  });
+}
+
+void TForm1::BuildMenusAndStatus() {
+  history_ = new QUndoStack(this);
+  connect(history_, &QUndoStack::cleanChanged, this, [this] { UpdateUnsavedLabel(); });
+
+  QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&Open ROM...", QKeySequence::Open, this, [this] {
+    if (button("Button2")->isEnabled()) Run([this] { Button2Click(); });
+  });
+  file->addAction("&Reload screen", QKeySequence(Qt::Key_F5), this, [this] {
+    if (button("Button1")->isEnabled()) Run([this] { Button1Click(); });
+  });
+  file->addAction("&Save screen", QKeySequence::Save, this, [this] {
+    if (button("Button5")->isEnabled()) Run([this] { Button5Click(); });
+  });
+  file->addSeparator();
+  file->addAction("&Test this screen", this, [this] { Run([this] { TestScreenClick(); }); });
+  file->addSeparator();
+  file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  QAction* undo = history_->createUndoAction(this, "&Undo");
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = history_->createRedoAction(this, "&Redo");
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addAction(undo);
+  edit->addAction(redo);
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->addAction("&Help", QKeySequence::HelpContents, this, [this] { ShowHelp(); });
+  help->addAction("&About...", this, [this] { Run([this] { BitBtn1Click(); }); });
+
+  AddShortcut(QKeySequence(Qt::Key_PageUp), "Button3", [this] { Button3Click(); });
+  AddShortcut(QKeySequence(Qt::Key_PageDown), "Button4", [this] { Button4Click(); });
+  const std::pair<Qt::Key, QPoint> arrows[] = {
+      {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
+  for (const auto& [key, step] : arrows)
+    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+            [this, step = step] { Run([this, step] { MoveSelection(step.x(), step.y()); }); });
+
+  auto* unsaved = new QLabel(this);
+  unsaved->setObjectName("UnsavedLabel");
+  unsaved->setStyleSheet("color: #a00000;");
+  registry_.add(unsaved);
+  statusBar()->addWidget(unsaved, 1);
+  auto* test = new QPushButton("Test this screen", this);
+  test->setObjectName("TestScreenButton");
+  test->setToolTip("Run a copy of the ROM that starts on this screen in an NES emulator");
+  test->setEnabled(false);
+  registry_.add(test);
+  statusBar()->addPermanentWidget(test);
+  statusBar()->setSizeGripEnabled(false);
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,33 @@
+#include "rom_backup.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+#include "atomic_file.h"
+#include "editor_error.h"
+
+namespace quelbrook {
+
+std::string BackupPathOf(const std::string& romPath) { return romPath + ".bak"; }
+
+bool MakeBackupOnce(const std::string& romPath) {
+  const std::string backup = BackupPathOf(romPath);
+  struct stat info {};
+  if (::lstat(backup.c_str(), &info) == 0) return false;
+  try {
+    std::ifstream in(romPath, std::ios::binary);
+    if (!in) ThrowFileError(errno);
+    const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) ThrowFileError(EIO);
+    WriteFileAtomically(backup, content);
+  } catch (const EditorError& error) {
+    throw EditorError("The backup copy " + backup + " could not be made (" + error.what() +
+                      "), so nothing was written");
+  }
+  return true;
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,37 @@
+#include "arguments.h"
+
+#include "byte_map.h"
+#include "hex_text.h"
+#include "usage_error.h"
+
+namespace quelbrook::cli {
+
+void RequireArgumentCount(const std::vector<std::string>& args, std::size_t count) {
+  if (args.size() != count)
+    throw UsageError("expected " + std::to_string(count) + " arguments, got " + std::to_string(args.size()));
+}
+
+int ScreenArgument(const std::string& text) {
+  return DecimalArgument(text, 1, kScreenCount, "screen number");
+}
+
+int DecimalArgument(const std::string& text, int min, int max, const std::string& what) {
+  const std::string range = " (" + std::to_string(min) + " to " + std::to_string(max) + ")";
+  // Four digits already exceed every field, so longer texts cannot overflow.
+  if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+    throw UsageError(what + " '" + text + "' is not a decimal number" + range);
+  const int value = std::stoi(text);
+  if (value < min || value > max) throw UsageError(what + " " + text + " is out of range" + range);
+  return value;
+}
+
+std::uint8_t CodeArgument(const std::string& text, int max, const std::string& what) {
+  const std::string range = " (0 to " + IntToHexText(max) + ")";
+  if (!IsByteHexText(text))
+    throw UsageError(what + " '" + text + "' is not one or two hexadecimal digits" + range);
+  const int value = HexTextToInt(text);
+  if (value > max) throw UsageError(what + " " + text + " is out of range" + range);
+  return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace quelbrook::cli

@@ -1,0 +1,18 @@
+#pragma once
+// Reading the words of a call; each function throws UsageError naming what is wrong.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quelbrook::cli {
+
+void RequireArgumentCount(const std::vector<std::string>& args, std::size_t count);
+// A screen number 1..128.
+int ScreenArgument(const std::string& text);
+// Plain decimal digits in min..max.
+int DecimalArgument(const std::string& text, int min, int max, const std::string& what);
+// One or two hexadecimal digits as the window writes codes, at most `max`.
+std::uint8_t CodeArgument(const std::string& text, int max, const std::string& what);
+
+}  // namespace quelbrook::cli

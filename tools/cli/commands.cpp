@@ -1,0 +1,19 @@
+#include "command.h"
+
+namespace quelbrook::cli {
+
+extern const Command kInfoCommand, kShowCommand, kSetCommand;
+extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand;
+extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands{
+      kInfoCommand,      kShowCommand,       kSetCommand,        kExportMapCommand,
+      kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
+      kApplyIpsCommand,  kBpsCommand,        kApplyBpsCommand,
+      // The picture commands go here.
+  };
+  return commands;
+}
+
+}  // namespace quelbrook::cli

@@ -1,0 +1,78 @@
+#include "record_fields.h"
+
+#include "arguments.h"
+#include "byte_map.h"
+#include "item_catalogue.h"
+#include "quoted_text.h"
+#include "text_codec.h"
+#include "usage_error.h"
+#include "utf8.h"
+
+namespace quelbrook::cli {
+
+namespace {
+constexpr int kLastTileCode = 0xAF;    // the tile palette has 176 pictures
+constexpr int kLastDestination = 191;  // the 16 x 12 grid of half-tile cells
+constexpr int kLastByte = 255;
+
+std::vector<RecordField> MakeFields() {
+  std::vector<RecordField> fields;
+  for (int cell = 1; cell <= kTileCount; ++cell)
+    fields.push_back(
+        {"tile" + std::to_string(cell), kRecordTiles + cell - 1, FieldForm::kCode, kLastTileCode});
+  fields.push_back({"item", kRecordItem, FieldForm::kCode, kItemKindCount - 1});
+  fields.push_back({"item-destination", kRecordItemDestination, FieldForm::kNumber, kLastDestination});
+  fields.push_back({"message", kRecordMessage, FieldForm::kMessage, 0});
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
+    const std::string prefix = "enemy" + std::to_string(enemy);
+    fields.push_back(
+        {prefix + "-kind", kRecordEnemyKinds + enemy - 1, FieldForm::kCode, kEnemyKindCount - 1});
+    fields.push_back({prefix + "-destination", kRecordEnemyDestinations + enemy - 1, FieldForm::kNumber,
+                      kLastDestination});
+  }
+  fields.push_back({"palette1", kRecordPalette1, FieldForm::kNumber, kLastByte});
+  fields.push_back({"palette2", kRecordPalette2, FieldForm::kNumber, kLastByte});
+  return fields;
+}
+
+// The window's words for a character the game cannot show.
+std::string UnencodableMessage(const std::u16string& text, std::size_t position) {
+  return "The screen message cannot be saved: the character '" + ToUtf8(text.substr(position, 1)) +
+         "' at position " + std::to_string(position + 1) +
+         " is not in the game's alphabet (capitals, digits, space and the signs in the field's hint)";
+}
+
+std::vector<std::uint8_t> MessageBytes(const std::string& value) {
+  const std::u16string text = UnescapedText(value);
+  if (text.size() > static_cast<std::size_t>(kMessageLength))
+    throw UsageError("the message " + QuotedText(text) + " has " + std::to_string(text.size()) +
+                     " characters; at most 16 fit");
+  if (auto bad = FindUnencodable(text)) throw UsageError(UnencodableMessage(text, *bad));
+  return *EncodeText(text, kMessageLength);
+}
+}  // namespace
+
+const std::vector<RecordField>& RecordFields() {
+  static const std::vector<RecordField> fields = MakeFields();
+  return fields;
+}
+
+const RecordField* FindRecordField(const std::string& name) {
+  for (const auto& field : RecordFields())
+    if (field.name == name) return &field;
+  return nullptr;
+}
+
+std::vector<std::uint8_t> FieldBytes(const RecordField& field, const std::string& value) {
+  switch (field.form) {
+    case FieldForm::kCode:
+      return {CodeArgument(value, field.max, field.name)};
+    case FieldForm::kNumber:
+      return {static_cast<std::uint8_t>(DecimalArgument(value, 0, field.max, field.name))};
+    case FieldForm::kMessage:
+      break;
+  }
+  return MessageBytes(value);
+}
+
+}  // namespace quelbrook::cli

@@ -1,0 +1,74 @@
+// export-map, import-map, export-tpie and import-tpie: the window's side files.
+#include <ostream>
+
+#include "arguments.h"
+#include "atomic_file.h"
+#include "command.h"
+#include "editor_error.h"
+#include "screen_reading.h"
+#include "screen_side_files.h"
+
+namespace quelbrook::cli {
+
+namespace {
+// The window's limit: far above anything export writes, so a larger file is refused unread.
+constexpr std::size_t kSideFileLimit = 64 * 1024;
+
+struct SideFileCall {
+  std::string rom;
+  int screen;
+  std::string file;
+};
+
+SideFileCall ReadCall(const std::vector<std::string>& args) {
+  RequireArgumentCount(args, 3);
+  return {args[0], ScreenArgument(args[1]), args[2]};
+}
+
+template <typename Values>
+Values Accepted(const ReadResult<Values>& result) {
+  if (!result.ok) throw EditorError(result.error);
+  return result.values;
+}
+
+int ExportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+  const auto call = ReadCall(args);
+  WriteFileAtomically(call.file, WriteMapFile(MapTextsOf(ReadScreen(call.rom, call.screen))));
+  return kExitOk;
+}
+
+int ImportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+  const auto call = ReadCall(args);
+  const auto codes = Accepted(ReadMapFile(ReadSideFile(call.file, kSideFileLimit)));
+  WritePatchesToFile(call.rom, {TilePatch(call.screen, codes)});
+  return kExitOk;
+}
+
+int ExportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+  const auto call = ReadCall(args);
+  WriteFileAtomically(call.file, WriteTpieFile(TpieTextsOf(ReadScreen(call.rom, call.screen))));
+  return kExitOk;
+}
+
+int ImportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+  const auto call = ReadCall(args);
+  const auto values = Accepted(ReadTpieFile(ReadSideFile(call.file, kSideFileLimit)));
+  WritePatchesToFile(call.rom, {TpiePatch(call.screen, values)});
+  return kExitOk;
+}
+}  // namespace
+
+extern const Command kExportMapCommand{"export-map", "ROM N FILE",
+                                       "write screen N's 48 tile codes to a .map file, as the window does",
+                                       ExportMap};
+extern const Command kImportMapCommand{
+    "import-map", "ROM N FILE", "write the tile codes of a .map file into screen N (its 48 tile bytes only)",
+    ImportMap};
+extern const Command kExportTpieCommand{
+    "export-tpie", "ROM N FILE",
+    "write screen N's message, palettes, item and enemies to a .tpie file, as the window does", ExportTpie};
+extern const Command kImportTpieCommand{
+    "import-tpie", "ROM N FILE",
+    "write the values of a .tpie file into screen N (its 28 bytes after the tiles only)", ImportTpie};
+
+}  // namespace quelbrook::cli

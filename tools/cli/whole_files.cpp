@@ -1,0 +1,26 @@
+#include "whole_files.h"
+
+#include <limits>
+
+#include "atomic_file.h"
+#include "rom_image.h"
+
+namespace quelbrook::cli {
+
+Bytes ReadWholeFile(const std::string& path) {
+  const std::string content = ReadSideFile(path, std::numeric_limits<std::size_t>::max());
+  return Bytes(content.begin(), content.end());
+}
+
+Bytes ReadRomForChange(const std::string& path) {
+  RomImage rom(path);
+  rom.Open();
+  rom.Close();
+  return ReadWholeFile(path);
+}
+
+void ReplaceFile(const std::string& path, const Bytes& bytes) {
+  WriteFileAtomically(path, std::string(bytes.begin(), bytes.end()));
+}
+
+}  // namespace quelbrook::cli

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
+#include <QUndoStack>
 
 #include "byte_map.h"
 #include "end_screen_patch.h"
@@ -61,7 +62,8 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
   timer_->start();
 }
 
-TForm1::~TForm1() = default;
+// The history outlives the registry in member order; it must not call back while it goes.
+TForm1::~TForm1() { history_->disconnect(this); }
 
 void TForm1::Run(const std::function<void()>& operation) {
   try {

@@ -1,0 +1,101 @@
+// info and show: what they print, and the window's texts when the ROM cannot be read.
+#include "cli_fixture.h"
+#include "screen_decoding.h"
+
+namespace quelbrook::testing {
+namespace {
+
+std::string Numbers(const std::uint8_t* bytes, int count) {
+  std::string text = "[";
+  for (int i = 0; i < count; ++i) text += (i ? ", " : "") + std::to_string(bytes[i]);
+  return text + "]";
+}
+
+std::string MessageOf(const RecordBytes& record) {
+  std::string text;
+  for (int i = 0; i < kMessageLength; ++i) {
+    const std::uint8_t byte = record[kRecordMessage + i];
+    text += byte == 0 ? ' ' : static_cast<char>(byte);
+  }
+  return text;
+}
+
+class CliReadTest : public CliTest {};
+
+TEST_F(CliReadTest, InfoGivesTheGameSettingsAndALinePerScreen) {
+  std::vector<std::uint8_t> ending(kEndingTextLength, 0x00);
+  ending[0] = 0x45;  // E
+  ending[1] = 0x3E;  // !
+  ending[2] = 0xFF;  // outside the alphabet
+  WriteRom(RomBuilder()
+               .DistinctScreens()
+               .StartScreenByte(EncodeStartScreenByte(5))
+               .Hook(kJsrOpcode, EndCodeBlockAddress(9))
+               .EndingText(ending));
+  const auto run = RunCli({"info", Rom()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const std::string head = "start screen: 5\nend screen: 9\nending text: \"E!\\uE0FF" +
+                           std::string(kEndingTextLength - 3, ' ') + "\"\n";
+  EXPECT_EQ(run.out.substr(0, head.size()), head);
+  EXPECT_NE(run.out.find("\nscreen 1: \"" + MessageOf(DistinctRecord(1)) +
+                         "\", item 1 (Item: Life sphere), palettes 1 254\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\nscreen 23: \"" + MessageOf(DistinctRecord(23)) +
+                         "\", item B (Boss trap!), palettes 23 232\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\nscreen 128: "), std::string::npos);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3 + kScreenCount);
+}
+
+TEST_F(CliReadTest, InfoTellsAMissingHookFromAnOperandThatIsNoBlock) {
+  WriteRom(RomBuilder().Hook(0xEA, EndCodeBlockAddress(9)));
+  EXPECT_NE(RunCli({"info", Rom()}).out.find("\nend screen: 0 (none)\n"), std::string::npos);
+  WriteRom(RomBuilder().Hook(kJsrOpcode, EndCodeBlockAddress(9) + 1).StartScreenByte(100));
+  const auto run = RunCli({"info", Rom()});
+  EXPECT_NE(run.out.find("start screen: none"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\nend screen: 9 (the hook calls A268, which is not the address of an end-screen "
+                         "block)\n"),
+            std::string::npos)
+      << run.out;
+}
+
+TEST_F(CliReadTest, ShowGivesTheStoredValuesAsJson) {
+  RecordBytes record = DistinctRecord(12);
+  record[kRecordMessage + 5] = 0xFF;
+  record[kRecordEnemyDestinations + 2] = 255;  // stored values, not what the window shows
+  WriteRom(RomBuilder().DistinctScreens().Record(12, record).StartScreenByte(EncodeStartScreenByte(12)));
+  const auto run = RunCli({"show", Rom(), "12"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::string message = MessageOf(record);
+  message.replace(5, 1, "\\uE0FF");
+  const std::string expected =
+      "{\n  \"screen\": 12,\n  \"start_screen\": true,\n  \"tiles\": " + Numbers(record.data(), kTileCount) +
+      ",\n  \"item\": 0,\n  \"item_caption\": \"Item: None\",\n  \"item_destination\": 36,\n  \"message\": "
+      "\"" +
+      message + "\",\n  \"enemy_kinds\": " + Numbers(record.data() + kRecordEnemyKinds, kEnemyCount) +
+      ",\n  \"enemy_destinations\": [60, 100, 255, 180],\n  \"palette1\": 12,\n  \"palette2\": 243\n}\n";
+  EXPECT_EQ(run.out, expected);
+  EXPECT_NE(RunCli({"show", Rom(), "13"}).out.find("\"start_screen\": false"), std::string::npos);
+}
+
+TEST_F(CliReadTest, AnItemWithoutCaptionShowsAsNull) {
+  RecordBytes record = DistinctRecord(2);
+  record[kRecordItem] = 0x1F;
+  WriteRom(RomBuilder().Record(2, record));
+  EXPECT_NE(RunCli({"show", Rom(), "2"}).out.find("\"item\": 31,\n  \"item_caption\": null,"),
+            std::string::npos);
+  EXPECT_NE(RunCli({"info", Rom()}).out.find("item 1F (no caption)"), std::string::npos);
+}
+
+TEST_F(CliReadTest, UnreadableRomsGiveTheWindowsTexts) {
+  ExpectFailure(RunCli({"info", Path("missing.nes")}), "File not found");
+  ExpectFailure(RunCli({"show", Path("missing.nes"), "1"}), "File not found");
+  ExpectFailure(RunCli({"show", dir.path().string(), "1"}), "File access denied");
+  WriteRom(RomBuilder(ScreenRecordOffset(3) + 10));
+  ExpectFailure(RunCli({"show", Rom(), "3"}), "Read beyond end of file");
+  ExpectFailure(RunCli({"info", Rom()}), "Read beyond end of file");
+}
+
+}  // namespace
+}  // namespace quelbrook::testing

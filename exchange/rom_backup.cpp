@@ -17,6 +17,10 @@ bool MakeBackupOnce(const std::string& romPath) {
   const std::string backup = BackupPathOf(romPath);
   struct stat info {};
   if (::lstat(backup.c_str(), &info) == 0) return false;
+  // A ROM that is gone or is a folder is reported as the write itself would report it,
+  // not as a failed copy, and never reaches the stream (it throws its own text on a folder).
+  if (::stat(romPath.c_str(), &info) != 0) ThrowFileError(errno);
+  if (!S_ISREG(info.st_mode)) ThrowFileError(EISDIR);
   try {
     std::ifstream in(romPath, std::ios::binary);
     if (!in) ThrowFileError(errno);

@@ -5,13 +5,14 @@ namespace quelbrook::cli {
 extern const Command kInfoCommand, kShowCommand, kSetCommand;
 extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand;
 extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
+extern const Command kRenderCommand, kRenderWorldCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
       kInfoCommand,      kShowCommand,       kSetCommand,        kExportMapCommand,
       kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
       kApplyIpsCommand,  kBpsCommand,        kApplyBpsCommand,
-      // The picture commands go here.
+      kRenderCommand,    kRenderWorldCommand,
   };
   return commands;
 }

@@ -1,0 +1,55 @@
+// Loading the program's bitmaps: the window's messages, and one read per picture.
+#include "picture_folder.h"
+
+#include <QFile>
+
+#include "editor_error.h"
+#include "render_fixture.h"
+
+namespace quelbrook::testing {
+namespace {
+
+using PictureFolderTest = RenderTest;
+
+std::string FailureOf(const std::function<void()>& load) {
+  try {
+    load();
+  } catch (const EditorError& error) {
+    return error.what();
+  }
+  return "no failure";
+}
+
+TEST_F(PictureFolderTest, LoadsAPictureRelativeToTheFolder) {
+  const QImage image = LoadBitmapImage(Folder(), "items/7.bmp");
+  EXPECT_EQ(PixelAt(image, 3, 3), ItemColour(7));
+}
+
+TEST_F(PictureFolderTest, MissingFileNamesTheRelativePath) {
+  QFile::remove(Folder() + "/items/7.bmp");
+  EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Cannot open file items/7.bmp");
+}
+
+TEST_F(PictureFolderTest, FileThatIsNoBitmapIsNotValid) {
+  WriteText(dir / "items" / "7.bmp", "not a picture at all");
+  EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Bitmap image is not valid");
+}
+
+TEST_F(PictureFolderTest, PngContentUnderABitmapNameIsNotValid) {
+  QImage image(4, 4, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  ASSERT_TRUE(image.save(Folder() + "/items/7.bmp", "PNG"));
+  EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Bitmap image is not valid");
+}
+
+TEST_F(PictureFolderTest, FolderReadsEachPictureOnceAndANewFolderReadsAgain) {
+  PictureFolder first(Folder());
+  EXPECT_EQ(PixelAt(first.picture("graph/9.bmp"), 0, 0), TileColour(9));
+  QFile::remove(Folder() + "/graph/9.bmp");
+  EXPECT_EQ(PixelAt(first.picture("graph/9.bmp"), 0, 0), TileColour(9));
+  PictureFolder second(Folder());
+  EXPECT_EQ(FailureOf([&] { second.picture("graph/9.bmp"); }), "Cannot open file graph/9.bmp");
+}
+
+}  // namespace
+}  // namespace quelbrook::testing

@@ -1,0 +1,115 @@
+// quelbrook render and render-world, run as the user runs them.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+#include "byte_map.h"
+#include "render_fixture.h"
+#include "screen_decoding.h"
+#include "world_geometry.h"
+#include "world_overlays.h"
+
+namespace quelbrook::testing {
+namespace {
+
+#ifdef QUELBROOK_TOOL_PATH
+
+struct ToolRun {
+  int exitCode = -1;
+  QString err;
+};
+
+class RenderCommandsTest : public RenderTest {
+ protected:
+  void SetUp() override {
+    RenderTest::SetUp();
+    SolidWorld().StartScreenByte(EncodeStartScreenByte(40)).Write(RomPath());
+  }
+  ToolRun Tool(QStringList words) {
+    QProcess process;
+    process.start(QUELBROOK_TOOL_PATH, words);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+  }
+  QString Rom() const { return QString::fromStdString(RomPath()); }
+  QString Out() const { return QString::fromStdString((dir / "out.png").string()); }
+};
+
+TEST_F(RenderCommandsTest, RenderWritesOneScreen) {
+  const ToolRun run = Tool({"render", Rom(), "77", Out(), "--pictures", Folder()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QImage image(Out(), "PNG");
+  ASSERT_EQ(image.size(), QSize(256, 192));
+  EXPECT_EQ(PixelAt(image, 0, 0), TileColour(77));
+  EXPECT_EQ(PixelAt(image, 255, 191), TileColour(77));
+}
+
+TEST_F(RenderCommandsTest, RenderWorldWritesTheFullSizeWorldByDefault) {
+  const ToolRun run = Tool({"render-world", "--pictures", Folder(), Rom(), Out()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QImage image(Out(), "PNG");
+  ASSERT_EQ(image.size(), QSize(4096, 1536));
+  EXPECT_EQ(PixelAt(image, 256 * 3 + 10, 192 * 2 + 10), TileColour(36));
+  // No marks unless asked for.
+  const QRect start = ScreenRect(40, image.size());
+  EXPECT_EQ(PixelAt(image, start.center().x(), start.top()), TileColour(40));
+}
+
+TEST_F(RenderCommandsTest, RenderWorldScalesAndAddsOverlays) {
+  const ToolRun run =
+      Tool({"render-world", Rom(), Out(), "--scale", "0.25", "--overlays", "--pictures", Folder()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QImage image(Out(), "PNG");
+  ASSERT_EQ(image.size(), QSize(1024, 384));
+  const QRect start = ScreenRect(40, image.size());
+  EXPECT_EQ(image.pixel(start.center().x(), start.top()), kStartFrameColour);
+  EXPECT_EQ(PixelAt(image, start.center().x(), start.center().y()), TileColour(40));
+}
+
+TEST_F(RenderCommandsTest, MissingPictureFailsWithTheWindowsMessage) {
+  QFile::remove(Folder() + "/graph/4.bmp");
+  const ToolRun run = Tool({"render", Rom(), "4", Out(), "--pictures", Folder()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.contains("Cannot open file graph/4.bmp")) << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Out()));
+}
+
+TEST_F(RenderCommandsTest, MissingRomFails) {
+  const ToolRun run = Tool({"render-world", Rom() + ".none", Out(), "--pictures", Folder()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.contains("File not found")) << run.err.toStdString();
+}
+
+TEST_F(RenderCommandsTest, UnwritableOutputFails) {
+  const ToolRun run = Tool({"render", Rom(), "4", Folder() + "/no folder/out.png", "--pictures", Folder()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.contains("Cannot write file")) << run.err.toStdString();
+}
+
+TEST_F(RenderCommandsTest, WrongWordsAreUsageErrors) {
+  for (const QStringList& words :
+       {QStringList{"render", Rom(), "129", Out()}, QStringList{"render", Rom(), Out()},
+        QStringList{"render-world", Rom(), Out(), "--scale", "3"},
+        QStringList{"render-world", Rom(), Out(), "--scale", "half"},
+        QStringList{"render-world", Rom(), Out(), "--scale"},
+        QStringList{"render", Rom(), "4", Out(), "--bold"}}) {
+    const ToolRun run = Tool(words);
+    EXPECT_EQ(run.exitCode, 2) << words.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("Usage: quelbrook render")) << run.err.toStdString();
+  }
+  EXPECT_FALSE(QFile::exists(Out()));
+}
+
+TEST_F(RenderCommandsTest, PicturesDefaultToTheProgramsFolder) {
+  // The tool lies in the build's app folder beside the generated pictures.
+  const ToolRun run = Tool({"render", Rom(), "4", Out()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QImage image(Out(), "PNG");
+  EXPECT_EQ(image.size(), QSize(256, 192));
+  EXPECT_NE(PixelAt(image, 0, 0), TileColour(4));  // not the test's pictures
+}
+
+#endif
+
+}  // namespace
+}  // namespace quelbrook::testing

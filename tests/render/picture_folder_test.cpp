@@ -1,6 +1,7 @@
 // Loading the program's bitmaps: the window's messages, and one read per picture.
 #include "picture_folder.h"
 
+#include <QDir>
 #include <QFile>
 
 #include "editor_error.h"
@@ -40,6 +41,19 @@ TEST_F(PictureFolderTest, PngContentUnderABitmapNameIsNotValid) {
   image.fill(Qt::red);
   ASSERT_TRUE(image.save(Folder() + "/items/7.bmp", "PNG"));
   EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Bitmap image is not valid");
+}
+
+TEST_F(PictureFolderTest, BitmapCutShortIsNotValid) {
+  auto bytes = ReadFile(dir / "items" / "7.bmp");
+  bytes.resize(bytes.size() - 40);
+  WriteFile(dir / "items" / "7.bmp", bytes);
+  EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Bitmap image is not valid");
+}
+
+TEST_F(PictureFolderTest, FolderOfAPicturesNameCannotBeOpened) {
+  QFile::remove(Folder() + "/items/7.bmp");
+  QDir().mkpath(Folder() + "/items/7.bmp");
+  EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Cannot open file items/7.bmp");
 }
 
 TEST_F(PictureFolderTest, FolderReadsEachPictureOnceAndANewFolderReadsAgain) {

@@ -92,6 +92,8 @@ class TForm1 : public QMainWindow {
   bool hasUnsavedEdits() const;
   void MoveSelection(int columns, int rows);  // arrow keys
   void TestScreenClick();
+  // Opens (or refreshes) the mosaic of all screens; a click there shows that screen here.
+  void ShowWorldMap();
 
   // Help and About.
   void BitBtn1Click();

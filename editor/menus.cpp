@@ -33,6 +33,7 @@ void TForm1::BuildMenusAndStatus() {
     if (button("Button5")->isEnabled()) Run([this] { Button5Click(); });
   });
   file->addSeparator();
+  file->addAction("&World map...", this, [this] { Run([this] { ShowWorldMap(); }); });
   file->addAction("&Test this screen", this, [this] { Run([this] { TestScreenClick(); }); });
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);

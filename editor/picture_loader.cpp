@@ -1,59 +1,13 @@
 #include "picture_loader.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QImageReader>
-#include <cstdint>
-
-#include "editor_error.h"
+#include "picture_folder.h"
 
 namespace quelbrook {
 
-namespace {
-std::int64_t Field(const QByteArray& header, int at, int size) {
-  std::int64_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = value * 256 + static_cast<std::uint8_t>(header[at + i]);
-  return value;
-}
-
-// The reader accepts a bitmap whose pixel data is missing or cut short and makes up the
-// pixels the file lacks; such a file is as broken as a bad header.
-bool HoldsPixelData(QIODevice& device) {
-  if (!device.seek(0)) return false;
-  const QByteArray header = device.read(34);
-  if (header.size() < 26) return false;
-  const std::int64_t dataOffset = Field(header, 10, 4);
-  std::int64_t needed = dataOffset + 1;
-  const bool core = Field(header, 14, 4) == 12;
-  if (!core && header.size() < 34) return false;
-  std::int64_t width = core ? Field(header, 18, 2) : static_cast<std::int32_t>(Field(header, 18, 4));
-  std::int64_t height = core ? Field(header, 20, 2) : static_cast<std::int32_t>(Field(header, 22, 4));
-  const std::int64_t bits = Field(header, core ? 24 : 28, 2);
-  const std::int64_t compression = core ? 0 : Field(header, 30, 4);
-  if (compression == 0 || compression == 3) {  // uncompressed rows, padded to four bytes
-    if (height < 0) height = -height;
-    needed = dataOffset + (width * bits + 31) / 32 * 4 * height;
-  }
-  return device.size() >= needed;
-}
-}  // namespace
-
+// One loader for the window, the world map and the command-line tool, so that all
+// three refuse the same files with the same words.
 QPixmap PictureLoader::load(const std::string& relativePath) const {
-  const QString path = QDir(startDirectory_).filePath(QString::fromStdString(relativePath));
-  // Only a folder or a pipe of that name has to be stopped before the reader opens it. An
-  // unreadable file fails in the reader as not found, which is reported the same way below,
-  // so a window that shows hundreds of pictures saves an access() call on each.
-  if (!QFileInfo(path).isFile()) throw EditorError("Cannot open file " + relativePath);
-  QImageReader reader(path, "bmp");
-  reader.setDecideFormatFromContent(false);
-  QImage image = reader.read();
-  if (image.isNull()) {
-    if (reader.error() == QImageReader::FileNotFoundError || reader.error() == QImageReader::DeviceError)
-      throw EditorError("Cannot open file " + relativePath);
-    throw EditorError("Bitmap image is not valid");
-  }
-  if (!HoldsPixelData(*reader.device())) throw EditorError("Bitmap image is not valid");
-  return QPixmap::fromImage(image);
+  return QPixmap::fromImage(LoadBitmapImage(startDirectory_, relativePath));
 }
 
 }  // namespace quelbrook

@@ -18,6 +18,7 @@ namespace quelbrook {
 class MosaicView;
 
 class WorldMapWindow : public QWidget {
+  Q_OBJECT
  public:
   using ShowScreen = std::function<void(int screen)>;
   static constexpr double kShownScale = 0.25;  // 1024 x 384

@@ -1,5 +1,7 @@
 #include "text_codec.h"
 
+#include "utf8.h"
+
 namespace quelbrook {
 
 const TextCharEntry TextCharTable[48] = {
@@ -47,6 +49,13 @@ std::optional<std::size_t> FindUnencodable(const std::u16string& text) {
   for (std::size_t i = 0; i < text.size(); ++i)
     if (!EncodeTextChar(text[i])) return i;
   return std::nullopt;
+}
+
+std::string UnencodableTextMessage(const std::string& what, const std::u16string& text,
+                                   std::size_t position) {
+  return "The " + what + " cannot be saved: the character '" + ToUtf8(text.substr(position, 1)) +
+         "' at position " + std::to_string(position + 1) +
+         " is not in the game's alphabet (capitals, digits, space and the signs in the field's hint)";
 }
 
 std::optional<std::vector<std::uint8_t>> EncodeText(const std::u16string& text, std::size_t length) {

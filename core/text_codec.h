@@ -32,6 +32,10 @@ std::u16string TextAlphabetHint();
 // First position (0-based) of a character that has no byte, if any.
 std::optional<std::size_t> FindUnencodable(const std::u16string& text);
 
+// The user's message for the character at `position` that has no byte; `what` names
+// the text ("screen message", "ending text").
+std::string UnencodableTextMessage(const std::string& what, const std::u16string& text, std::size_t position);
+
 // Encodes exactly `length` positions; positions past the end of the text are spaces.
 // Fails (nothing returned) when a character has no byte.
 std::optional<std::vector<std::uint8_t>> EncodeText(const std::u16string& text, std::size_t length);

@@ -14,12 +14,6 @@ namespace quelbrook {
 
 namespace {
 std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
-
-std::string UnencodableMessage(const QString& text, int position) {
-  return "The screen message cannot be saved: the character '" + text.mid(position, 1).toStdString() +
-         "' at position " + std::to_string(position + 1) +
-         " is not in the game's alphabet (capitals, digits, space and the signs in the field's hint)";
-}
 }  // namespace
 
 void TForm1::RequireLocatedRecord() const {
@@ -41,7 +35,8 @@ std::vector<std::uint8_t> TForm1::RecordFromView(bool padMessageField) {
   const QString padded = message->text().leftJustified(kMessageLength, ' ');
   if (padMessageField) message->setText(padded);
   const std::u16string shown = padded.left(kMessageLength).toStdU16String();
-  if (auto bad = FindUnencodable(shown)) throw EditorError(UnencodableMessage(padded, int(*bad)));
+  if (auto bad = FindUnencodable(shown))
+    throw EditorError(UnencodableTextMessage("screen message", shown, *bad));
   const auto messageBytes = EncodeText(shown, kMessageLength);
   record.insert(record.end(), messageBytes->begin(), messageBytes->end());
 

@@ -66,10 +66,7 @@ void TForm1::Button40Click() {
 
 void TForm1::Button41Click() {
   const std::u16string text = memo()->toPlainText().left(kEndingTextLength).toStdU16String();
-  if (auto bad = FindUnencodable(text))
-    throw EditorError("The ending text cannot be saved: the character '" +
-                      QString(QChar(text[*bad])).toStdString() + "' at position " + std::to_string(*bad + 1) +
-                      " is not in the game's alphabet (capitals, digits, space and the signs in the hint)");
+  if (auto bad = FindUnencodable(text)) throw EditorError(UnencodableTextMessage("ending text", text, *bad));
   WriteRom({{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}});
 }
 

@@ -19,8 +19,6 @@ namespace quelbrook {
 namespace {
 const char* const kMapFilter = "Map files|*.map";
 const char* const kTpieFilter = "Text/Palette/Item/Enemies files|*.tpie";
-// Far above anything export writes; a larger file is refused unread.
-constexpr std::size_t kSideFileLimit = 64 * 1024;
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 

@@ -6,7 +6,6 @@
 #include "quoted_text.h"
 #include "text_codec.h"
 #include "usage_error.h"
-#include "utf8.h"
 
 namespace quelbrook::cli {
 
@@ -35,19 +34,13 @@ std::vector<RecordField> MakeFields() {
   return fields;
 }
 
-// The window's words for a character the game cannot show.
-std::string UnencodableMessage(const std::u16string& text, std::size_t position) {
-  return "The screen message cannot be saved: the character '" + ToUtf8(text.substr(position, 1)) +
-         "' at position " + std::to_string(position + 1) +
-         " is not in the game's alphabet (capitals, digits, space and the signs in the field's hint)";
-}
-
 std::vector<std::uint8_t> MessageBytes(const std::string& value) {
   const std::u16string text = UnescapedText(value);
   if (text.size() > static_cast<std::size_t>(kMessageLength))
     throw UsageError("the message " + QuotedText(text) + " has " + std::to_string(text.size()) +
                      " characters; at most 16 fit");
-  if (auto bad = FindUnencodable(text)) throw UsageError(UnencodableMessage(text, *bad));
+  if (auto bad = FindUnencodable(text))
+    throw UsageError(UnencodableTextMessage("screen message", text, *bad));
   return *EncodeText(text, kMessageLength);
 }
 }  // namespace

@@ -11,8 +11,6 @@
 namespace quelbrook::cli {
 
 namespace {
-// The window's limit: far above anything export writes, so a larger file is refused unread.
-constexpr std::size_t kSideFileLimit = 64 * 1024;
 
 struct SideFileCall {
   std::string rom;

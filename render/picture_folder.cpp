@@ -17,8 +17,10 @@ std::int64_t Field(const QByteArray& header, int at, int size) {
 }
 
 // The reader accepts a bitmap whose pixel data is missing or cut short and makes up the
-// pixels the file lacks; such a file is as broken as a bad header.
-bool HoldsPixelData(QIODevice& device) {
+// pixels the file lacks; such a file is as broken as a bad header. The sizes come from
+// the decoded picture, which the reader keeps within bounds, so a header's absurd
+// numbers cannot overflow the sum.
+bool HoldsPixelData(QIODevice& device, QSize decoded) {
   if (!device.seek(0)) return false;
   const QByteArray header = device.read(34);
   if (header.size() < 26) return false;
@@ -26,12 +28,11 @@ bool HoldsPixelData(QIODevice& device) {
   std::int64_t needed = dataOffset + 1;
   const bool core = Field(header, 14, 4) == 12;
   if (!core && header.size() < 34) return false;
-  std::int64_t width = core ? Field(header, 18, 2) : static_cast<std::int32_t>(Field(header, 18, 4));
-  std::int64_t height = core ? Field(header, 20, 2) : static_cast<std::int32_t>(Field(header, 22, 4));
+  const std::int64_t width = decoded.width();
+  const std::int64_t height = decoded.height();
   const std::int64_t bits = Field(header, core ? 24 : 28, 2);
   const std::int64_t compression = core ? 0 : Field(header, 30, 4);
   if (compression == 0 || compression == 3) {  // uncompressed rows, padded to four bytes
-    if (height < 0) height = -height;
     needed = dataOffset + (width * bits + 31) / 32 * 4 * height;
   }
   return device.size() >= needed;
@@ -50,7 +51,7 @@ QImage LoadBitmapImage(const QString& directory, const std::string& relativePath
       throw EditorError("Cannot open file " + relativePath);
     throw EditorError("Bitmap image is not valid");
   }
-  if (!HoldsPixelData(*reader.device())) throw EditorError("Bitmap image is not valid");
+  if (!HoldsPixelData(*reader.device(), image.size())) throw EditorError("Bitmap image is not valid");
   return image;
 }
 

@@ -1,6 +1,8 @@
 // Loading the program's bitmaps: the window's messages, and one read per picture.
 #include "picture_folder.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -54,6 +56,18 @@ TEST_F(PictureFolderTest, FolderOfAPicturesNameCannotBeOpened) {
   QFile::remove(Folder() + "/items/7.bmp");
   QDir().mkpath(Folder() + "/items/7.bmp");
   EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Cannot open file items/7.bmp");
+}
+
+// A pipe would block a plain open until some writer came; a huge file would be read whole.
+TEST_F(PictureFolderTest, PipeAndHugeFileOfAPicturesNameAreRefusedWithoutReading) {
+  const std::string pipe = Folder().toStdString() + "/items/7.bmp";
+  QFile::remove(Folder() + "/items/7.bmp");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Cannot open file items/7.bmp");
+
+  QFile huge(Folder() + "/graph/9.bmp");
+  ASSERT_TRUE(huge.resize(17 * 1024 * 1024));
+  EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "graph/9.bmp"); }), "Bitmap image is not valid");
 }
 
 TEST_F(PictureFolderTest, FolderReadsEachPictureOnceAndANewFolderReadsAgain) {

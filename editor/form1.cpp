@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -24,6 +23,7 @@
 #include "numeric_field.h"
 #include "object_controls.h"
 #include "rom_backup.h"
+#include "tile_code_table.h"
 #include "window_description.h"
 #include "window_font.h"
 
@@ -146,9 +146,8 @@ void TForm1::BuildWindow() {
     registry_.add(half);
   }
 
-  auto* table = new QTableWidget(1, kTileCount, panel_);
+  auto* table = new TileCodeTable(panel_);
   table->setObjectName("StringGrid1");
-  table->setVisible(false);
   registry_.add(table);
 
   timer_ = new QTimer(this);
@@ -192,7 +191,7 @@ QPushButton* TForm1::button(const QString& name) const { return registry_.get<QP
 QLabel* TForm1::label(const QString& name) const { return registry_.get<QLabel>(name); }
 QCheckBox* TForm1::check(const QString& name) const { return registry_.get<QCheckBox>(name); }
 ImageControl* TForm1::image(const QString& name) const { return registry_.get<ImageControl>(name); }
-QTableWidget* TForm1::tileTable() const { return registry_.get<QTableWidget>("StringGrid1"); }
+TileCodeTable* TForm1::tileTable() const { return registry_.get<TileCodeTable>("StringGrid1"); }
 QPlainTextEdit* TForm1::memo() const { return registry_.get<QPlainTextEdit>("Memo1"); }
 int TForm1::numberIn(const QString& field) const { return StrToInt(edit(field)->text()); }
 

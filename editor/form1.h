@@ -20,7 +20,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
 class QTimer;
 class QUndoStack;
 class QKeySequence;
@@ -28,6 +27,7 @@ class QKeySequence;
 namespace quelbrook {
 
 class ImageControl;
+class TileCodeTable;
 class TForm2;
 
 class TForm1 : public QMainWindow {
@@ -127,7 +127,7 @@ class TForm1 : public QMainWindow {
   QLabel* label(const QString& name) const;
   QCheckBox* check(const QString& name) const;
   ImageControl* image(const QString& name) const;
-  QTableWidget* tileTable() const;
+  TileCodeTable* tileTable() const;
   QPlainTextEdit* memo() const;
   int numberIn(const QString& field) const;
   void setPicture(const QString& imageName, const std::string& relativePath);

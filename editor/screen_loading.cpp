@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QUndoStack>
 
 #include "byte_map.h"
@@ -18,6 +17,7 @@
 #include "object_controls.h"
 #include "rom_image.h"
 #include "screen_decoding.h"
+#include "tile_code_table.h"
 
 namespace quelbrook {
 
@@ -82,7 +82,7 @@ void TForm1::Button1Click() {
   for (int cell = 1; cell <= kTileCount; ++cell) {
     const std::string code = IntToHexText(data.tiles[cell - 1]);
     setPicture("Image" + QString::number(cell), TileBitmapPath(code));
-    tileTable()->setItem(0, cell - 1, new QTableWidgetItem(QString::fromStdString(code)));
+    tileTable()->setText(cell - 1, QString::fromStdString(code));
   }
   edit("itemnumber")->setText(HexText(data.itemCode));
   edit("Edit3")->setText(QString::number(data.itemDestination));

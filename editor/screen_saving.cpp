@@ -1,6 +1,5 @@
 // Save screen: the view's texts become the 76 bytes of the record last reloaded.
 #include <QLineEdit>
-#include <QTableWidget>
 
 #include "byte_map.h"
 #include "editor_error.h"
@@ -9,6 +8,7 @@
 #include "object_controls.h"
 #include "rom_patch.h"
 #include "text_codec.h"
+#include "tile_code_table.h"
 
 namespace quelbrook {
 
@@ -25,8 +25,7 @@ std::vector<std::uint8_t> TForm1::RecordFromView(bool padMessageField) {
   std::vector<std::uint8_t> record;
   record.reserve(kScreenRecordLength);
   for (int cell = 0; cell < kTileCount; ++cell) {
-    const QTableWidgetItem* item = tileTable()->item(0, cell);
-    record.push_back(LowByte(HexTextToInt(item ? item->text().toStdString() : std::string())));
+    record.push_back(LowByte(HexTextToInt(tileTable()->text(cell).toStdString())));
   }
   record.push_back(LowByte(HexTextToInt(edit("itemnumber")->text().toStdString())));
   record.push_back(LowByte(numberIn("Edit3")));

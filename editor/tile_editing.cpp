@@ -1,12 +1,12 @@
 // Repainting the shown screen: select a cell, then click a tile of the palette.
 #include <QLabel>
-#include <QTableWidget>
 
 #include "byte_map.h"
 #include "form1.h"
 #include "hex_text.h"
 #include "image_control.h"
 #include "item_catalogue.h"
+#include "tile_code_table.h"
 
 namespace quelbrook {
 
@@ -20,8 +20,7 @@ void TForm1::PicClick(int paletteImage) {
   const ImageControl* source = registry_.get<ImageControl>("Pic", paletteImage);
   if (state_.SelectedCell != 0) {
     registry_.get<ImageControl>("Image", state_.SelectedCell)->setPicture(source->picture());
-    tileTable()->setItem(0, state_.SelectedCell - 1,
-                         new QTableWidgetItem(QString::fromStdString(IntToHexText(paletteImage - 1))));
+    tileTable()->setText(state_.SelectedCell - 1, QString::fromStdString(IntToHexText(paletteImage - 1)));
   }
   label("Green")->move(source->x() - 1, source->y() - 1);
 }
@@ -29,7 +28,7 @@ void TForm1::PicClick(int paletteImage) {
 void TForm1::Button10Click() {
   for (int cell = 1; cell <= kTileCount; ++cell) {
     setPicture("Image" + QString::number(cell), TileBitmapPath("0"));
-    tileTable()->setItem(0, cell - 1, new QTableWidgetItem("0"));
+    tileTable()->setText(cell - 1, "0");
   }
 }
 

@@ -2,13 +2,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
 
 #include "byte_map.h"
 #include "control_registry.h"
 #include "editor_state.h"
 #include "image_control.h"
 #include "object_controls.h"
+#include "tile_code_table.h"
 
 namespace quelbrook {
 
@@ -24,7 +24,7 @@ QStringList PictureNames() {
   return names;
 }
 
-QTableWidget* Table(const ControlRegistry& registry) { return registry.get<QTableWidget>("StringGrid1"); }
+TileCodeTable* Table(const ControlRegistry& registry) { return registry.get<TileCodeTable>("StringGrid1"); }
 }  // namespace
 
 bool ViewSnapshot::operator==(const ViewSnapshot& other) const {
@@ -38,10 +38,7 @@ bool ViewSnapshot::operator==(const ViewSnapshot& other) const {
 
 ViewSnapshot CaptureView(const ControlRegistry& registry, const EditorState& state) {
   ViewSnapshot snapshot;
-  for (int cell = 0; cell < kTileCount; ++cell) {
-    const QTableWidgetItem* item = Table(registry)->item(0, cell);
-    snapshot.tileCodes << (item ? item->text() : QString());
-  }
+  for (int cell = 0; cell < kTileCount; ++cell) snapshot.tileCodes << Table(registry)->text(cell);
   for (const char* field : kTextFields) snapshot.texts << registry.get<QLineEdit>(field)->text();
   for (const char* caption : kCaptions) snapshot.texts << registry.get<QLabel>(caption)->text();
   for (const QString& name : PictureNames()) snapshot.pictures << registry.get<ImageControl>(name)->picture();
@@ -51,8 +48,7 @@ ViewSnapshot CaptureView(const ControlRegistry& registry, const EditorState& sta
 }
 
 void RestoreView(const ViewSnapshot& snapshot, const ControlRegistry& registry, EditorState& state) {
-  for (int cell = 0; cell < kTileCount; ++cell)
-    Table(registry)->setItem(0, cell, new QTableWidgetItem(snapshot.tileCodes[cell]));
+  for (int cell = 0; cell < kTileCount; ++cell) Table(registry)->setText(cell, snapshot.tileCodes[cell]);
   int text = 0;
   for (const char* field : kTextFields) registry.get<QLineEdit>(field)->setText(snapshot.texts[text++]);
   for (const char* caption : kCaptions) registry.get<QLabel>(caption)->setText(snapshot.texts[text++]);

@@ -2,7 +2,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QTableWidget>
 
 #include "atomic_file.h"
 #include "editor_error.h"
@@ -12,6 +11,7 @@
 #include "map_file.h"
 #include "number_text.h"
 #include "object_controls.h"
+#include "tile_code_table.h"
 #include "tpie_file.h"
 
 namespace quelbrook {
@@ -34,8 +34,7 @@ void TForm1::Button27Click() {
   if (!chosen) return;
   TileCodeTexts codes;
   for (int cell = 0; cell < kTileCount; ++cell) {
-    const QTableWidgetItem* item = tileTable()->item(0, cell);
-    codes[cell] = item ? item->text().toStdString() : std::string();
+    codes[cell] = tileTable()->text(cell).toStdString();
   }
   WriteFileAtomically(LocalPath(*chosen), WriteMapFile(codes));
 }
@@ -46,7 +45,7 @@ void TForm1::Button28Click() {
     const TileCodeTexts codes = Accepted(ReadMapFile(ReadSideFile(LocalPath(*chosen), kSideFileLimit)));
     QDir::setCurrent(state_.StartDirectory);
     for (int cell = 1; cell <= kTileCount; ++cell) {
-      tileTable()->setItem(0, cell - 1, new QTableWidgetItem(QString::fromStdString(codes[cell - 1])));
+      tileTable()->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
       setPicture("Image" + QString::number(cell), TileBitmapPath(codes[cell - 1]));
     }
   }

@@ -57,7 +57,7 @@ class SavingTest : public WindowTest {
     }
   }
   void SetTileCode(int cell, const QString& text) {
-    Get<QTableWidget>("StringGrid1")->item(0, cell - 1)->setText(text);
+    Get<TileCodeTable>("StringGrid1")->setText(cell - 1, text);
   }
 };
 

@@ -97,7 +97,7 @@ TEST_F(SideFilesTest, MapExportWritesTheTileTableAndReplacesAnExistingFile) {
   EXPECT_EQ(QDir(Folder()).entryList({"five.map*"}, QDir::Files), QStringList{"five.map"});
 
   // Export shows what the view holds, saved or not, and a cancelled export writes nothing.
-  window->registry().get<QTableWidget>("StringGrid1")->item(0, 0)->setText("AF");
+  window->registry().get<TileCodeTable>("StringGrid1")->setText(0, "AF");
   ExportMap(SideFile("edited.map"));
   EXPECT_EQ(ReadText(SideFile("edited.map")),
             Replace(MapOf(5), "48\r\n1\r\n" + Hex(35) + "\r\n", "48\r\n1\r\nAF\r\n"));
@@ -177,7 +177,7 @@ TEST_F(SideFilesTest, CancelledImportsStillSaveAndReload) {
     SCOPED_TRACE(map ? "map" : "tpie");
     ShowScreen(7);
     // Unsaved edits: an invalid tile code is saved as 0 and the reload shows "0".
-    window->registry().get<QTableWidget>("StringGrid1")->item(0, 2)->setText("zz");
+    window->registry().get<TileCodeTable>("StringGrid1")->setText(2, "zz");
     Edit("pal2")->setText(map ? "77" : "78");
     if (map)
       ImportMap("");

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <memory>
 
 #include "asset_folder.h"
@@ -18,6 +17,7 @@
 #include "image_control.h"
 #include "rom_builder.h"
 #include "scripted_dialogs.h"
+#include "tile_code_table.h"
 
 namespace quelbrook::testing {
 
@@ -60,10 +60,7 @@ class WindowTest : public ::testing::Test {
   QCheckBox* Check(const QString& name) const { return Get<QCheckBox>(name); }
   ImageControl* Image(const QString& name) const { return Get<ImageControl>(name); }
   QPoint Position(const QString& name) const { return Get<QWidget>(name)->pos(); }
-  QString TileCode(int cell) const {
-    auto* item = Get<QTableWidget>("StringGrid1")->item(0, cell - 1);
-    return item ? item->text() : QString();
-  }
+  QString TileCode(int cell) const { return Get<TileCodeTable>("StringGrid1")->text(cell - 1); }
   std::vector<std::uint8_t> RomBytes() const { return ReadFile(RomPath()); }
 
   TempDir dir;

@@ -3,8 +3,8 @@
 // names ("Image" + n); every such lookup goes through here.
 
 #include <QHash>
+#include <QObject>
 #include <QString>
-#include <QWidget>
 
 #include "editor_error.h"
 
@@ -12,7 +12,7 @@ namespace quelbrook {
 
 class ControlRegistry {
  public:
-  void add(QWidget* control) { controls_.insert(control->objectName(), control); }
+  void add(QObject* control) { controls_.insert(control->objectName(), control); }
 
   template <typename Control>
   Control* get(const QString& name) const {
@@ -27,9 +27,11 @@ class ControlRegistry {
   }
 
   bool contains(const QString& name) const { return controls_.contains(name); }
+  // The control of that name, whatever its kind, or null.
+  QObject* find(const QString& name) const { return controls_.value(name); }
 
  private:
-  QHash<QString, QWidget*> controls_;
+  QHash<QString, QObject*> controls_;
 };
 
 }  // namespace quelbrook

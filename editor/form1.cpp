@@ -18,6 +18,7 @@
 #include "end_screen_patch.h"
 #include "hex_text.h"
 #include "image_control.h"
+#include "image_panel.h"
 #include "item_catalogue.h"
 #include "number_text.h"
 #include "numeric_field.h"
@@ -75,7 +76,7 @@ void TForm1::Run(const std::function<void()>& operation) {
 }
 
 void TForm1::BuildWindow() {
-  panel_ = new QWidget(this);
+  panel_ = new ImagePanel(this);
   panel_->setObjectName("Panel1");
   panel_->setFixedSize(kPanelWidth, kPanelHeight);
   panel_->setFont(WindowFont());
@@ -85,9 +86,9 @@ void TForm1::BuildWindow() {
   // The selection markers lie beneath the images, so they are made first.
   for (auto [name, colour] :
        {std::pair{"Red", QColor(224, 0, 128)}, std::pair{"Green", QColor(224, 32, 64)}}) {
-    auto* marker = new QLabel(panel_);
+    auto* marker = new ImageControl(panel_);
     marker->setObjectName(name);
-    marker->setPixmap(SolidSquare(colour));
+    marker->setPicture(SolidSquare(colour));
     marker->setGeometry(kParked, kParked, kMarkerSize, kMarkerSize);
     registry_.add(marker);
   }
@@ -171,7 +172,7 @@ void TForm1::FormCreate() {
   state_.StartDirectory = QDir::currentPath();
   pictures_ = std::make_unique<PictureLoader>(state_.StartDirectory);
   state_.PalettePreset = 0;
-  for (const char* marker : {"Red", "Green"}) label(marker)->move(kParked, kParked);
+  for (const char* marker : {"Red", "Green"}) image(marker)->move(kParked, kParked);
   state_.SelectedCell = 0;
   for (int n = 1; n <= kTileCount; ++n) setPicture("Image" + QString::number(n), TileBitmapPath("0"));
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {

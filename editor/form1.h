@@ -27,6 +27,7 @@ class QKeySequence;
 namespace quelbrook {
 
 class ImageControl;
+class ImagePanel;
 class TileCodeTable;
 class TForm2;
 
@@ -142,7 +143,7 @@ class TForm1 : public QMainWindow {
   ControlRegistry registry_;
   EditorState state_;
   std::unique_ptr<PictureLoader> pictures_;
-  QWidget* panel_ = nullptr;
+  ImagePanel* panel_ = nullptr;
   QTimer* timer_ = nullptr;
   TForm2* help_ = nullptr;
   QUndoStack* history_ = nullptr;

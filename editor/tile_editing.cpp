@@ -1,5 +1,4 @@
 // Repainting the shown screen: select a cell, then click a tile of the palette.
-#include <QLabel>
 
 #include "byte_map.h"
 #include "form1.h"
@@ -13,7 +12,7 @@ namespace quelbrook {
 void TForm1::ImageClick(int cell) {
   state_.SelectedCell = cell;
   const ImageControl* picture = registry_.get<ImageControl>("Image", cell);
-  label("Red")->move(picture->x() - 1, picture->y() - 1);
+  image("Red")->move(picture->x() - 1, picture->y() - 1);
 }
 
 void TForm1::PicClick(int paletteImage) {
@@ -22,7 +21,7 @@ void TForm1::PicClick(int paletteImage) {
     registry_.get<ImageControl>("Image", state_.SelectedCell)->setPicture(source->picture());
     tileTable()->setText(state_.SelectedCell - 1, QString::fromStdString(IntToHexText(paletteImage - 1)));
   }
-  label("Green")->move(source->x() - 1, source->y() - 1);
+  image("Green")->move(source->x() - 1, source->y() - 1);
 }
 
 void TForm1::Button10Click() {

@@ -1,6 +1,7 @@
 #include "window_description.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 
 #include "control_registry.h"
 #include "image_control.h"
+#include "image_panel.h"
 #include "text_codec.h"
 
 namespace quelbrook {
@@ -147,8 +149,8 @@ QWidget* Create(const ControlDescription& control, QWidget* panel) {
       box->setChecked(true);
       return box;
     }
-    case ControlKind::kImage:
-      return new ImageControl(panel);
+    case ControlKind::kImage:  // drawn by the panel, made in BuildControls
+      break;
     case ControlKind::kMemo: {
       auto* memo = new QPlainTextEdit(text, panel);
       memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -164,9 +166,16 @@ const std::vector<ControlDescription>& MainWindowControls() {
   return descriptions;
 }
 
-void BuildControls(QWidget* panel, ControlRegistry& registry,
+void BuildControls(ImagePanel* panel, ControlRegistry& registry,
                    const std::vector<ControlDescription>& descriptions) {
   for (const auto& description : descriptions) {
+    if (description.kind == ControlKind::kImage) {
+      auto* image = new ImageControl(panel);
+      image->setObjectName(description.name);
+      image->setGeometry(description.left, description.top, description.width, description.height);
+      registry.add(image);
+      continue;
+    }
     QWidget* control = Create(description, panel);
     control->setObjectName(description.name);
     control->setGeometry(description.left, description.top, description.width, description.height);

@@ -4,11 +4,10 @@
 #include <QString>
 #include <vector>
 
-class QWidget;
-
 namespace quelbrook {
 
 class ControlRegistry;
+class ImagePanel;
 
 enum class ControlKind { kLabel, kButton, kHelpButton, kEdit, kHiddenEdit, kCheckBox, kImage, kMemo };
 
@@ -40,7 +39,7 @@ constexpr int kMarkerSize = 34;
 constexpr int kParked = -100;
 
 // Creates the described controls on the panel and enters them in the registry.
-void BuildControls(QWidget* panel, ControlRegistry& registry,
+void BuildControls(ImagePanel* panel, ControlRegistry& registry,
                    const std::vector<ControlDescription>& descriptions);
 
 }  // namespace quelbrook

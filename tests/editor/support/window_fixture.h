@@ -59,7 +59,10 @@ class WindowTest : public ::testing::Test {
   QLabel* Label(const QString& name) const { return Get<QLabel>(name); }
   QCheckBox* Check(const QString& name) const { return Get<QCheckBox>(name); }
   ImageControl* Image(const QString& name) const { return Get<ImageControl>(name); }
-  QPoint Position(const QString& name) const { return Get<QWidget>(name)->pos(); }
+  QPoint Position(const QString& name) const {
+    if (auto* image = qobject_cast<ImageControl*>(window->registry().find(name))) return image->pos();
+    return Get<QWidget>(name)->pos();
+  }
   QString TileCode(int cell) const { return Get<TileCodeTable>("StringGrid1")->text(cell - 1); }
   std::vector<std::uint8_t> RomBytes() const { return ReadFile(RomPath()); }
 

@@ -25,6 +25,7 @@
 #include "form2.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
+#include "picture_loader.h"
 #include "rom_image.h"
 #include "scripted_dialogs.h"
 
@@ -172,6 +173,21 @@ void BM_CreateWindow_Baseline(benchmark::State& state) {
   }
 }
 
+// ---- One picture: the window's loader against the reader opening the file itself ----
+
+void BM_PictureLoad_Window(benchmark::State& state) {
+  const quelbrook::PictureLoader loader(g_appDir);
+  for (auto _ : state) benchmark::DoNotOptimize(loader.load(quelbrook::TileBitmapPath("5")));
+}
+
+void BM_PictureLoad_Baseline(benchmark::State& state) {
+  const QString path = g_appDir + '/' + QString::fromStdString(quelbrook::TileBitmapPath("5"));
+  for (auto _ : state) {
+    QImageReader reader(path, "bmp");
+    benchmark::DoNotOptimize(QPixmap::fromImage(reader.read()));
+  }
+}
+
 // ---- Save, and every screen ----
 
 void BM_SaveScreen(benchmark::State& state) {
@@ -202,6 +218,8 @@ BENCHMARK(BM_ReloadScreen_Baseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateWindow_Window)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateWindow_FormCreateOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateWindow_Baseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PictureLoad_Window)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PictureLoad_Baseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveScreen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AllScreens_ReloadAndSave)->Unit(benchmark::kMillisecond);
 

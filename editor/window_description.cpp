@@ -159,6 +159,14 @@ QWidget* Create(const ControlDescription& control, QWidget* panel) {
   }
   return nullptr;
 }
+// Name, place and hint, alike for widgets and for the images the panel draws.
+template <typename Control>
+Control* Placed(Control* control, const ControlDescription& description) {
+  control->setObjectName(description.name);
+  control->setGeometry(description.left, description.top, description.width, description.height);
+  if (*description.hint) control->setToolTip(QString::fromUtf8(description.hint));
+  return control;
+}
 }  // namespace
 
 const std::vector<ControlDescription>& MainWindowControls() {
@@ -170,16 +178,12 @@ void BuildControls(ImagePanel* panel, ControlRegistry& registry,
                    const std::vector<ControlDescription>& descriptions) {
   for (const auto& description : descriptions) {
     if (description.kind == ControlKind::kImage) {
-      auto* image = new ImageControl(panel);
-      image->setObjectName(description.name);
-      image->setGeometry(description.left, description.top, description.width, description.height);
+      auto* image = Placed(new ImageControl(panel), description);
+      image->setVisible(description.visible);
       registry.add(image);
       continue;
     }
-    QWidget* control = Create(description, panel);
-    control->setObjectName(description.name);
-    control->setGeometry(description.left, description.top, description.width, description.height);
-    if (*description.hint) control->setToolTip(QString::fromUtf8(description.hint));
+    QWidget* control = Placed(Create(description, panel), description);
     control->setEnabled(description.enabled);
     control->setVisible(description.visible && description.kind != ControlKind::kHiddenEdit);
     registry.add(control);

@@ -6,31 +6,15 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 #include "editor_error.h"
+#include "file_descriptor.h"
+#include "regular_file.h"
 
 namespace quelbrook {
 
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  int release() {
-    int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 void WriteAll(int fd, const std::string& content) {
   std::size_t done = 0;
@@ -63,22 +47,9 @@ void WriteFileAtomically(const std::string& path, const std::string& content) {
 }
 
 std::string ReadSideFile(const std::string& path, std::size_t maxBytes) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.get() < 0) ThrowFileError(errno);
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0) ThrowFileError(errno);
-  if (!S_ISREG(info.st_mode)) ThrowFileError(EISDIR);
-  std::string content;
-  char buffer[4096];
-  for (;;) {
-    ssize_t n = ::read(file.get(), buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ThrowFileError(errno);
-    if (n == 0) break;
-    content.append(buffer, static_cast<std::size_t>(n));
-    if (content.size() > maxBytes) throw EditorError("The file is too large to be a side file of one screen");
-  }
-  return content;
+  auto content = ReadRegularFile(path, maxBytes);
+  if (!content) throw EditorError("The file is too large to be a side file of one screen");
+  return std::move(*content);
 }
 
 }  // namespace quelbrook

@@ -1,23 +1,20 @@
 #include "picture_folder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <cerrno>
 #include <cstdint>
+#include <optional>
 
 #include "editor_error.h"
+#include "regular_file.h"
 
 namespace quelbrook {
 
 namespace {
 // Far above any picture the game's folders hold; a larger file is refused unread.
-constexpr qint64 kPictureFileLimit = 16 * 1024 * 1024;
+constexpr std::size_t kPictureFileLimit = 16 * 1024 * 1024;
 
 std::int64_t Field(const QByteArray& bytes, int at, int size) {
   std::int64_t value = 0;
@@ -45,40 +42,18 @@ bool HoldsPixelData(const QByteArray& file, QSize decoded) {
   return file.size() >= needed;
 }
 
-// The whole file in one read. Non-blocking, so that a pipe of that name cannot stall the
-// window, and refused unless it is a regular file.
-QByteArray ReadPictureFile(const QString& path, const std::string& relativePath) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) throw EditorError("Cannot open file " + relativePath);
-  struct stat info {};
-  bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  const bool tooLarge = readable && info.st_size > kPictureFileLimit;
-  QByteArray contents;
-  if (readable && !tooLarge) {
-    contents.resize(static_cast<qsizetype>(info.st_size));
-    qsizetype filled = 0;
-    while (filled < contents.size()) {
-      const ssize_t n = ::read(fd, contents.data() + filled, static_cast<size_t>(contents.size() - filled));
-      if (n == 0) break;  // cut short since fstat: judged by what it holds
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) {
-        readable = false;
-        break;
-      }
-      filled += n;
-    }
-    contents.truncate(filled);
-  }
-  ::close(fd);
-  if (!readable) throw EditorError("Cannot open file " + relativePath);
-  if (tooLarge) throw EditorError("Bitmap image is not valid");
-  return contents;
-}
 }  // namespace
 
 QImage LoadBitmapImage(const QString& directory, const std::string& relativePath) {
-  QByteArray file =
-      ReadPictureFile(QDir(directory).filePath(QString::fromStdString(relativePath)), relativePath);
+  const QString path = QDir(directory).filePath(QString::fromStdString(relativePath));
+  std::optional<std::string> content;
+  try {
+    content = ReadRegularFile(QFile::encodeName(path).toStdString(), kPictureFileLimit);
+  } catch (const EditorError&) {
+    throw EditorError("Cannot open file " + relativePath);
+  }
+  if (!content) throw EditorError("Bitmap image is not valid");
+  QByteArray file = QByteArray::fromRawData(content->data(), static_cast<qsizetype>(content->size()));
   QBuffer device(&file);
   device.open(QIODevice::ReadOnly);
   QImageReader reader(&device, "bmp");

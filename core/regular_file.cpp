@@ -1,0 +1,46 @@
+#include "regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "editor_error.h"
+#include "file_descriptor.h"
+
+namespace quelbrook {
+
+namespace {
+constexpr std::size_t kChunk = 4096;
+}  // namespace
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.get() < 0) ThrowFileError(errno);
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) ThrowFileError(errno);
+  if (!S_ISREG(info.st_mode)) ThrowFileError(EISDIR);
+  const auto expected = static_cast<std::size_t>(info.st_size);
+  if (expected > maxBytes) return std::nullopt;
+
+  // A file is taken at the size it had when opened; one that tells no size is read to its end.
+  std::string content(expected > 0 ? expected : kChunk, '\0');
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == content.size()) {
+      if (expected > 0) break;
+      content.resize(content.size() + kChunk);
+    }
+    const ssize_t n = ::read(file.get(), content.data() + filled, content.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowFileError(errno);
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+    if (filled > maxBytes) return std::nullopt;
+  }
+  content.resize(filled);
+  return content;
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,15 @@
+#pragma once
+// Reads a file of the user's whole, in as few system calls as its size allows.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace quelbrook {
+
+// The content, or nothing when the file holds more than maxBytes (refused unread where its
+// size tells). The open is non-blocking, so that a pipe of that name cannot stall the caller;
+// anything but a regular file is refused. Throws EditorError with the file layer's text.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
+
+}  // namespace quelbrook

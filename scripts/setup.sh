@@ -24,5 +24,11 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
 fi
 
+# A compiler cache, where the machine has one, makes rebuilds of other checkouts cheap.
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$QUELBROOK_ROOT"
+  configure_args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 cmake -S "$QUELBROOK_ROOT" -B "$QUELBROOK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${configure_args[@]}" >/dev/null
 cmake --build "$QUELBROOK_BUILD" -j"$(nproc)"

@@ -50,6 +50,20 @@ bool QtDialogs::question(const QString& caption, const QString& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+UnsavedAnswer QtDialogs::askUnsaved(const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, caption, text,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner_);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+      return UnsavedAnswer::Discard;
+    default:
+      return UnsavedAnswer::Cancel;
+  }
+}
+
 bool QtDialogs::about(const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner_);
   QPushButton* help = box.addButton("Help...", QMessageBox::HelpRole);

@@ -15,6 +15,9 @@ struct FileDialogRequest {
   QString defaultSuffix;
 };
 
+// The answers to "save the changes before closing?".
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -24,6 +27,8 @@ class Dialogs {
   virtual void message(const QString& caption, const QString& text) = 0;
   // Yes / No with a question icon; true for Yes.
   virtual bool question(const QString& caption, const QString& text) = 0;
+  // Save, Discard or Cancel, with a warning icon.
+  virtual UnsavedAnswer askUnsaved(const QString& caption, const QString& text) = 0;
   // The About box: OK, and a way on to the help window; true when help was asked for.
   virtual bool about(const QString& caption, const QString& text) = 0;
 };
@@ -35,6 +40,7 @@ class QtDialogs : public Dialogs {
   std::optional<QString> saveFile(const FileDialogRequest& request) override;
   void message(const QString& caption, const QString& text) override;
   bool question(const QString& caption, const QString& text) override;
+  UnsavedAnswer askUnsaved(const QString& caption, const QString& text) override;
   bool about(const QString& caption, const QString& text) override;
 
  private:

@@ -196,11 +196,14 @@ TileCodeTable* TForm1::tileTable() const { return registry_.get<TileCodeTable>("
 QPlainTextEdit* TForm1::memo() const { return registry_.get<QPlainTextEdit>("Memo1"); }
 int TForm1::numberIn(const QString& field) const { return StrToInt(edit(field)->text()); }
 
+void TForm1::EnsureBackup() {
+  if (state_.backupChecked) return;
+  MakeBackupOnce(state_.romPath);
+  state_.backupChecked = true;
+}
+
 void TForm1::WriteRom(const std::vector<BytePatch>& patches) {
-  if (!state_.backupChecked) {
-    MakeBackupOnce(state_.romPath);
-    state_.backupChecked = true;
-  }
+  EnsureBackup();
   WritePatchesToFile(state_.romPath, patches);
 }
 

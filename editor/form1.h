@@ -93,8 +93,10 @@ class TForm1 : public QMainWindow {
   bool hasUnsavedEdits() const;
   void MoveSelection(int columns, int rows);  // arrow keys
   void TestScreenClick();
-  // Opens (or refreshes) the mosaic of all screens; a click there shows that screen here.
-  void ShowWorldMap();
+  // Opens the world editor on the bound ROM, or brings it to the front.
+  void ShowWorldEditor();
+  // After the world editor saved these records: show the saved screen, or say why not.
+  void WorldScreensSaved(const std::vector<int>& screens);
 
   // Help and About.
   void BitBtn1Click();
@@ -135,6 +137,8 @@ class TForm1 : public QMainWindow {
   void RequireLocatedRecord() const;
   // The 76 bytes the view stands for; fails on the first field that does not convert.
   std::vector<std::uint8_t> RecordFromView(bool padMessageField);
+  // The backup copy before the first write after Open ROM.
+  void EnsureBackup();
   // Every write to the bound ROM goes through here.
   void WriteRom(const std::vector<BytePatch>& patches);
 

@@ -33,7 +33,8 @@ void TForm1::BuildMenusAndStatus() {
     if (button("Button5")->isEnabled()) Run([this] { Button5Click(); });
   });
   file->addSeparator();
-  file->addAction("&World map...", this, [this] { Run([this] { ShowWorldMap(); }); });
+  file->addAction("&World editor...", QKeySequence(Qt::CTRL | Qt::Key_W), this,
+                  [this] { Run([this] { ShowWorldEditor(); }); });
   file->addAction("&Test this screen", this, [this] { Run([this] { TestScreenClick(); }); });
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);

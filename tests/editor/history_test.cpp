@@ -10,7 +10,6 @@
 #include "byte_map.h"
 #include "screen_decoding.h"
 #include "window_fixture.h"
-#include "world_map_window.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -141,18 +140,6 @@ TEST_F(HistoryTest, ArrowKeysMoveTheSelectedCellWithinTheGrid) {
   Click([this] { window->MoveSelection(-1, 0); });
   EXPECT_EQ(window->state().SelectedCell, 9) << "the left edge stops the move";
   EXPECT_EQ(Position("Red"), Position("Image9") - QPoint(1, 1));
-}
-
-TEST_F(HistoryTest, TheWorldMapShowsAClickedScreenInTheEditor) {
-  Click([this] { window->ShowWorldMap(); });
-  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
-  auto* map = window->findChild<WorldMapWindow*>("WorldMap");
-  ASSERT_NE(map, nullptr);
-  map->ClickScreen(77);
-  EXPECT_EQ(Edit("Edit1")->text(), "77");
-  EXPECT_EQ(window->state().ScreenRecordOffset, ScreenRecordOffset(77));
-  Click([this] { window->ShowWorldMap(); });
-  EXPECT_EQ(window->findChildren<WorldMapWindow*>().size(), 1) << "a second open refreshes the same map";
 }
 
 class TestRunTest : public HistoryTest {

@@ -15,6 +15,7 @@ class ScriptedDialogs : public Dialogs {
   // File dialogs: each answer is a path; an empty one is Cancel, as is running out.
   QStringList fileAnswers;
   std::deque<bool> questionAnswers;
+  std::deque<UnsavedAnswer> unsavedAnswers;  // running out is Cancel
   bool aboutAsksForHelp = false;
 
   QStringList messages;  // texts of message boxes, in order
@@ -33,6 +34,13 @@ class ScriptedDialogs : public Dialogs {
     if (questionAnswers.empty()) return false;
     bool answer = questionAnswers.front();
     questionAnswers.pop_front();
+    return answer;
+  }
+  UnsavedAnswer askUnsaved(const QString& caption, const QString& text) override {
+    questions << caption + "|" + text;
+    if (unsavedAnswers.empty()) return UnsavedAnswer::Cancel;
+    const UnsavedAnswer answer = unsavedAnswers.front();
+    unsavedAnswers.pop_front();
     return answer;
   }
   bool about(const QString& caption, const QString& text) override {

@@ -1,0 +1,210 @@
+#include "world_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QUndoView>
+
+#include "hex_text.h"
+#include "number_text.h"
+#include "world_canvas.h"
+#include "world_cells.h"
+#include "world_document.h"
+#include "world_pictures.h"
+#include "world_tile_palette.h"
+
+namespace quelbrook {
+
+QString ScreenListText(const std::vector<int>& screens) {
+  QStringList numbers;
+  for (int screen : screens) numbers << QString::number(screen);
+  if (numbers.size() == 1) return "screen " + numbers[0];
+  const QString last = numbers.takeLast();
+  return "screens " + numbers.join(", ") + " and " + last;
+}
+
+WorldEditor::WorldEditor(std::string romPath, const QString& pictureDirectory, Dialogs& dialogs, Hooks hooks,
+                         QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      hooks_(std::move(hooks)),
+      pictureDirectory_(pictureDirectory),
+      pictures_(std::make_unique<WorldPictures>(pictureDirectory)) {
+  setObjectName("WorldEditor");
+  setWindowFlag(Qt::Window);
+  setAttribute(Qt::WA_DeleteOnClose);
+  document_ = new WorldDocument(std::move(romPath), this);
+  canvas_ = new WorldCanvas(*document_, *pictures_, this);
+  setCentralWidget(canvas_);
+  buildDocks();
+  buildMenus();
+
+  zoomLabel_ = new QLabel(this);
+  zoomLabel_->setObjectName("ZoomLabel");
+  hoverLabel_ = new QLabel(this);
+  hoverLabel_->setObjectName("HoverLabel");
+  statusBar()->addWidget(hoverLabel_, 1);
+  statusBar()->addPermanentWidget(zoomLabel_);
+  auto showZoom = [this](int percent) { zoomLabel_->setText(QString::number(percent) + " %"); };
+  showZoom(canvas_->zoom());
+  connect(canvas_, &WorldCanvas::zoomChanged, this, showZoom);
+  connect(canvas_, &WorldCanvas::hovered, this, [this](QPoint cell) {
+    hoverLabel_->setText(QStringLiteral("Screen %1, column %2, row %3: tile %4")
+                             .arg(ScreenOfCell(cell))
+                             .arg(cell.x() % kGridColumns + 1)
+                             .arg(cell.y() % kGridRows + 1)
+                             .arg(QString::fromStdString(IntToHexText(document_->tile(cell)))));
+  });
+  connect(canvas_, &WorldCanvas::screenMenuRequested, this, &WorldEditor::showScreenMenu);
+  connect(canvas_, &WorldCanvas::showScreenRequested, this, [this](int screen) {
+    if (hooks_.showScreen) run([this, screen] { hooks_.showScreen(screen); });
+  });
+  connect(canvas_, &WorldCanvas::chosenTileChanged, palette_, &WorldTilePalette::setChosen);
+  connect(palette_, &WorldTilePalette::tileChosen, canvas_, &WorldCanvas::setChosenTile);
+  connect(document_, &WorldDocument::unsavedChanged, this, [this] {
+    updateTitle();
+    updateExtraTiles();
+  });
+  updateTitle();
+  updateExtraTiles();
+  if (parent) parent->installEventFilter(this);
+  resize(1100, 700);
+}
+
+WorldEditor::~WorldEditor() = default;
+
+void WorldEditor::buildDocks() {
+  palette_ = new WorldTilePalette(*pictures_, this);
+  auto* paletteScroll = new QScrollArea(this);
+  paletteScroll->setWidget(palette_);
+  paletteScroll->setMinimumWidth(palette_->sizeHint().width() + 24);
+  auto* paletteDock = new QDockWidget("Tiles", this);
+  paletteDock->setObjectName("TilesDock");
+  paletteDock->setWidget(paletteScroll);
+  paletteDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  addDockWidget(Qt::RightDockWidgetArea, paletteDock);
+
+  auto* history = new QUndoView(document_->history(), this);
+  history->setObjectName("History");
+  history->setEmptyLabel("As read from the file");
+  auto* historyDock = new QDockWidget("History", this);
+  historyDock->setObjectName("HistoryDock");
+  historyDock->setWidget(history);
+  historyDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  addDockWidget(Qt::RightDockWidgetArea, historyDock);
+}
+
+void WorldEditor::buildMenus() {
+  auto add = [this](QMenu* menu, const QString& text, const QList<QKeySequence>& keys, auto handler) {
+    QAction* action = menu->addAction(text);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu("&File");
+  add(file, "&Save", {QKeySequence::Save}, [this] { save(); });
+  add(file, "Save as &PNG...", {}, [this] { saveAsPngClick(); });
+  add(file, "&Reload from file", {QKeySequence(Qt::Key_F5)}, [this] { reloadFromFile(); });
+  file->addSeparator();
+  add(file, "&Close", {QKeySequence(Qt::CTRL | Qt::Key_W)}, [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  QAction* undo = document_->history()->createUndoAction(this, "&Undo");
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = document_->history()->createRedoAction(this, "&Redo");
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addAction(undo);
+  edit->addAction(redo);
+  edit->addSeparator();
+  add(edit, "Cu&t", {QKeySequence::Cut}, [this] { cutSelection(); });
+  add(edit, "&Copy", {QKeySequence::Copy}, [this] { copySelection(); });
+  add(edit, "&Paste", {QKeySequence::Paste}, [this] { paste(); });
+  add(edit, "&Delete", {QKeySequence::Delete}, [this] { deleteSelection(); });
+
+  QMenu* view = menuBar()->addMenu("&View");
+  add(view, "Zoom &in", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+      [this] { canvas_->zoomBy(1); });
+  add(view, "Zoom &out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { canvas_->zoomBy(-1); });
+  add(view, "&Actual size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { canvas_->setZoom(100); });
+  view->addSeparator();
+  QAction* grid = view->addAction("Screen &borders and numbers");
+  grid->setObjectName("ShowGrid");
+  grid->setCheckable(true);
+  grid->setChecked(true);
+  connect(grid, &QAction::toggled, canvas_, &WorldCanvas::setShowGrid);
+  QAction* objects = view->addAction("Show &objects");
+  objects->setObjectName("ShowObjects");
+  objects->setCheckable(true);
+  objects->setChecked(true);
+  connect(objects, &QAction::toggled, canvas_, &WorldCanvas::setShowObjects);
+  // The window's actions work wherever the focus is inside it.
+  for (QMenu* menu : {file, edit, view}) addActions(menu->actions());
+}
+
+void WorldEditor::updateTitle() {
+  setWindowTitle("World editor - " + QFileInfo(QString::fromStdString(document_->romPath())).fileName() + "[*]");
+  setWindowModified(document_->hasUnsavedChanges());
+}
+
+void WorldEditor::updateExtraTiles() {
+  std::vector<bool> used(WorldPictures::kCodeCount, false);
+  for (int screen = 1; screen <= kScreenCount; ++screen)
+    for (int index = 0; index < kTileCount; ++index)
+      used[document_->record(screen)[static_cast<std::size_t>(kRecordTiles + index)]] = true;
+  palette_->setExtraCodes(CodesBeyondTheGame(used));
+}
+
+void WorldEditor::run(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const std::exception& error) {
+    dialogs_.message(QApplication::applicationName(), ErrorMessageText(QString::fromStdString(error.what())));
+  }
+}
+
+bool WorldEditor::mayClose() {
+  if (!document_->hasUnsavedChanges()) return true;
+  std::vector<int> screens = document_->changedScreens();
+  QString what = screens.empty() ? QString("the start screen") : ScreenListText(screens);
+  switch (dialogs_.askUnsaved("World editor", "The world has unsaved changes in " + what +
+                                                  ". Save them before closing?")) {
+    case UnsavedAnswer::Save: {
+      bool saved = false;
+      run([this, &saved] { saved = save(); });
+      return saved;
+    }
+    case UnsavedAnswer::Discard:
+      return true;
+    case UnsavedAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void WorldEditor::closeEvent(QCloseEvent* event) {
+  if (mayClose()) {
+    // Asked once: the main window's own close must not ask again.
+    if (parentWidget()) parentWidget()->removeEventFilter(this);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool WorldEditor::eventFilter(QObject* watched, QEvent* event) {
+  // Closing the main window would take this window with it: ask first.
+  if (watched == parentWidget() && event->type() == QEvent::Close && !mayClose()) {
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,52 @@
+// The world editor beside the main window: it edits the bound ROM itself, shows a screen
+// here on request, and tells this window which records it saved.
+#include <QApplication>
+#include <QLineEdit>
+
+#include "byte_map.h"
+#include "editor_error.h"
+#include "form1.h"
+#include "world_editor.h"
+
+namespace quelbrook {
+
+void TForm1::ShowWorldEditor() {
+  if (state_.romPath.empty()) throw EditorError("Open a ROM first: the world editor edits its screens");
+  auto* editor = findChild<WorldEditor*>("WorldEditor", Qt::FindDirectChildrenOnly);
+  if (editor && editor->property("romPath").toString() != QString::fromStdString(state_.romPath)) {
+    if (!editor->close()) return;
+    editor = nullptr;
+  }
+  if (!editor) {
+    WorldEditor::Hooks hooks;
+    hooks.showScreen = [this](int screen) {
+      edit("Edit1")->setText(QString::number(screen));
+      Run([this] { Button1Click(); });
+    };
+    hooks.beforeWrite = [this] { EnsureBackup(); };
+    hooks.saved = [this](const std::vector<int>& screens) { WorldScreensSaved(screens); };
+    editor = new WorldEditor(state_.romPath, state_.StartDirectory, *dialogs_, std::move(hooks), this);
+    editor->setProperty("romPath", QString::fromStdString(state_.romPath));
+  }
+  editor->show();
+  editor->raise();
+  editor->activateWindow();
+}
+
+void TForm1::WorldScreensSaved(const std::vector<int>& screens) {
+  if (!state_.recordLocated) return;
+  for (int screen : screens) {
+    if (ScreenRecordOffset(screen) != state_.ScreenRecordOffset) continue;
+    if (hasUnsavedEdits()) {
+      dialogs_->message(QApplication::applicationName(),
+                        QString("The world editor saved screen %1. This window keeps your unsaved edits of it; "
+                                "Reload screen shows the saved screen.")
+                            .arg(screen));
+    } else {
+      edit("Edit1")->setText(QString::number(screen));
+      Run([this] { Button1Click(); });
+    }
+  }
+}
+
+}  // namespace quelbrook

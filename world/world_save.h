@@ -1,0 +1,42 @@
+#pragma once
+// Writing the world editor's changes into the ROM, all or nothing: the records to be
+// replaced are read again first, and if any no longer holds what the editor read,
+// nothing is written.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "screen_data.h"
+
+namespace quelbrook {
+
+struct RecordWrite {
+  int screen = 0;
+  RecordBytes expected{};  // what the file held when it was read
+  RecordBytes bytes{};
+};
+
+struct ByteWrite {
+  std::uint8_t expected = 0;
+  std::uint8_t byte = 0;
+};
+
+struct WorldSavePlan {
+  std::vector<RecordWrite> records;
+  std::optional<ByteWrite> startScreenByte;
+};
+
+struct SaveOutcome {
+  std::vector<int> conflictingScreens;  // changed on disk since they were read
+  bool startScreenConflict = false;
+  bool written = false;
+};
+
+// Opens the ROM, checks, runs beforeWrite, writes and closes it; throws EditorError.
+SaveOutcome SaveWorldPlan(const std::string& romPath, const WorldSavePlan& plan,
+                          const std::function<void()>& beforeWrite);
+
+}  // namespace quelbrook

@@ -78,11 +78,11 @@ void WorldDocument::fill(QPoint cell, std::uint8_t code) {
   for (QPoint reached : FloodFillCells(cell, [this](QPoint at) { return tile(at); }))
     cells.emplace_back(reached, code);
   WorldEdit edit = setCells(cells);
-  push(QStringLiteral("Fill %1 of screen %2 with tile %3")
-           .arg(CellsText(edit.tiles.size()))
-           .arg(ScreenOfCell(cell))
-           .arg(TileText(code)),
-       std::move(edit));
+  const QString description = QStringLiteral("Fill %1 of screen %2 with tile %3")
+                                  .arg(CellsText(edit.tiles.size()))
+                                  .arg(ScreenOfCell(cell))
+                                  .arg(TileText(code));
+  push(description, std::move(edit));
 }
 
 TileBlock WorldDocument::copyCells(const QRect& cells) const {
@@ -101,7 +101,8 @@ void WorldDocument::clearCells(const QRect& cells, const QString& verb) {
   for (int y = inside.top(); y <= inside.bottom(); ++y)
     for (int x = inside.left(); x <= inside.right(); ++x) cleared.emplace_back(QPoint(x, y), 0);
   WorldEdit edit = setCells(cleared);
-  push(verb + " " + CellsText(edit.tiles.size()), std::move(edit));
+  const QString description = verb + " " + CellsText(edit.tiles.size());
+  push(description, std::move(edit));
 }
 
 void WorldDocument::pasteCells(QPoint topLeft, const TileBlock& block) {
@@ -111,12 +112,8 @@ void WorldDocument::pasteCells(QPoint topLeft, const TileBlock& block) {
       const QPoint cell = topLeft + QPoint(column, row);
       if (kWorldCells.contains(cell)) pasted.emplace_back(cell, block.at(column, row));
     }
-  WorldEdit edit = setCells(pasted);
-  push(QStringLiteral("Paste %1 x %2 cells at screen %3")
-           .arg(block.width)
-           .arg(block.height)
-           .arg(ScreenOfCell(topLeft)),
-       std::move(edit));
+  push(QStringLiteral("Paste %1 x %2 cells at screen %3").arg(block.width).arg(block.height).arg(ScreenOfCell(topLeft)),
+       setCells(pasted));
 }
 
 void WorldDocument::moveObject(int screen, int object, int destination) {

@@ -50,7 +50,10 @@ WorldEditor::WorldEditor(std::string romPath, const QString& pictureDirectory, D
   zoomLabel_->setObjectName("ZoomLabel");
   hoverLabel_ = new QLabel(this);
   hoverLabel_->setObjectName("HoverLabel");
+  missingLabel_ = new QLabel(this);
+  missingLabel_->setObjectName("MissingPicturesLabel");
   statusBar()->addWidget(hoverLabel_, 1);
+  statusBar()->addPermanentWidget(missingLabel_);
   statusBar()->addPermanentWidget(zoomLabel_);
   auto showZoom = [this](int percent) { zoomLabel_->setText(QString::number(percent) + " %"); };
   showZoom(canvas_->zoom());
@@ -70,10 +73,10 @@ WorldEditor::WorldEditor(std::string romPath, const QString& pictureDirectory, D
   connect(palette_, &WorldTilePalette::tileChosen, canvas_, &WorldCanvas::setChosenTile);
   connect(document_, &WorldDocument::unsavedChanged, this, [this] {
     updateTitle();
-    updateExtraTiles();
+    updatePictures();
   });
   updateTitle();
-  updateExtraTiles();
+  updatePictures();
   if (parent) parent->installEventFilter(this);
   resize(1100, 700);
 }
@@ -153,12 +156,21 @@ void WorldEditor::updateTitle() {
   setWindowModified(document_->hasUnsavedChanges());
 }
 
-void WorldEditor::updateExtraTiles() {
+void WorldEditor::updatePictures() {
+  // Every picture the world shows is read now, so that painting never waits for a file.
   std::vector<bool> used(WorldPictures::kCodeCount, false);
-  for (int screen = 1; screen <= kScreenCount; ++screen)
-    for (int index = 0; index < kTileCount; ++index)
-      used[document_->record(screen)[static_cast<std::size_t>(kRecordTiles + index)]] = true;
+  for (int screen = 1; screen <= kScreenCount; ++screen) {
+    const RecordBytes& record = document_->record(screen);
+    for (int index = 0; index < kTileCount; ++index) used[record[static_cast<std::size_t>(kRecordTiles + index)]] = true;
+    pictures_->item(record[kRecordItem]);
+    for (int enemy = 0; enemy < kEnemyCount; ++enemy) pictures_->enemy(record[kRecordEnemyKinds + enemy]);
+  }
+  for (int code = 0; code < WorldPictures::kCodeCount; ++code)
+    if (used[static_cast<std::size_t>(code)]) pictures_->tile(code);
   palette_->setExtraCodes(CodesBeyondTheGame(used));
+  const std::string missing = pictures_->missingText();
+  missingLabel_->setText(missing.empty() ? QString()
+                                         : "Magenta squares: no picture for " + QString::fromStdString(missing));
 }
 
 void WorldEditor::run(const std::function<void()>& operation) {

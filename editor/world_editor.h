@@ -65,7 +65,7 @@ class WorldEditor : public QMainWindow {
   void buildDocks();
   void showScreenMenu(int screen, QPoint globalPosition);
   void updateTitle();
-  void updateExtraTiles();
+  void updatePictures();
   void reloadFromFile();
   void saveAsPngClick();
   // Asks Save / Discard / Cancel when there are unsaved changes; true when closing may go on.
@@ -83,6 +83,7 @@ class WorldEditor : public QMainWindow {
   QMenu* screenMenu_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QLabel* hoverLabel_ = nullptr;
+  QLabel* missingLabel_ = nullptr;
   int copiedScreen_ = 0;
 };
 

@@ -54,7 +54,7 @@ void WorldEditor::saveAsPng(const QString& path) const {
   for (int screen = 1; screen <= kScreenCount; ++screen) world.screens[screen - 1] = document_->screen(screen);
   world.startScreen = document_->startScreen();
   world.endScreen = document_->endScreen();
-  PictureFolder pictures(pictureDirectory_);
+  PictureFolder pictures(pictureDirectory_, MissingPictures::kPlaceholder);
   QImage picture = RenderWorld(world, pictures, 1.0);
   DrawWorldOverlays(picture, MarksOf(world));
   if (!picture.save(path, "PNG")) throw EditorError("Cannot write file " + path.toStdString());

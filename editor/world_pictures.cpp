@@ -1,61 +1,48 @@
 #include "world_pictures.h"
 
-#include <QPainter>
-
 #include "editor_error.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
-#include "picture_folder.h"
 
 namespace quelbrook {
 
-namespace {
-constexpr int kTileSide = 32;
-constexpr int kMarkerSide = 16;
-
-// A crossed square with the code in it: clearly not a picture of the game.
-QPixmap Placeholder(int code, int side) {
-  QImage image(side, side, QImage::Format_RGB32);
-  image.fill(QColor(255, 0, 255));
-  QPainter painter(&image);
-  painter.setPen(Qt::black);
-  painter.drawRect(0, 0, side - 1, side - 1);
-  painter.drawLine(0, 0, side - 1, side - 1);
-  painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, QString::fromStdString(IntToHexText(code)));
-  return QPixmap::fromImage(image);
-}
-}  // namespace
-
-const WorldPictures::Slot& WorldPictures::slot(Set& set, int code, int side,
-                                               std::string (*pathOf)(const std::string&)) const {
-  Slot& slot = set[static_cast<std::size_t>(code)];
-  if (!slot.picture.isNull()) return slot;
+const QPixmap& WorldPictures::picture(Set& set, int code, std::string (*pathOf)(const std::string&)) const {
+  QPixmap& picture = set[static_cast<std::size_t>(code)];
+  if (!picture.isNull()) return picture;
+  const std::string path = pathOf(IntToHexText(code));
   try {
-    slot.picture = QPixmap::fromImage(LoadBitmapImage(directory_, pathOf(IntToHexText(code))));
-    slot.found = true;
+    picture = QPixmap::fromImage(folder_.picture(path));
   } catch (const EditorError&) {
-    slot.picture = Placeholder(code, side);
+    // A file that is there but is no bitmap: the canvas must still draw something.
+    picture = QPixmap::fromImage(PlaceholderPicture(code));
+    unreadable_.insert(path);
   }
-  return slot;
+  return picture;
 }
 
-const QPixmap& WorldPictures::tile(int code) const { return slot(tiles_, code, kTileSide, TileBitmapPath).picture; }
+const QPixmap& WorldPictures::tile(int code) const { return picture(tiles_, code, TileBitmapPath); }
 
-const QPixmap& WorldPictures::item(int code) const {
-  return slot(items_, code, kMarkerSide, ItemBitmapPath).picture;
+const QPixmap& WorldPictures::item(int code) const { return picture(items_, code, ItemBitmapPath); }
+
+const QPixmap& WorldPictures::enemy(int kind) const { return picture(enemies_, kind, EnemyBitmapPath); }
+
+bool WorldPictures::hasTilePicture(int code) const {
+  tile(code);
+  const std::string path = TileBitmapPath(IntToHexText(code));
+  return !folder_.missingPictures().count(path) && !unreadable_.count(path);
 }
 
-const QPixmap& WorldPictures::enemy(int kind) const {
-  return slot(enemies_, kind, kMarkerSide, EnemyBitmapPath).picture;
+std::string WorldPictures::missingText() const {
+  std::set<std::string> paths = folder_.missingPictures();
+  paths.insert(unreadable_.begin(), unreadable_.end());
+  return MissingPicturesText(paths);
 }
-
-bool WorldPictures::hasTilePicture(int code) const { return slot(tiles_, code, kTileSide, TileBitmapPath).found; }
 
 const QPixmap& WorldPictures::scaledTile(int code) const {
   QPixmap& scaled = scaledTiles_[static_cast<std::size_t>(code)];
   if (scaled.isNull()) {
     const QPixmap& full = tile(code);
-    scaled = cellSize_ == full.width() && cellSize_ == full.height()
+    scaled = full.size() == QSize(cellSize_, cellSize_)
                  ? full
                  : full.scaled(cellSize_, cellSize_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }

@@ -1,12 +1,16 @@
 #pragma once
 // The pictures the world editor draws, each read from the program's folders the first
-// time it is wanted: tiles 0..255, items and enemies. A code without a picture gets the
-// marked placeholder. Tiles are also kept at the current cell size, so that painting
-// only copies them.
+// time it is wanted: tiles 0..255, items and enemies. A code without a picture file gets
+// the renderer's marked placeholder. Tiles are also kept at the current cell size, so
+// that painting only copies them.
 
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <set>
+#include <string>
+
+#include "picture_folder.h"
 
 namespace quelbrook {
 
@@ -14,12 +18,14 @@ class WorldPictures {
  public:
   static constexpr int kCodeCount = 256;
 
-  explicit WorldPictures(QString directory) : directory_(std::move(directory)) {}
+  explicit WorldPictures(QString directory) : folder_(std::move(directory), MissingPictures::kPlaceholder) {}
 
   const QPixmap& tile(int code) const;
   const QPixmap& item(int code) const;
   const QPixmap& enemy(int kind) const;
   bool hasTilePicture(int code) const;
+  // The codes drawn as placeholders so far, for people: "tiles B0, C3; items C".
+  std::string missingText() const;
 
   // The tile at the size set last with setCellSize.
   const QPixmap& scaledTile(int code) const;
@@ -27,19 +33,16 @@ class WorldPictures {
   int cellSize() const { return cellSize_; }
 
  private:
-  struct Slot {
-    QPixmap picture;  // null until first wanted
-    bool found = false;
-  };
-  using Set = std::array<Slot, kCodeCount>;
-  const Slot& slot(Set& set, int code, int side, std::string (*pathOf)(const std::string&)) const;
+  using Set = std::array<QPixmap, kCodeCount>;
+  const QPixmap& picture(Set& set, int code, std::string (*pathOf)(const std::string&)) const;
 
-  QString directory_;
+  mutable PictureFolder folder_;
+  mutable std::set<std::string> unreadable_;  // there, but not a bitmap
   mutable Set tiles_;
   mutable Set items_;
   mutable Set enemies_;
-  mutable std::array<QPixmap, kCodeCount> scaledTiles_;
-  int cellSize_ = 32;
+  mutable Set scaledTiles_;
+  int cellSize_ = kPlaceholderPixels;
 };
 
 }  // namespace quelbrook

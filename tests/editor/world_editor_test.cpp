@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWheelEvent>
 
+#include "picture_folder.h"
 #include "world_editor_fixture.h"
 
 namespace quelbrook::testing {
@@ -293,6 +294,9 @@ TEST_F(WorldEditorTest, ThePaletteNamesCodesAndAddsTheWorldsCodesWithoutPictures
   ClickAt(At({0, 0}));
   ASSERT_EQ(editor->tilePalette()->codes().size(), 177u);
   EXPECT_EQ(editor->tilePalette()->codes().back(), 0xC3);
+  EXPECT_EQ(editor->findChild<QLabel*>("MissingPicturesLabel")->text(), "Magenta squares: no picture for tiles C3");
+  const QImage shown = Canvas()->viewport()->grab().toImage();
+  EXPECT_EQ(shown.pixel(At({0, 0}) + QPoint(-12, 0)), kPlaceholderColour);
   Ctrl(Qt::Key_Z, 'Z');
   EXPECT_EQ(editor->tilePalette()->codes().size(), 176u);
 }

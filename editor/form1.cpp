@@ -205,6 +205,7 @@ void TForm1::EnsureBackup() {
 void TForm1::WriteRom(const std::vector<BytePatch>& patches) {
   EnsureBackup();
   WritePatchesToFile(state_.romPath, patches);
+  NoteOwnRomWrite();
 }
 
 void TForm1::setPicture(const QString& imageName, const std::string& relativePath) {

@@ -97,6 +97,8 @@ class TForm1 : public QMainWindow {
   void ShowWorldEditor();
   // After the world editor saved these records: show the saved screen, or say why not.
   void WorldScreensSaved(const std::vector<int>& screens);
+  // Another program (or the world editor) wrote the bound ROM: show it unless edits would be lost.
+  void RomChangedElsewhere();
 
   // Help and About.
   void BitBtn1Click();
@@ -139,6 +141,11 @@ class TForm1 : public QMainWindow {
   std::vector<std::uint8_t> RecordFromView(bool padMessageField);
   // The backup copy before the first write after Open ROM.
   void EnsureBackup();
+  // Notices changes of the bound ROM that this window did not make.
+  void WatchRom();
+  void NoteOwnRomWrite();
+  // Reload screen of the screen shown, whatever number Edit1 holds now.
+  void ReloadShownScreen();
   // Every write to the bound ROM goes through here.
   void WriteRom(const std::vector<BytePatch>& patches);
 

@@ -46,6 +46,7 @@ void TForm1::Button2Click() {
   for (const char* name : kGameSettingsFields) registry_.get<QWidget>(name)->setEnabled(true);
   state_.PreviousEndCodeOffset = 0;
   state_.FirstLoadDone = 0;
+  WatchRom();
   Button1Click();
 }
 

@@ -14,6 +14,7 @@
 
 #include "hex_text.h"
 #include "number_text.h"
+#include "rom_watcher.h"
 #include "world_canvas.h"
 #include "world_cells.h"
 #include "world_document.h"
@@ -77,6 +78,9 @@ WorldEditor::WorldEditor(std::string romPath, const QString& pictureDirectory, D
   });
   updateTitle();
   updatePictures();
+  watcher_ = new RomWatcher(this);
+  watcher_->watch(QString::fromStdString(document_->romPath()));
+  connect(watcher_, &RomWatcher::changedElsewhere, this, [this] { run([this] { fileChangedElsewhere(); }); });
   if (parent) parent->installEventFilter(this);
   resize(1100, 700);
 }

@@ -15,6 +15,7 @@ class QMenu;
 
 namespace quelbrook {
 
+class RomWatcher;
 class WorldCanvas;
 class WorldDocument;
 class WorldPictures;
@@ -67,6 +68,8 @@ class WorldEditor : public QMainWindow {
   void updateTitle();
   void updatePictures();
   void reloadFromFile();
+  // Another program (or the main window) wrote the ROM.
+  void fileChangedElsewhere();
   void saveAsPngClick();
   // Asks Save / Discard / Cancel when there are unsaved changes; true when closing may go on.
   bool mayClose();
@@ -81,6 +84,7 @@ class WorldEditor : public QMainWindow {
   WorldCanvas* canvas_ = nullptr;
   WorldTilePalette* palette_ = nullptr;
   QMenu* screenMenu_ = nullptr;
+  RomWatcher* watcher_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QLabel* hoverLabel_ = nullptr;
   QLabel* missingLabel_ = nullptr;

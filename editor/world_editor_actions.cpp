@@ -6,6 +6,7 @@
 
 #include "editor_error.h"
 #include "picture_folder.h"
+#include "rom_watcher.h"
 #include "tile_block.h"
 #include "world_canvas.h"
 #include "world_data.h"
@@ -41,6 +42,7 @@ bool WorldEditor::save() {
     return false;
   }
   if (outcome.written) {
+    watcher_->noteOwnWrite();
     statusBar()->showMessage(screens.empty() ? QString("Saved the start screen")
                                              : "Saved " + ScreenListText(screens),
                              5000);
@@ -69,6 +71,17 @@ void WorldEditor::reloadFromFile() {
       !dialogs_.question(kCaption, "Reload the whole world from the file? The unsaved changes are lost."))
     return;
   document_->reloadAll();
+}
+
+void WorldEditor::fileChangedElsewhere() {
+  if (document_->hasUnsavedChanges()) {
+    statusBar()->showMessage(
+        "The ROM changed on disk. Your unsaved changes are kept; Save first checks that the screens it "
+        "writes did not change.");
+    return;
+  }
+  document_->reloadAll();
+  statusBar()->showMessage("The ROM changed on disk: the world is shown as it is now.", 5000);
 }
 
 void WorldEditor::copySelection() {

@@ -1,6 +1,5 @@
 // The world editor beside the main window: it edits the bound ROM itself, shows a screen
 // here on request, and tells this window which records it saved.
-#include <QApplication>
 #include <QLineEdit>
 
 #include "byte_map.h"
@@ -31,22 +30,6 @@ void TForm1::ShowWorldEditor() {
   editor->show();
   editor->raise();
   editor->activateWindow();
-}
-
-void TForm1::WorldScreensSaved(const std::vector<int>& screens) {
-  if (!state_.recordLocated) return;
-  for (int screen : screens) {
-    if (ScreenRecordOffset(screen) != state_.ScreenRecordOffset) continue;
-    if (hasUnsavedEdits()) {
-      dialogs_->message(QApplication::applicationName(),
-                        QString("The world editor saved screen %1. This window keeps your unsaved edits of it; "
-                                "Reload screen shows the saved screen.")
-                            .arg(screen));
-    } else {
-      edit("Edit1")->setText(QString::number(screen));
-      Run([this] { Button1Click(); });
-    }
-  }
 }
 
 }  // namespace quelbrook

@@ -1,9 +1,11 @@
 // The world editor driven as a user drives it: strokes, picks, selections, stamps,
 // fills, marker drags and the screen menu, each undone and redone, then saved.
 #include <QLabel>
+#include <QStatusBar>
 #include <QWheelEvent>
 
 #include "picture_folder.h"
+#include "rom_watcher.h"
 #include "world_editor_fixture.h"
 
 namespace quelbrook::testing {
@@ -299,6 +301,60 @@ TEST_F(WorldEditorTest, ThePaletteNamesCodesAndAddsTheWorldsCodesWithoutPictures
   EXPECT_EQ(shown.pixel(At({0, 0}) + QPoint(-12, 0)), kPlaceholderColour);
   Ctrl(Qt::Key_Z, 'Z');
   EXPECT_EQ(editor->tilePalette()->codes().size(), 176u);
+}
+
+}  // namespace
+}  // namespace quelbrook::testing
+
+namespace quelbrook::testing {
+namespace {
+
+class RomWatchingTest : public WorldEditorTest {
+ protected:
+  // Another program changes one byte of a record.
+  void ChangeOnDisk(int screen, int index, std::uint8_t value) {
+    auto bytes = RomBytes();
+    bytes[static_cast<std::size_t>(ScreenRecordOffset(screen) + index)] = value;
+    WriteFile(RomPath(), bytes);
+  }
+};
+
+TEST_F(RomWatchingTest, BothWindowsShowAnotherProgramsChange) {
+  ChangeOnDisk(55, 0, 0x2B);  // the main window shows screen 55
+  QTRY_COMPARE_WITH_TIMEOUT(Document().record(55)[0], 0x2B, 3000);
+  QTRY_COMPARE_WITH_TIMEOUT(TileCode(1), QString("2B"), 3000);
+  EXPECT_FALSE(Document().hasUnsavedChanges());
+}
+
+TEST_F(RomWatchingTest, UnsavedChangesAreKeptAndTheWindowsSaySo) {
+  ChooseTile(0x1F);
+  ClickAt(At(CellOfTile(9, 0)));
+  Click([this] { window->ImageClick(3); });
+  emit Image("Pic8")->clicked();
+  ChangeOnDisk(100, 5, 0x44);
+  QTRY_VERIFY_WITH_TIMEOUT(editor->statusBar()->currentMessage().contains("changed on disk"), 3000);
+  QTRY_VERIFY_WITH_TIMEOUT(window->statusBar()->currentMessage().contains("changed on disk"), 3000);
+  EXPECT_EQ(Tile(CellOfTile(9, 0)), 0x1F);
+  EXPECT_EQ(Document().record(100)[5], DistinctRecord(100)[5]) << "not read while edits are unsaved";
+  EXPECT_EQ(TileCode(3), "7");
+  // The save that follows writes screen 9, which did not change on disk, and leaves the
+  // other program's change alone.
+  const auto before = RomBytes();
+  Ctrl(Qt::Key_S, 'S');
+  const auto after = RomBytes();
+  for (std::size_t offset : ChangedOffsets(before, after))
+    EXPECT_EQ((offset - ScreenRecordOffset(9)) / kScreenRecordLength, 0u) << offset;
+  EXPECT_EQ(after[ScreenRecordOffset(9)], 0x1F);
+  EXPECT_EQ(after[ScreenRecordOffset(100) + 5], 0x44);
+}
+
+TEST_F(RomWatchingTest, AWindowsOwnSaveIsNoNewsToIt) {
+  ChooseTile(0x1F);
+  ClickAt(At(CellOfTile(9, 0)));
+  Ctrl(Qt::Key_S, 'S');
+  QTest::qWait(RomWatcher::kSettleMilliseconds * 3);
+  EXPECT_FALSE(editor->statusBar()->currentMessage().contains("changed on disk"));
+  EXPECT_EQ(History().count(), 1) << "no reload forgot the history";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "editor_state.h"
 #include "picture_loader.h"
 #include "rom_patch.h"
+#include "screen_data.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -97,6 +98,11 @@ class TForm1 : public QMainWindow {
   void ShowWorldEditor();
   // After the world editor saved these records: show the saved screen, or say why not.
   void WorldScreensSaved(const std::vector<int>& screens);
+  // Right click on cell n: its tile becomes the palette's marked tile.
+  void PickCellTile(int cell);
+  // Ctrl+Shift+C and Ctrl+Shift+V: the whole shown screen through the clipboard.
+  void CopyShownScreen();
+  void PasteShownScreen();
   // Another program (or the world editor) wrote the bound ROM: show it unless edits would be lost.
   void RomChangedElsewhere();
 
@@ -144,6 +150,8 @@ class TForm1 : public QMainWindow {
   // Notices changes of the bound ROM that this window did not make.
   void WatchRom();
   void NoteOwnRomWrite();
+  // Fills the view's values, pictures and markers from a record (step 8 on of Reload screen).
+  void ShowScreenData(const ScreenData& data);
   // Reload screen of the screen shown, whatever number Edit1 holds now.
   void ReloadShownScreen();
   // Every write to the bound ROM goes through here.

@@ -87,9 +87,12 @@ void TForm1::ConnectHandlers() {
   }
   // Programmatic changes of "Show All" run its handling too, as a click would.
   connect(check("CheckBox6"), &QCheckBox::toggled, this, [this] { Run([this] { CheckBox6Click(); }); });
-  for (int n = 1; n <= kTileCount; ++n)
+  for (int n = 1; n <= kTileCount; ++n) {
     connect(image("Image" + QString::number(n)), &ImageControl::clicked, this,
             [this, n] { Run([this, n] { ImageClick(n); }); });
+    connect(image("Image" + QString::number(n)), &ImageControl::rightClicked, this,
+            [this, n] { Run([this, n] { PickCellTile(n); }); });
+  }
   for (int n = 1; n <= kPaletteSize; ++n)
     connect(image("Pic" + QString::number(n)), &ImageControl::clicked, this,
             [this, n] { Undoable("Paint cell", [this, n] { PicClick(n); }); });

@@ -40,6 +40,7 @@ class ImageControl : public QObject {
 
  signals:
   void clicked();
+  void rightClicked();
 
  private:
   friend class ImagePanel;

@@ -30,7 +30,9 @@ void ImagePanel::paintEvent(QPaintEvent* event) {
 }
 
 void ImagePanel::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton ? imageAt(event->position().toPoint()) : nullptr;
+  const bool clickButton = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
+  pressed_ = clickButton ? imageAt(event->position().toPoint()) : nullptr;
+  pressedButton_ = event->button();
   if (pressed_)
     event->accept();
   else
@@ -39,9 +41,13 @@ void ImagePanel::mousePressEvent(QMouseEvent* event) {
 
 void ImagePanel::mouseReleaseEvent(QMouseEvent* event) {
   ImageControl* pressed = std::exchange(pressed_, nullptr);
-  if (event->button() != Qt::LeftButton || !pressed) return QWidget::mouseReleaseEvent(event);
+  if (event->button() != pressedButton_ || !pressed) return QWidget::mouseReleaseEvent(event);
   event->accept();
-  if (imageAt(event->position().toPoint()) == pressed) emit pressed->clicked();
+  if (imageAt(event->position().toPoint()) != pressed) return;
+  if (event->button() == Qt::LeftButton)
+    emit pressed->clicked();
+  else
+    emit pressed->rightClicked();
 }
 
 bool ImagePanel::event(QEvent* event) {

@@ -21,7 +21,7 @@ class ImagePanel : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  // A click is a press and release over the same image, as on a button.
+  // A click is a press and release of one button over the same image, as on a button.
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool event(QEvent* event) override;
@@ -34,6 +34,7 @@ class ImagePanel : public QWidget {
 
   std::vector<ImageControl*> images_;  // in drawing order
   ImageControl* pressed_ = nullptr;
+  Qt::MouseButton pressedButton_ = Qt::NoButton;
 };
 
 }  // namespace quelbrook

@@ -46,6 +46,11 @@ void TForm1::BuildMenusAndStatus() {
   redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   edit->addAction(undo);
   edit->addAction(redo);
+  edit->addSeparator();
+  edit->addAction("&Copy screen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                  [this] { Run([this] { CopyShownScreen(); }); });
+  edit->addAction("&Paste screen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this,
+                  [this] { Undoable("Paste screen", [this] { PasteShownScreen(); }); });
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&Help", QKeySequence::HelpContents, this, [this] { ShowHelp(); });

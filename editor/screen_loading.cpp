@@ -79,7 +79,19 @@ void TForm1::Button1Click() {
     edit("Endscreen")->setText(QString::number(end.endScreen));
   }
 
-  const ScreenData data = ReadScreenRecord(rom, screen);
+  ShowScreenData(ReadScreenRecord(rom, screen));
+
+  // Only a hook that names a real, savable block is remembered for clearing later.
+  if (end.hookPresent && state_.PreviousEndCodeOffset == 0 && IsEndScreenOperand(end.operand) &&
+      IsSavableEndScreen(end.endScreen))
+    state_.PreviousEndCodeOffset = EndCodeBlockOffset(numberIn("Endscreen"));
+
+  rom.Close();
+  state_.recordLocated = true;
+  MarkClean();
+}
+
+void TForm1::ShowScreenData(const ScreenData& data) {
   for (int cell = 1; cell <= kTileCount; ++cell) {
     const std::string code = IntToHexText(data.tiles[cell - 1]);
     setPicture("Image" + QString::number(cell), TileBitmapPath(code));
@@ -118,15 +130,6 @@ void TForm1::Button1Click() {
     setPicture(kObjects[enemy].marker,
                EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
   }
-
-  // Only a hook that names a real, savable block is remembered for clearing later.
-  if (end.hookPresent && state_.PreviousEndCodeOffset == 0 && IsEndScreenOperand(end.operand) &&
-      IsSavableEndScreen(end.endScreen))
-    state_.PreviousEndCodeOffset = EndCodeBlockOffset(numberIn("Endscreen"));
-
-  rom.Close();
-  state_.recordLocated = true;
-  MarkClean();
 }
 
 }  // namespace quelbrook

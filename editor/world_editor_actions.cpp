@@ -113,7 +113,7 @@ void WorldEditor::copyScreen(int screen) {
 
 void WorldEditor::pasteScreen(int screen) {
   const auto record = ParseScreenRecordText(QGuiApplication::clipboard()->text());
-  if (!record) throw EditorError("The clipboard holds no screen: copy one with Copy screen first");
+  if (!record) throw EditorError(kNoScreenOnClipboard);
   document_->putRecord(screen, *record);
 }
 

@@ -27,6 +27,7 @@ QString TileBlockText(const TileBlock& block);
 std::optional<TileBlock> ParseTileBlock(const QString& text);
 
 QString ScreenRecordText(const RecordBytes& record);
+inline const char* const kNoScreenOnClipboard = "The clipboard holds no screen: copy one first";
 std::optional<RecordBytes> ParseScreenRecordText(const QString& text);
 
 }  // namespace quelbrook

@@ -1,0 +1,37 @@
+// The gestures the main window shares with the world editor: pick a cell's tile with a
+// right click, copy and paste the whole shown screen in the clipboard's screen text.
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "editor_error.h"
+#include "form1.h"
+#include "hex_text.h"
+#include "image_control.h"
+#include "tile_block.h"
+#include "tile_code_table.h"
+#include "window_description.h"
+
+namespace quelbrook {
+
+void TForm1::PickCellTile(int cell) {
+  const int code = HexTextToInt(tileTable()->text(cell - 1).toStdString());
+  // Codes without a palette image have nothing to mark.
+  if (code >= kPaletteSize) return;
+  const ImageControl* source = registry_.get<ImageControl>("Pic", code + 1);
+  image("Green")->move(source->x() - 1, source->y() - 1);
+}
+
+void TForm1::CopyShownScreen() {
+  const std::vector<std::uint8_t> bytes = RecordFromView(false);
+  RecordBytes record{};
+  std::copy(bytes.begin(), bytes.end(), record.begin());
+  QGuiApplication::clipboard()->setText(ScreenRecordText(record));
+}
+
+void TForm1::PasteShownScreen() {
+  const auto record = ParseScreenRecordText(QGuiApplication::clipboard()->text());
+  if (!record) throw EditorError(kNoScreenOnClipboard);
+  ShowScreenData(DecodeScreenRecord(*record));
+}
+
+}  // namespace quelbrook

@@ -71,6 +71,33 @@ void RomImage::WriteByte(std::uint8_t value) {
   ++position_;
 }
 
+std::vector<std::uint8_t> RomImage::ReadBytes(long offset, std::size_t count) {
+  RequireOpen(fd_);
+  std::vector<std::uint8_t> bytes(count);
+  std::size_t done = 0;
+  while (done < count) {
+    ssize_t n = ::pread(fd_, bytes.data() + done, count - done, offset + static_cast<long>(done));
+    if (n == 0) throw EditorError(messages::kReadBeyondEnd);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowFileError(errno);
+    done += static_cast<std::size_t>(n);
+  }
+  position_ = offset + static_cast<long>(count);
+  return bytes;
+}
+
+void RomImage::WriteBytes(long offset, const std::vector<std::uint8_t>& bytes) {
+  RequireRegion(*this, offset, static_cast<long>(bytes.size()));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done, offset + static_cast<long>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) ThrowFileError(n < 0 ? errno : EIO);
+    done += static_cast<std::size_t>(n);
+  }
+  position_ = offset + static_cast<long>(bytes.size());
+}
+
 long RomImage::Size() const {
   RequireOpen(fd_);
   struct stat info {};

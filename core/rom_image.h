@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quelbrook {
 
@@ -23,6 +24,10 @@ class RomImage {
   std::uint8_t ReadByte();
   // Never extends the file: a write past its end fails instead.
   void WriteByte(std::uint8_t value);
+  // Runs of bytes in one system call each, for callers that read or write whole regions.
+  // Reading fails as ReadByte does at the end of the file; writing never extends the file.
+  std::vector<std::uint8_t> ReadBytes(long offset, std::size_t count);
+  void WriteBytes(long offset, const std::vector<std::uint8_t>& bytes);
   long Size() const;
   void Close();
 

@@ -188,7 +188,8 @@ void WorldDocument::reloadScreens(const std::vector<int>& screens) {
   std::uint8_t startByte = 0;
   {
     OpenedRom opened(rom);
-    for (int screen : screens) read.emplace_back(screen, ReadRecordBytes(rom, screen));
+    const WorldRecords all = ReadAllRecords(rom);
+    for (int screen : screens) read.emplace_back(screen, all[Index(screen)]);
     startByte = ReadStartScreenByte(rom);
     opened.Close();
   }
@@ -202,12 +203,12 @@ void WorldDocument::reloadScreens(const std::vector<int>& screens) {
 
 void WorldDocument::reloadAll() {
   RomImage rom(romPath_);
-  std::array<RecordBytes, kScreenCount> records{};
+  WorldRecords records{};
   std::uint8_t startByte = 0;
   EndScreenInfo end;
   {
     OpenedRom opened(rom);
-    for (int screen = 1; screen <= kScreenCount; ++screen) records[Index(screen)] = ReadRecordBytes(rom, screen);
+    records = ReadAllRecords(rom);
     startByte = ReadStartScreenByte(rom);
     end = ReadEndScreen(rom);
     opened.Close();

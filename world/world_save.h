@@ -3,12 +3,15 @@
 // replaced are read again first, and if any no longer holds what the editor read,
 // nothing is written.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "byte_map.h"
+#include "rom_image.h"
 #include "screen_data.h"
 
 namespace quelbrook {
@@ -34,6 +37,10 @@ struct SaveOutcome {
   bool startScreenConflict = false;
   bool written = false;
 };
+
+using WorldRecords = std::array<RecordBytes, kScreenCount>;
+// The 128 records of an open image, read as one run; screen n at index n - 1.
+WorldRecords ReadAllRecords(RomImage& rom);
 
 // Opens the ROM, checks, runs beforeWrite, writes and closes it; throws EditorError.
 SaveOutcome SaveWorldPlan(const std::string& romPath, const WorldSavePlan& plan,

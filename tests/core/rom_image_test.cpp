@@ -106,5 +106,19 @@ TEST(RomImage, UnopenedImageFailsWithAnIoError) {
   EXPECT_EQ(FailureOf([&] { rom.ReadByte(); }).rfind("I/O error ", 0), 0u);
 }
 
+TEST(RomImage, RunsOfBytesAreReadAndWrittenInPlaceButNeverPastTheEnd) {
+  TempDir dir;
+  const auto path = dir / "run.nes";
+  WriteFile(path, {1, 2, 3, 4, 5, 6});
+  RomImage rom(path.string());
+  rom.Open();
+  EXPECT_EQ(rom.ReadBytes(1, 4), (std::vector<std::uint8_t>{2, 3, 4, 5}));
+  rom.WriteBytes(2, {9, 8});
+  EXPECT_EQ(FailureOf([&] { rom.ReadBytes(4, 3); }), "Read beyond end of file");
+  EXPECT_EQ(FailureOf([&] { rom.WriteBytes(5, {7, 7}); }), "Write beyond end of file");
+  rom.Close();
+  EXPECT_EQ(ReadFile(path), (std::vector<std::uint8_t>{1, 2, 9, 8, 5, 6}));
+}
+
 }  // namespace
 }  // namespace quelbrook

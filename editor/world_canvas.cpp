@@ -352,8 +352,10 @@ void WorldCanvas::scrollContentsBy(int, int) { viewport()->update(); }
 
 void WorldCanvas::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
-  painter.fillRect(event->rect(), QColor(48, 48, 48));
   const int size = cellSize();
+  // The tiles cover the world; only the room around it needs a ground.
+  const QRegion around = QRegion(event->rect()) - viewRectOfCells(kWorldCells);
+  for (const QRect& rect : around) painter.fillRect(rect, QColor(48, 48, 48));
   const QRect content = event->rect().translated(offset());
   const QRect cells =
       QRect(QPoint(content.left() / size, content.top() / size), QPoint(content.right() / size, content.bottom() / size)) &
@@ -396,29 +398,47 @@ void WorldCanvas::drawObjects(QPainter& painter, const QRect& cells) const {
         destination = dragDestination_;
       const QRect rect = objectRect(screen, object, destination);
       if (rect.isEmpty()) continue;
-      const QPixmap& picture = object == 0 ? pictures_.item(record[kRecordItem])
-                                           : pictures_.enemy(record[kRecordEnemyKinds + object - 1]);
-      painter.drawPixmap(rect, picture);
+      const QPixmap& picture = object == 0 ? pictures_.scaledItem(record[kRecordItem])
+                                           : pictures_.scaledEnemy(record[kRecordEnemyKinds + object - 1]);
+      painter.drawPixmap(rect.topLeft(), picture);
     }
   }
 }
 
+const QPixmap& WorldCanvas::numberLabel(int screen, int square) const {
+  QPixmap& label = numberLabels_[static_cast<std::size_t>(screen - 1)];
+  if (label.isNull() || label.height() != NumberSize(screen, square).height() + 2 * square) {
+    label = QPixmap(NumberSize(screen, square) + QSize(2 * square, 2 * square));
+    label.fill(QColor(0, 0, 0, 160));
+    QPainter painter(&label);
+    DrawNumber(painter, QPoint(square, square), screen, square, Qt::white);
+  }
+  return label;
+}
+
 void WorldCanvas::drawScreenMarks(QPainter& painter, const QRect& cells) const {
+  if (showGrid_) {
+    // The screens' borders: one line on each side of every border, all drawn at once.
+    const QRect world = viewRectOfCells(kWorldCells);
+    QVector<QLine> lines;
+    for (int column = 0; column <= kWorldColumns; ++column) {
+      const int x = viewRectOfCells(QRect(column * kGridColumns, 0, 1, 1)).left();
+      lines << QLine(x, world.top(), x, world.bottom()) << QLine(x - 1, world.top(), x - 1, world.bottom());
+    }
+    for (int row = 0; row <= kWorldRows; ++row) {
+      const int y = viewRectOfCells(QRect(0, row * kGridRows, 1, 1)).top();
+      lines << QLine(world.left(), y, world.right(), y) << QLine(world.left(), y - 1, world.right(), y - 1);
+    }
+    painter.setPen(QColor::fromRgb(kGridColour));
+    painter.drawLines(lines);
+  }
   const int first = ScreenOfCell(cells.topLeft());
   const int last = ScreenOfCell(cells.bottomRight());
   const int square = std::max(1, cellSize() / 16);
   for (int screen = first; screen <= last; ++screen) {
     if (!CellsOfScreen(screen).intersects(cells)) continue;
     const QRect rect = viewRectOfCells(CellsOfScreen(screen));
-    if (showGrid_) {
-      painter.setPen(QColor::fromRgb(kGridColour));
-      painter.setBrush(Qt::NoBrush);
-      painter.drawRect(rect.adjusted(0, 0, -1, -1));
-      const QSize digits = NumberSize(screen, square);
-      painter.fillRect(QRect(rect.topLeft() + QPoint(1, 1), digits + QSize(2 * square, 2 * square)),
-                       QColor(0, 0, 0, 160));
-      DrawNumber(painter, rect.topLeft() + QPoint(1 + square, 1 + square), screen, square, Qt::white);
-    }
+    if (showGrid_) painter.drawPixmap(rect.topLeft() + QPoint(1, 1), numberLabel(screen, square));
     if (document_.startScreen() == screen) DrawFrame(painter, rect, kStartFrameColour, 1, 3, Qt::SolidLine);
     if (document_.endScreen() == screen) DrawFrame(painter, rect, kEndFrameColour, 4, 3, Qt::SolidLine);
     if (document_.isScreenChanged(screen)) DrawFrame(painter, rect, kUnsavedFrameColour, 7, 2, Qt::DashLine);

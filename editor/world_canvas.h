@@ -3,8 +3,11 @@
 // edit it: paint, pick, select, fill, stamp, drag an object, a screen's menu.
 
 #include <QAbstractScrollArea>
+#include <QPixmap>
 #include <optional>
+#include <vector>
 
+#include "byte_map.h"
 #include "tile_block.h"
 
 class QMenu;
@@ -87,6 +90,8 @@ class WorldCanvas : public QAbstractScrollArea {
   void paintAlong(QPoint from, QPoint to);
   void drawObjects(QPainter& painter, const QRect& cells) const;
   void drawScreenMarks(QPainter& painter, const QRect& cells) const;
+  // A screen's number on its dark ground, drawn once for each size.
+  const QPixmap& numberLabel(int screen, int square) const;
 
   WorldDocument& document_;
   WorldPictures& pictures_;
@@ -108,6 +113,7 @@ class WorldCanvas : public QAbstractScrollArea {
   QPoint panFrom_;
   int menuScreen_ = 0;
   std::vector<bool> unsavedShown_;
+  mutable std::vector<QPixmap> numberLabels_ = std::vector<QPixmap>(kScreenCount);
 };
 
 }  // namespace quelbrook

@@ -169,9 +169,8 @@ void WorldEditor::updatePictures() {
     pictures_->item(record[kRecordItem]);
     for (int enemy = 0; enemy < kEnemyCount; ++enemy) pictures_->enemy(record[kRecordEnemyKinds + enemy]);
   }
-  for (int code = 0; code < WorldPictures::kCodeCount; ++code)
-    if (used[static_cast<std::size_t>(code)]) pictures_->tile(code);
   palette_->setExtraCodes(CodesBeyondTheGame(used));
+  for (int code : palette_->codes()) pictures_->tile(code);
   const std::string missing = pictures_->missingText();
   missingLabel_->setText(missing.empty() ? QString()
                                          : "Magenta squares: no picture for " + QString::fromStdString(missing));

@@ -1,5 +1,7 @@
 #include "world_pictures.h"
 
+#include <algorithm>
+
 #include "editor_error.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
@@ -38,21 +40,30 @@ std::string WorldPictures::missingText() const {
   return MissingPicturesText(paths);
 }
 
-const QPixmap& WorldPictures::scaledTile(int code) const {
-  QPixmap& scaled = scaledTiles_[static_cast<std::size_t>(code)];
-  if (scaled.isNull()) {
-    const QPixmap& full = tile(code);
-    scaled = full.size() == QSize(cellSize_, cellSize_)
+const QPixmap& WorldPictures::scaled(Set& cache, const QPixmap& full, int code, int side) {
+  QPixmap& scaled = cache[static_cast<std::size_t>(code)];
+  if (scaled.isNull())
+    scaled = full.size() == QSize(side, side)
                  ? full
-                 : full.scaled(cellSize_, cellSize_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  }
+                 : full.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return scaled;
+}
+
+const QPixmap& WorldPictures::scaledTile(int code) const { return scaled(scaledTiles_, tile(code), code, cellSize_); }
+
+const QPixmap& WorldPictures::scaledItem(int code) const {
+  return scaled(scaledItems_, item(code), code, std::max(1, cellSize_ / 2));
+}
+
+const QPixmap& WorldPictures::scaledEnemy(int kind) const {
+  return scaled(scaledEnemies_, enemy(kind), kind, std::max(1, cellSize_ / 2));
 }
 
 void WorldPictures::setCellSize(int pixels) {
   if (pixels == cellSize_) return;
   cellSize_ = pixels;
-  for (auto& scaled : scaledTiles_) scaled = QPixmap();
+  for (Set* cache : {&scaledTiles_, &scaledItems_, &scaledEnemies_})
+    for (auto& scaled : *cache) scaled = QPixmap();
 }
 
 }  // namespace quelbrook

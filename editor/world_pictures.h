@@ -27,14 +27,17 @@ class WorldPictures {
   // The codes drawn as placeholders so far, for people: "tiles B0, C3; items C".
   std::string missingText() const;
 
-  // The tile at the size set last with setCellSize.
+  // At the size set last with setCellSize: tiles a cell, markers a quarter of one.
   const QPixmap& scaledTile(int code) const;
+  const QPixmap& scaledItem(int code) const;
+  const QPixmap& scaledEnemy(int kind) const;
   void setCellSize(int pixels);
   int cellSize() const { return cellSize_; }
 
  private:
   using Set = std::array<QPixmap, kCodeCount>;
   const QPixmap& picture(Set& set, int code, std::string (*pathOf)(const std::string&)) const;
+  static const QPixmap& scaled(Set& cache, const QPixmap& full, int code, int side);
 
   mutable PictureFolder folder_;
   mutable std::set<std::string> unreadable_;  // there, but not a bitmap
@@ -42,6 +45,8 @@ class WorldPictures {
   mutable Set items_;
   mutable Set enemies_;
   mutable Set scaledTiles_;
+  mutable Set scaledItems_;
+  mutable Set scaledEnemies_;
   int cellSize_ = kPlaceholderPixels;
 };
 

@@ -1,5 +1,7 @@
 #include "world_save.h"
 
+#include <algorithm>
+
 #include "byte_map.h"
 #include "opened_rom.h"
 #include "screen_decoding.h"
@@ -31,9 +33,20 @@ SaveOutcome SaveWorldPlan(const std::string& romPath, const WorldSavePlan& plan,
   }
   if (!outcome.conflictingScreens.empty() || outcome.startScreenConflict) return outcome;
   if (beforeWrite) beforeWrite();
-  // Every region was just read, so no write can fall outside the file.
-  for (const auto& write : plan.records)
-    rom.WriteBytes(ScreenRecordOffset(write.screen), {write.bytes.begin(), write.bytes.end()});
+  // Every region was just read, so no write can fall outside the file. Records of
+  // consecutive screens lie side by side and go out in one write.
+  std::vector<RecordWrite> records = plan.records;
+  std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) { return a.screen < b.screen; });
+  for (std::size_t first = 0; first < records.size();) {
+    std::vector<std::uint8_t> run;
+    std::size_t next = first;
+    do {
+      run.insert(run.end(), records[next].bytes.begin(), records[next].bytes.end());
+      ++next;
+    } while (next < records.size() && records[next].screen == records[next - 1].screen + 1);
+    rom.WriteBytes(ScreenRecordOffset(records[first].screen), run);
+    first = next;
+  }
   if (plan.startScreenByte) rom.WriteBytes(kStartScreenOffset, {plan.startScreenByte->byte});
   opened.Close();
   outcome.written = true;

@@ -1,0 +1,173 @@
+// The world editor against bare baselines: opening it against reading the records and
+// the pictures once, a full repaint against a bare loop drawing the 6,144 tile pixmaps,
+// and Save of 128 changed screens against writing the same bytes.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <memory>
+#include <set>
+
+#include "hex_text.h"
+#include "item_catalogue.h"
+#include "opened_rom.h"
+#include "picture_folder.h"
+#include "scripted_dialogs.h"
+#include "world_canvas.h"
+#include "world_cells.h"
+#include "world_document.h"
+#include "world_editor.h"
+#include "world_pictures.h"
+#include "world_save.h"
+
+namespace {
+
+using namespace quelbrook;
+
+QString g_appDir;
+std::string g_romPath;
+
+std::unique_ptr<WorldEditor> OpenEditor(testing::ScriptedDialogs& dialogs) {
+  return std::make_unique<WorldEditor>(g_romPath, g_appDir, dialogs, WorldEditor::Hooks{});
+}
+
+void BM_OpenWorldEditor_Editor(benchmark::State& state) {
+  testing::ScriptedDialogs dialogs;
+  for (auto _ : state) {
+    auto editor = OpenEditor(dialogs);
+    state.PauseTiming();
+    editor.reset();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
+// Read the records, then every picture the world and the palette show, once each.
+void BM_OpenWorldEditor_Baseline(benchmark::State& state) {
+  for (auto _ : state) {
+    RomImage rom(g_romPath);
+    WorldRecords records;
+    {
+      OpenedRom opened(rom);
+      records = ReadAllRecords(rom);
+    }
+    std::set<std::string> paths;
+    for (int code = 0; code < 176; ++code) paths.insert(TileBitmapPath(IntToHexText(code)));
+    for (const auto& record : records) {
+      for (int i = 0; i < kTileCount; ++i) paths.insert(TileBitmapPath(IntToHexText(record[i])));
+      paths.insert(ItemBitmapPath(IntToHexText(record[kRecordItem])));
+      for (int enemy = 0; enemy < kEnemyCount; ++enemy)
+        paths.insert(EnemyBitmapPath(IntToHexText(record[kRecordEnemyKinds + enemy])));
+    }
+    PictureFolder folder(g_appDir, MissingPictures::kPlaceholder);
+    std::vector<QPixmap> pixmaps;
+    for (const auto& path : paths) pixmaps.push_back(QPixmap::fromImage(folder.picture(path)));
+    benchmark::DoNotOptimize(pixmaps.data());
+  }
+}
+
+// The canvas made exactly as large as the world at the zoom, so one repaint draws all of it.
+void RepaintCanvas(benchmark::State& state, int zoom) {
+  WorldDocument document(g_romPath);
+  WorldPictures pictures(g_appDir);
+  WorldCanvas canvas(document, pictures);
+  canvas.setZoom(zoom);
+  const int cell = 32 * zoom / 100;
+  canvas.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  canvas.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  canvas.setFrameShape(QFrame::NoFrame);
+  canvas.resize(kWorldCellColumns * cell, kWorldCellRows * cell);
+  canvas.show();
+  QCoreApplication::processEvents();
+  if (canvas.viewport()->size() != QSize(kWorldCellColumns * cell, kWorldCellRows * cell))
+    state.SkipWithError("the canvas does not show the whole world");
+  QPixmap target(canvas.viewport()->size());
+  // As a repaint of the opaque canvas: no window background first.
+  for (auto _ : state) canvas.viewport()->render(&target, {}, {}, QWidget::DrawChildren);
+}
+
+void RepaintBaseline(benchmark::State& state, int zoom) {
+  WorldDocument document(g_romPath);
+  const int cell = 32 * zoom / 100;
+  std::vector<QPixmap> tiles;
+  for (int code = 0; code < 256; ++code)
+    tiles.push_back(QPixmap::fromImage(PlaceholderPicture(code)).scaled(cell, cell));
+  PictureFolder folder(g_appDir, MissingPictures::kPlaceholder);
+  for (int code = 0; code < 176; ++code)
+    tiles[static_cast<std::size_t>(code)] =
+        QPixmap::fromImage(folder.picture(TileBitmapPath(IntToHexText(code)))).scaled(cell, cell);
+  QPixmap target(kWorldCellColumns * cell, kWorldCellRows * cell);
+  for (auto _ : state) {
+    QPainter painter(&target);
+    for (int y = 0; y < kWorldCellRows; ++y)
+      for (int x = 0; x < kWorldCellColumns; ++x)
+        painter.drawPixmap(x * cell, y * cell, tiles[document.tile({x, y})]);
+  }
+}
+
+void BM_Repaint100_Canvas(benchmark::State& state) { RepaintCanvas(state, 100); }
+void BM_Repaint100_Baseline(benchmark::State& state) { RepaintBaseline(state, 100); }
+void BM_Repaint25_Canvas(benchmark::State& state) { RepaintCanvas(state, 25); }
+void BM_Repaint25_Baseline(benchmark::State& state) { RepaintBaseline(state, 25); }
+
+// Every screen changed: tile 0 alternates between two codes.
+void BM_Save128_Document(benchmark::State& state) {
+  WorldDocument document(g_romPath);
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ++round;
+    for (int screen = 1; screen <= kScreenCount; ++screen) {
+      const QPoint cell = CellOfTile(screen, 0);
+      document.paint(cell, document.tile(cell) == 0x21 ? 0x22 : 0x21, round);
+    }
+    state.ResumeTiming();
+    if (!document.save(nullptr).written) state.SkipWithError("nothing written");
+  }
+}
+
+void BM_Save128_Baseline(benchmark::State& state) {
+  WorldDocument document(g_romPath);
+  for (auto _ : state) {
+    const int fd = ::open(g_romPath.c_str(), O_RDWR);
+    for (int screen = 1; screen <= kScreenCount; ++screen)
+      benchmark::DoNotOptimize(
+          ::pwrite(fd, document.record(screen).data(), kScreenRecordLength, ScreenRecordOffset(screen)));
+    ::close(fd);
+  }
+}
+
+BENCHMARK(BM_OpenWorldEditor_Editor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWorldEditor_Baseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Repaint100_Canvas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Repaint100_Baseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Repaint25_Canvas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Repaint25_Baseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save128_Document)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Save128_Baseline)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  benchmark::Initialize(&argc, argv);
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("QuelbrookEditor");
+  g_appDir = QDir(qEnvironmentVariableIsEmpty("QUELBROOK_APP_DIR") ? QString(QUELBROOK_BENCH_APP_DIR)
+                                                                   : qEnvironmentVariable("QUELBROOK_APP_DIR"))
+                 .absolutePath();
+  // A copy of the demo ROM, so that the saves leave the build's own alone.
+  QTemporaryDir romDir;
+  const QString romCopy = romDir.filePath("Quelbrook.nes");
+  if (!romDir.isValid() || !QFile::copy(g_appDir + "/Quelbrook.nes", romCopy)) return 1;
+  g_romPath = QFile::encodeName(romCopy).toStdString();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -82,7 +82,7 @@ WorldEditor::WorldEditor(std::string romPath, const QString& pictureDirectory, D
   watcher_->watch(QString::fromStdString(document_->romPath()));
   connect(watcher_, &RomWatcher::changedElsewhere, this, [this] { run([this] { fileChangedElsewhere(); }); });
   if (parent) parent->installEventFilter(this);
-  resize(1100, 700);
+  resize(1280, 800);
 }
 
 WorldEditor::~WorldEditor() = default;

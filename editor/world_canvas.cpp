@@ -82,8 +82,7 @@ QPoint WorldCanvas::cellAt(QPoint viewportPoint) const {
 
 QPoint WorldCanvas::cellCentre(QPoint cell) const { return viewRectOfCells(QRect(cell, QSize(1, 1))).center(); }
 
-QRect WorldCanvas::objectRect(int screen, int object, int destination) const {
-  (void)object;
+QRect WorldCanvas::objectRect(int screen, int destination) const {
   const auto corner = RenderedMarkerCorner(destination);
   if (!corner) return {};
   const int size = cellSize();
@@ -93,7 +92,7 @@ QRect WorldCanvas::objectRect(int screen, int object, int destination) const {
 
 QPoint WorldCanvas::objectCentre(int screen, int object) const {
   const RecordBytes& record = document_.record(screen);
-  return objectRect(screen, object, record[static_cast<std::size_t>(DestinationByteOfObject(object))]).center();
+  return objectRect(screen, record[static_cast<std::size_t>(DestinationByteOfObject(object))]).center();
 }
 
 std::optional<WorldCanvas::ObjectHit> WorldCanvas::objectAt(QPoint viewportPoint) const {
@@ -104,7 +103,7 @@ std::optional<WorldCanvas::ObjectHit> WorldCanvas::objectAt(QPoint viewportPoint
   // Enemies are drawn over the item, the last enemy on top: the topmost is hit first.
   for (int object = kWorldObjectCount - 1; object >= 0; --object) {
     const int destination = record[static_cast<std::size_t>(DestinationByteOfObject(object))];
-    if (objectRect(screen, object, destination).contains(viewportPoint)) return ObjectHit{screen, object};
+    if (objectRect(screen, destination).contains(viewportPoint)) return ObjectHit{screen, object};
   }
   return std::nullopt;
 }
@@ -160,12 +159,11 @@ void WorldCanvas::setZoom(int percent, std::optional<QPoint> anchor) {
   emit zoomChanged(zoom_);
 }
 
-void WorldCanvas::zoomBy(int steps) {
+void WorldCanvas::zoomBy(int steps, std::optional<QPoint> anchor) {
   const auto* begin = std::begin(kZoomSteps);
-  const auto* end = std::end(kZoomSteps);
-  const int index = static_cast<int>(std::lower_bound(begin, end, zoom_) - begin);
+  const int index = static_cast<int>(std::lower_bound(begin, std::end(kZoomSteps), zoom_) - begin);
   const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
-  setZoom(kZoomSteps[std::clamp(index + steps, 0, last)]);
+  setZoom(kZoomSteps[std::clamp(index + steps, 0, last)], anchor);
 }
 
 void WorldCanvas::setShowGrid(bool shown) {
@@ -312,12 +310,7 @@ void WorldCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 void WorldCanvas::wheelEvent(QWheelEvent* event) {
   if (!(event->modifiers() & Qt::ControlModifier)) return QAbstractScrollArea::wheelEvent(event);
   const int delta = event->angleDelta().y();
-  if (delta != 0) {
-    const auto* begin = std::begin(kZoomSteps);
-    const int index = static_cast<int>(std::lower_bound(begin, std::end(kZoomSteps), zoom_) - begin);
-    const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
-    setZoom(kZoomSteps[std::clamp(index + (delta > 0 ? 1 : -1), 0, last)], event->position().toPoint());
-  }
+  if (delta != 0) zoomBy(delta > 0 ? 1 : -1, event->position().toPoint());
   event->accept();
 }
 
@@ -396,7 +389,7 @@ void WorldCanvas::drawObjects(QPainter& painter, const QRect& cells) const {
       int destination = record[static_cast<std::size_t>(DestinationByteOfObject(object))];
       if (gesture_ == Gesture::DragObject && dragged_.screen == screen && dragged_.object == object)
         destination = dragDestination_;
-      const QRect rect = objectRect(screen, object, destination);
+      const QRect rect = objectRect(screen, destination);
       if (rect.isEmpty()) continue;
       const QPixmap& picture = object == 0 ? pictures_.scaledItem(record[kRecordItem])
                                            : pictures_.scaledEnemy(record[kRecordEnemyKinds + object - 1]);

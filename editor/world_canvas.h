@@ -27,7 +27,7 @@ class WorldCanvas : public QAbstractScrollArea {
   int zoom() const { return zoom_; }
   // Keeps the world point under `anchor` (viewport coordinates) in place.
   void setZoom(int percent, std::optional<QPoint> anchor = std::nullopt);
-  void zoomBy(int steps);
+  void zoomBy(int steps, std::optional<QPoint> anchor = std::nullopt);
   void setShowGrid(bool shown);
   void setShowObjects(bool shown);
   bool showsGrid() const { return showGrid_; }
@@ -85,7 +85,7 @@ class WorldCanvas : public QAbstractScrollArea {
   void updateScrollBars();
   void noteUnsavedScreens();
   std::optional<ObjectHit> objectAt(QPoint viewportPoint) const;
-  QRect objectRect(int screen, int object, int destination) const;
+  QRect objectRect(int screen, int destination) const;
   int destinationAt(int screen, QPoint viewportPoint) const;
   void paintAlong(QPoint from, QPoint to);
   void drawObjects(QPainter& painter, const QRect& cells) const;

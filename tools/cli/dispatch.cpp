@@ -20,13 +20,16 @@ const Command* FindCommand(const std::string& name) {
 bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h" || word == "help"; }
 }  // namespace
 
+void PrintVersion(std::ostream& out) { out << kToolName << ' ' << QUELBROOK_VERSION << '\n'; }
+
 void PrintHelp(std::ostream& out) {
   out << "Usage: " << kToolName << " COMMAND ARGUMENTS...\n\nCommands:\n";
   for (const auto& command : Commands()) {
     out << "  " << kToolName << ' ' << command.name << ' ' << command.usage << "\n      " << command.summary
         << '\n';
   }
-  out << "\nScreens are numbered 1 to 128. Exit codes: 0 done, 1 failed, 2 wrong call.\n";
+  out << "\nScreens are numbered 1 to 128. Exit codes: 0 done, 1 failed, 2 wrong call.\n"
+      << "'" << kToolName << " --version' prints the version.\n";
 }
 
 int RunCommand(const Command& command, const std::vector<std::string>& args, std::ostream& out,
@@ -54,6 +57,10 @@ int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostre
   }
   if (IsHelpWord(words[0])) {
     PrintHelp(out);
+    return kExitOk;
+  }
+  if (words[0] == "--version") {
+    PrintVersion(out);
     return kExitOk;
   }
   const Command* command = FindCommand(words[0]);

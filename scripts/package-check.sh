@@ -20,7 +20,7 @@ fail() {
   exit 1
 }
 
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
@@ -46,8 +46,8 @@ cd /
 bin="$unpacked/usr/bin"
 [ "$("$bin/quelbrook" --version)" = "quelbrook $version" ] || fail "quelbrook --version"
 [ "$("$bin/quelbrook-editor" --version)" = "quelbrook-editor $version" ] || fail "quelbrook-editor --version"
-"$bin/quelbrook" info "$unpacked/usr/share/quelbrook/Quelbrook.nes" | grep -q "^start screen: " ||
-  fail "quelbrook info on the demo ROM"
+info=$("$bin/quelbrook" info "$unpacked/usr/share/quelbrook/Quelbrook.nes") || fail "quelbrook info on the demo ROM"
+grep -q "^start screen: " <<<"$info" || fail "quelbrook info printed: $info"
 
 # The window reports a picture it cannot load on standard error as well; a window still
 # open after a few seconds without such a report has found its pictures.

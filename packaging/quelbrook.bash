@@ -1,9 +1,9 @@
 # bash completion for quelbrook(1): its commands, then files of the kind each
 # argument takes.
 
-# One line a command: its name, then the kind of each argument in order (nes, map,
-# tpie, ips, bps, png: a file with that ending; field: a field of `set`; -: anything),
-# then the options it takes. A new command needs only its line here.
+# One line a command: its name, then the kind of each argument in order (a file
+# ending such as nes, map or png: a file with that ending; field: a field of `set`;
+# -: anything), then the options it takes. A new command needs only its line here.
 _quelbrook_commands='
 info nes
 show nes -
@@ -62,12 +62,13 @@ _quelbrook() {
         esac
     done
 
-    case ${kinds[position]-} in
-        nes | map | tpie | ips | bps | png) _filedir "${kinds[position]}" ;;
+    case ${kinds[position]--} in
+        -) ;;
         field)
             COMPREPLY=($(compgen -W "tile tile{1..48} item item-destination message
                 enemy{1..4}-kind enemy{1..4}-destination palette1 palette2" -- "$cur"))
             ;;
+        *) _filedir "${kinds[position]}" ;;
     esac
 } &&
     complete -F _quelbrook quelbrook

@@ -48,6 +48,8 @@ bin="$unpacked/usr/bin"
 [ "$("$bin/quelbrook-editor" --version)" = "quelbrook-editor $version" ] || fail "quelbrook-editor --version"
 info=$("$bin/quelbrook" info "$unpacked/usr/share/quelbrook/Quelbrook.nes") || fail "quelbrook info on the demo ROM"
 grep -q "^start screen: " <<<"$info" || fail "quelbrook info printed: $info"
+"$bin/quelbrook" render "$unpacked/usr/share/quelbrook/Quelbrook.nes" 55 "$unpacked/screen.png" ||
+  fail "quelbrook render with the installed pictures"
 
 # The window reports a picture it cannot load on standard error as well; a window still
 # open after a few seconds without such a report has found its pictures.

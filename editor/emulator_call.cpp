@@ -8,7 +8,7 @@ namespace quelbrook {
 
 namespace {
 const char* const kStandaloneEmulators[] = {"fceux", "nestopia", "mednafen"};
-// Debian ships the first; the others come from RetroArch's own downloads.
+// Debian ships the first; RetroArch downloads the others.
 const char* const kNesCores[] = {"nestopia_libretro.so", "fceumm_libretro.so", "mesen_libretro.so",
                                  "quicknes_libretro.so"};
 
@@ -34,12 +34,14 @@ std::optional<EmulatorCall> FindEmulatorCall(const QStringList& coreFolders) {
   return EmulatorCall{retroArch, {"-L", core}};
 }
 
-QStringList SystemLibretroFolders() {
+QStringList LibretroCoreFolders() {
   QStringList folders;
   const QDir lib("/usr/lib");
   for (const QString& architecture : lib.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
     folders << lib.filePath(architecture + "/libretro");
   folders << lib.filePath("libretro");
+  folders << QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                 .filePath("retroarch/cores");
   return folders;
 }
 

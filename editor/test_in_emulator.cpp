@@ -16,7 +16,7 @@ namespace quelbrook {
 
 void TForm1::TestScreenClick() {
   RequireLocatedRecord();
-  const auto emulator = FindEmulatorCall(SystemLibretroFolders());
+  const auto emulator = FindEmulatorCall(LibretroCoreFolders());
   if (!emulator) throw EditorError(kNoEmulatorMessage);
   const int screen = (state_.ScreenRecordOffset - kScreenRecordBase) / kScreenStride;
   // The copy shows the screen as it is in the window, unsaved edits included.

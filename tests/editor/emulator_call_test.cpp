@@ -67,8 +67,9 @@ TEST_F(EmulatorCallTest, ACoreWithoutRetroArchIsNoEmulator) {
   EXPECT_FALSE(FindEmulatorCall(Cores()));
 }
 
-TEST(SystemLibretroFolders, CoverDebiansMultiarchFolder) {
-  const QStringList folders = SystemLibretroFolders();
+TEST(LibretroCoreFolders, CoverDebiansMultiarchFolderAndTheUsersDownloads) {
+  const QStringList folders = LibretroCoreFolders();
+  EXPECT_TRUE(folders.last().endsWith("/retroarch/cores")) << folders.last().toStdString();
   EXPECT_TRUE(folders.contains("/usr/lib/libretro"));
   EXPECT_TRUE(folders.contains("/usr/lib/x86_64-linux-gnu/libretro") ||
               !QFile::exists("/usr/lib/x86_64-linux-gnu"));

@@ -18,9 +18,10 @@ const Command* FindCommand(const std::string& name) {
 }
 
 bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h" || word == "help"; }
-}  // namespace
 
+// The version the build was given.
 void PrintVersion(std::ostream& out) { out << kToolName << ' ' << QUELBROOK_VERSION << '\n'; }
+}  // namespace
 
 void PrintHelp(std::ostream& out) {
   out << "Usage: " << kToolName << " COMMAND ARGUMENTS...\n\nCommands:\n";

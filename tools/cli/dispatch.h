@@ -10,8 +10,6 @@
 namespace quelbrook::cli {
 
 void PrintHelp(std::ostream& out);
-// "quelbrook VERSION", the version the build was given.
-void PrintVersion(std::ostream& out);
 // Runs one command; failures it throws become "quelbrook: <message>" on err.
 int RunCommand(const Command& command, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QImage>
 #include <optional>
+#include <filesystem>
 
 #include "byte_map.h"
 #include "hex_text.h"
@@ -195,6 +196,40 @@ TEST_F(SavingTest, AReloadThatStopsPartWayLeavesNothingToSaveInto) {
   Save();
   EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
   EXPECT_EQ(ChangedOffsets(before, RomBytes()), std::vector<std::size_t>{k55 + kRecordPalette1});
+}
+
+// The mend asks only that a save writes into the record the last successful reload of the
+// same file located: a reload that stops before it replaces any of the shown screen's values
+// leaves that record the save target.
+TEST_F(SavingTest, AReloadThatStopsBeforeTheViewChangesKeepsTheEditsSavable) {
+  OpenRom(RomBuilder().DistinctScreens().StartScreenByte(kStartsAt55));
+  ShowScreen(10);
+  const std::size_t k10 = static_cast<std::size_t>(ScreenRecordOffset(10));
+  Edit("pal1")->setText("7");
+  const auto before = RomBytes();
+  // A number that does not convert, typed where the screen number goes.
+  Edit("Edit1")->setText("abc");
+  Click([this] { window->Button1Click(); });
+  ASSERT_EQ(LastMessage(), "'abc' is not a valid integer value.");
+  EXPECT_EQ(Edit("pal1")->text(), "7");
+  dialogs.messages.clear();
+  Save();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+  EXPECT_EQ(ChangedOffsets(before, RomBytes()), std::vector<std::size_t>{k10 + kRecordPalette1});
+
+  // A ROM that cannot be opened: the reload stops before the view changes.
+  Edit("pal2")->setText("9");
+  const auto saved = RomBytes();
+  Edit("Edit1")->setText("20");
+  std::filesystem::remove(RomPath());
+  Click([this] { window->Button1Click(); });
+  ASSERT_EQ(LastMessage(), "File not found.");
+  WriteFile(RomPath(), saved);
+  dialogs.messages.clear();
+  Save();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+  EXPECT_EQ(ChangedOffsets(saved, RomBytes()), std::vector<std::size_t>{k10 + kRecordPalette2});
+  EXPECT_EQ(RecordIn(RomBytes(), 20), RecordIn(saved, 20));
 }
 
 TEST_F(SavingTest, AFailedSecondOpenRomLeavesNothingToSaveIntoInEitherFile) {

@@ -68,10 +68,11 @@ TEST_F(CliSetTest, TheLastScreenAndTheFirstAreReachable) {
 TEST_F(CliSetTest, FailuresGiveTheWindowsTextsAndWriteNothing) {
   ExpectFailure(RunCli({"set", Path("missing.nes"), "1", "item", "1"}), "File not found");
   ExpectFailure(RunCli({"set", dir.path().string(), "1", "item", "1"}), "File access denied");
-  // A ROM that ends inside the record: the write is refused before its first byte.
+  // A ROM that ends inside the record is too short to be the game's image: refused as the
+  // window refuses it, before the first byte is written.
   WriteRom(RomBuilder(ScreenRecordOffset(9) + kRecordMessage + 3, 0x41));
   const auto before = RomBytes();
-  ExpectFailure(RunCli({"set", Rom(), "9", "message", "ABCDEFGH"}), "Write beyond end of file");
+  ExpectFailure(RunCli({"set", Rom(), "9", "message", "ABCDEFGH"}), "Read beyond end of file");
   EXPECT_EQ(RomBytes(), before);
 }
 

@@ -49,9 +49,10 @@ TEST_F(CliScreenRecordTest, BadCallsAndShortFilesChangeNothing) {
   ExpectUsageError(RunCli({"swap-screens", Rom(), "5", "129"}));
   ExpectUsageError(RunCli({"copy-screen", Rom(), "5"}));
   EXPECT_EQ(RomBytes(), before);
-  WriteFile(Rom(), std::vector<std::uint8_t>(ScreenRecordOffset(100), 0));
+  // Long enough for both records, too short for the game's image.
+  WriteFile(Rom(), std::vector<std::uint8_t>(kStartScreenOffset, 0));
   ExpectFailure(RunCli({"copy-screen", Rom(), "1", "100"}), "Read beyond end of file");
-  EXPECT_EQ(RomBytes().size(), std::size_t(ScreenRecordOffset(100)));
+  EXPECT_EQ(RomBytes(), std::vector<std::uint8_t>(kStartScreenOffset, 0));
   ExpectFailure(RunCli({"swap-screens", Path("missing.nes"), "1", "2"}), "File not found");
 }
 

@@ -8,6 +8,7 @@
 #include "opened_rom.h"
 #include "rom_patch.h"
 #include "screen_decoding.h"
+#include "screen_reading.h"
 
 namespace quelbrook::cli {
 
@@ -32,6 +33,7 @@ int CopyScreen(const std::vector<std::string>& args, std::ostream&, std::ostream
   RequireArgumentCount(args, 3);
   const int from = ScreenArgument(args[1]);
   const int to = ScreenArgument(args[2]);
+  RequireGameImage(args[0]);
   RomImage rom(args[0]);
   const TwoRecords records = ReadTwo(rom, from, to);
   if (records.first != records.second) WritePatchesToFile(args[0], {RecordPatch(to, records.first)});
@@ -42,6 +44,7 @@ int SwapScreens(const std::vector<std::string>& args, std::ostream&, std::ostrea
   RequireArgumentCount(args, 3);
   const int first = ScreenArgument(args[1]);
   const int second = ScreenArgument(args[2]);
+  RequireGameImage(args[0]);
   RomImage rom(args[0]);
   const TwoRecords records = ReadTwo(rom, first, second);
   if (records.first != records.second)

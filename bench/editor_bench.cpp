@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_app.h"
 #include "byte_map.h"
 #include "form1.h"
 #include "form2.h"
@@ -258,23 +259,10 @@ void RecordEditorMemory() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication application(argc, argv);
-  QApplication::setApplicationName("QuelbrookEditor");
-
-  g_appDir = qEnvironmentVariableIsEmpty("QUELBROOK_APP_DIR") ? QString(QUELBROOK_BENCH_APP_DIR)
-                                                              : qEnvironmentVariable("QUELBROOK_APP_DIR");
-  g_appDir = QDir(g_appDir).absolutePath();
-  QTemporaryDir romDir;
-  const QString romCopy = romDir.filePath("Quelbrook.nes");
-  if (!romDir.isValid() || !QFile::copy(g_appDir + "/Quelbrook.nes", romCopy)) {
-    std::fprintf(stderr, "Cannot copy %s/Quelbrook.nes\n", qPrintable(g_appDir));
-    return 1;
-  }
-  g_romPath = QFile::encodeName(romCopy).toStdString();
-  benchmark::AddCustomContext("app_dir", g_appDir.toStdString());
-
+  BenchApp app;
+  if (!app.start(argc, argv)) return 1;
+  g_appDir = app.appDir;
+  g_romPath = app.romPath;
   RecordEditorMemory();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -5,15 +5,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <memory>
 #include <set>
 
+#include "bench_app.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
 #include "opened_rom.h"
@@ -155,18 +152,10 @@ BENCHMARK(BM_Save128_Baseline)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication application(argc, argv);
-  QApplication::setApplicationName("QuelbrookEditor");
-  g_appDir = QDir(qEnvironmentVariableIsEmpty("QUELBROOK_APP_DIR") ? QString(QUELBROOK_BENCH_APP_DIR)
-                                                                   : qEnvironmentVariable("QUELBROOK_APP_DIR"))
-                 .absolutePath();
-  // A copy of the demo ROM, so that the saves leave the build's own alone.
-  QTemporaryDir romDir;
-  const QString romCopy = romDir.filePath("Quelbrook.nes");
-  if (!romDir.isValid() || !QFile::copy(g_appDir + "/Quelbrook.nes", romCopy)) return 1;
-  g_romPath = QFile::encodeName(romCopy).toStdString();
+  BenchApp app;
+  if (!app.start(argc, argv)) return 1;
+  g_appDir = app.appDir;
+  g_romPath = app.romPath;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include "backup_question.h"
 #include "byte_map.h"
 #include "end_screen_patch.h"
 #include "hex_text.h"
@@ -23,7 +24,6 @@
 #include "number_text.h"
 #include "numeric_field.h"
 #include "object_controls.h"
-#include "backup_question.h"
 #include "rom_backup.h"
 #include "tile_code_table.h"
 #include "window_description.h"

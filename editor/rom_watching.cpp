@@ -20,7 +20,8 @@ void TForm1::WatchRom() {
 }
 
 void TForm1::NoteOwnRomWrite() {
-  if (auto* watcher = findChild<RomWatcher*>("RomWatcher", Qt::FindDirectChildrenOnly)) watcher->noteOwnWrite();
+  if (auto* watcher = findChild<RomWatcher*>("RomWatcher", Qt::FindDirectChildrenOnly))
+    watcher->noteOwnWrite();
 }
 
 void TForm1::ReloadShownScreen() {
@@ -32,8 +33,9 @@ void TForm1::ReloadShownScreen() {
 void TForm1::RomChangedElsewhere() {
   if (!state_.recordLocated) return;
   if (hasUnsavedEdits())
-    statusBar()->showMessage("The ROM changed on disk. This screen keeps your unsaved edits; Reload screen shows "
-                             "the file as it is now.");
+    statusBar()->showMessage(
+        "The ROM changed on disk. This screen keeps your unsaved edits; Reload screen shows "
+        "the file as it is now.");
   else
     ReloadShownScreen();
 }
@@ -43,10 +45,11 @@ void TForm1::WorldScreensSaved(const std::vector<int>& screens) {
   for (int screen : screens) {
     if (ScreenRecordOffset(screen) != state_.ScreenRecordOffset) continue;
     if (hasUnsavedEdits())
-      dialogs_->message(QApplication::applicationName(),
-                        QString("The world editor saved screen %1. This window keeps your unsaved edits of it; "
-                                "Reload screen shows the saved screen.")
-                            .arg(screen));
+      dialogs_->message(
+          QApplication::applicationName(),
+          QString("The world editor saved screen %1. This window keeps your unsaved edits of it; "
+                  "Reload screen shows the saved screen.")
+              .arg(screen));
     else
       ReloadShownScreen();
   }

@@ -50,16 +50,18 @@ void DrawFrame(QPainter& painter, const QRect& rect, QRgb colour, int inset, int
 }  // namespace
 
 WorldCanvas::WorldCanvas(WorldDocument& document, WorldPictures& pictures, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), pictures_(pictures), unsavedShown_(kScreenCount, false) {
+    : QAbstractScrollArea(parent),
+      document_(document),
+      pictures_(pictures),
+      unsavedShown_(kScreenCount, false) {
   setObjectName("WorldCanvas");
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   pictures_.setCellSize(cellSize());
   connect(&document_, &WorldDocument::cellsChanged, this, [this](const QRect& cells) { updateCells(cells); });
-  connect(&document_, &WorldDocument::screensChanged, this, [this](const std::vector<int>& screens) {
-    updateScreens(screens);
-  });
+  connect(&document_, &WorldDocument::screensChanged, this,
+          [this](const std::vector<int>& screens) { updateScreens(screens); });
   connect(&document_, &WorldDocument::marksChanged, viewport(), qOverload<>(&QWidget::update));
   connect(&document_, &WorldDocument::unsavedChanged, this, [this] { noteUnsavedScreens(); });
   updateScrollBars();
@@ -71,7 +73,8 @@ QPoint WorldCanvas::offset() const { return {horizontalScrollBar()->value(), ver
 
 QRect WorldCanvas::viewRectOfCells(const QRect& cells) const {
   const int size = cellSize();
-  return QRect(cells.x() * size, cells.y() * size, cells.width() * size, cells.height() * size).translated(-offset());
+  return QRect(cells.x() * size, cells.y() * size, cells.width() * size, cells.height() * size)
+      .translated(-offset());
 }
 
 QPoint WorldCanvas::cellAt(QPoint viewportPoint) const {
@@ -80,7 +83,9 @@ QPoint WorldCanvas::cellAt(QPoint viewportPoint) const {
   return {content.x() >= 0 ? content.x() / size : -1, content.y() >= 0 ? content.y() / size : -1};
 }
 
-QPoint WorldCanvas::cellCentre(QPoint cell) const { return viewRectOfCells(QRect(cell, QSize(1, 1))).center(); }
+QPoint WorldCanvas::cellCentre(QPoint cell) const {
+  return viewRectOfCells(QRect(cell, QSize(1, 1))).center();
+}
 
 QRect WorldCanvas::objectRect(int screen, int destination) const {
   const auto corner = RenderedMarkerCorner(destination);
@@ -192,7 +197,8 @@ void WorldCanvas::setSelection(const QRect& cells) {
 void WorldCanvas::liftStamp(const TileBlock& block) {
   stamp_ = block;
   stampAt_ = cellAt(viewport()->mapFromGlobal(QCursor::pos()));
-  if (!kWorldCells.contains(stampAt_)) stampAt_ = selection_.isEmpty() ? cellAt({0, 0}) : selection_.topLeft();
+  if (!kWorldCells.contains(stampAt_))
+    stampAt_ = selection_.isEmpty() ? cellAt({0, 0}) : selection_.topLeft();
   viewport()->update();
 }
 
@@ -350,13 +356,14 @@ void WorldCanvas::paintEvent(QPaintEvent* event) {
   const QRegion around = QRegion(event->rect()) - viewRectOfCells(kWorldCells);
   for (const QRect& rect : around) painter.fillRect(rect, QColor(48, 48, 48));
   const QRect content = event->rect().translated(offset());
-  const QRect cells =
-      QRect(QPoint(content.left() / size, content.top() / size), QPoint(content.right() / size, content.bottom() / size)) &
-      kWorldCells;
+  const QRect cells = QRect(QPoint(content.left() / size, content.top() / size),
+                            QPoint(content.right() / size, content.bottom() / size)) &
+                      kWorldCells;
   const QPoint shift = -offset();
   for (int y = cells.top(); y <= cells.bottom(); ++y)
     for (int x = cells.left(); x <= cells.right(); ++x)
-      painter.drawPixmap(x * size + shift.x(), y * size + shift.y(), pictures_.scaledTile(document_.tile({x, y})));
+      painter.drawPixmap(x * size + shift.x(), y * size + shift.y(),
+                         pictures_.scaledTile(document_.tile({x, y})));
   if (showObjects_) drawObjects(painter, cells);
   drawScreenMarks(painter, cells);
   if (!selection_.isEmpty()) {
@@ -374,8 +381,8 @@ void WorldCanvas::paintEvent(QPaintEvent* event) {
                              pictures_.scaledTile(stamp_->at(column, row)));
       }
     painter.setOpacity(1.0);
-    DrawFrame(painter, viewRectOfCells(QRect(stampAt_, QSize(stamp_->width, stamp_->height))), kSelectionColour, 0,
-              2, Qt::DashLine);
+    DrawFrame(painter, viewRectOfCells(QRect(stampAt_, QSize(stamp_->width, stamp_->height))),
+              kSelectionColour, 0, 2, Qt::DashLine);
   }
 }
 

@@ -156,7 +156,8 @@ void WorldEditor::buildMenus() {
 }
 
 void WorldEditor::updateTitle() {
-  setWindowTitle("World editor - " + QFileInfo(QString::fromStdString(document_->romPath())).fileName() + "[*]");
+  setWindowTitle("World editor - " + QFileInfo(QString::fromStdString(document_->romPath())).fileName() +
+                 "[*]");
   setWindowModified(document_->hasUnsavedChanges());
 }
 
@@ -165,15 +166,16 @@ void WorldEditor::updatePictures() {
   std::vector<bool> used(WorldPictures::kCodeCount, false);
   for (int screen = 1; screen <= kScreenCount; ++screen) {
     const RecordBytes& record = document_->record(screen);
-    for (int index = 0; index < kTileCount; ++index) used[record[static_cast<std::size_t>(kRecordTiles + index)]] = true;
+    for (int index = 0; index < kTileCount; ++index)
+      used[record[static_cast<std::size_t>(kRecordTiles + index)]] = true;
     pictures_->item(record[kRecordItem]);
     for (int enemy = 0; enemy < kEnemyCount; ++enemy) pictures_->enemy(record[kRecordEnemyKinds + enemy]);
   }
   palette_->setExtraCodes(CodesBeyondTheGame(used));
   for (int code : palette_->codes()) pictures_->tile(code);
   const std::string missing = pictures_->missingText();
-  missingLabel_->setText(missing.empty() ? QString()
-                                         : "Magenta squares: no picture for " + QString::fromStdString(missing));
+  missingLabel_->setText(
+      missing.empty() ? QString() : "Magenta squares: no picture for " + QString::fromStdString(missing));
 }
 
 void WorldEditor::run(const std::function<void()>& operation) {
@@ -188,8 +190,8 @@ bool WorldEditor::mayClose() {
   if (!document_->hasUnsavedChanges()) return true;
   std::vector<int> screens = document_->changedScreens();
   QString what = screens.empty() ? QString("the start screen") : ScreenListText(screens);
-  switch (dialogs_.askUnsaved("World editor", "The world has unsaved changes in " + what +
-                                                  ". Save them before closing?")) {
+  switch (dialogs_.askUnsaved("World editor",
+                              "The world has unsaved changes in " + what + ". Save them before closing?")) {
     case UnsavedAnswer::Save: {
       bool saved = false;
       run([this, &saved] { saved = save(); });

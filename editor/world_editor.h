@@ -25,8 +25,8 @@ class WorldEditor : public QMainWindow {
   Q_OBJECT
  public:
   struct Hooks {
-    std::function<void(int screen)> showScreen;                // "Show in main window"
-    std::function<void()> beforeWrite;                         // the backup before a save writes
+    std::function<void(int screen)> showScreen;                  // "Show in main window"
+    std::function<void()> beforeWrite;                           // the backup before a save writes
     std::function<void(const std::vector<int>& screens)> saved;  // records just written
   };
 

@@ -38,14 +38,14 @@ bool WorldEditor::save() {
   const std::vector<int> screens = document_->changedScreens();
   const SaveOutcome outcome = document_->save(hooks_.beforeWrite);
   if (!outcome.conflictingScreens.empty() || outcome.startScreenConflict) {
-    if (dialogs_.question(kCaption, ConflictText(outcome))) document_->reloadScreens(outcome.conflictingScreens);
+    if (dialogs_.question(kCaption, ConflictText(outcome)))
+      document_->reloadScreens(outcome.conflictingScreens);
     return false;
   }
   if (outcome.written) {
     watcher_->noteOwnWrite();
-    statusBar()->showMessage(screens.empty() ? QString("Saved the start screen")
-                                             : "Saved " + ScreenListText(screens),
-                             5000);
+    statusBar()->showMessage(
+        screens.empty() ? QString("Saved the start screen") : "Saved " + ScreenListText(screens), 5000);
     if (hooks_.saved) hooks_.saved(screens);
   }
   return true;
@@ -53,7 +53,8 @@ bool WorldEditor::save() {
 
 void WorldEditor::saveAsPng(const QString& path) const {
   WorldData world;
-  for (int screen = 1; screen <= kScreenCount; ++screen) world.screens[screen - 1] = document_->screen(screen);
+  for (int screen = 1; screen <= kScreenCount; ++screen)
+    world.screens[screen - 1] = document_->screen(screen);
   world.startScreen = document_->startScreen();
   world.endScreen = document_->endScreen();
   PictureFolder pictures(pictureDirectory_, MissingPictures::kPlaceholder);
@@ -102,7 +103,8 @@ void WorldEditor::deleteSelection() {
 
 void WorldEditor::paste() {
   const auto block = ParseTileBlock(QGuiApplication::clipboard()->text());
-  if (!block) throw EditorError("The clipboard holds no tiles: select cells with Shift + drag and copy them first");
+  if (!block)
+    throw EditorError("The clipboard holds no tiles: select cells with Shift + drag and copy them first");
   canvas_->liftStamp(*block);
 }
 

@@ -49,7 +49,9 @@ const QPixmap& WorldPictures::scaled(Set& cache, const QPixmap& full, int code, 
   return scaled;
 }
 
-const QPixmap& WorldPictures::scaledTile(int code) const { return scaled(scaledTiles_, tile(code), code, cellSize_); }
+const QPixmap& WorldPictures::scaledTile(int code) const {
+  return scaled(scaledTiles_, tile(code), code, cellSize_);
+}
 
 const QPixmap& WorldPictures::scaledItem(int code) const {
   return scaled(scaledItems_, item(code), code, std::max(1, cellSize_ / 2));

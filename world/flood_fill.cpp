@@ -18,7 +18,8 @@ std::vector<QPoint> FloodFillCells(QPoint start, const std::function<int(QPoint)
     reached.push_back(cell);
     for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
       const QPoint next = cell + step;
-      if (!screen.contains(next) || tileAt(next) != tile || !seen.insert({next.x(), next.y()}).second) continue;
+      if (!screen.contains(next) || tileAt(next) != tile || !seen.insert({next.x(), next.y()}).second)
+        continue;
       pending.push_back(next);
     }
   }

@@ -2,9 +2,7 @@
 
 namespace quelbrook {
 
-int ScreenOfCell(QPoint cell) {
-  return cell.y() / kGridRows * kWorldColumns + cell.x() / kGridColumns + 1;
-}
+int ScreenOfCell(QPoint cell) { return cell.y() / kGridRows * kWorldColumns + cell.x() / kGridColumns + 1; }
 
 int TileIndexOfCell(QPoint cell) { return cell.y() % kGridRows * kGridColumns + cell.x() % kGridColumns; }
 

@@ -20,7 +20,9 @@ std::uint8_t ReadStartScreenByte(RomImage& rom) {
 
 QString TileText(int tile) { return QString::fromStdString(IntToHexText(tile)); }
 
-QString CellsText(std::size_t count) { return QStringLiteral("%1 cell%2").arg(count).arg(count == 1 ? "" : "s"); }
+QString CellsText(std::size_t count) {
+  return QStringLiteral("%1 cell%2").arg(count).arg(count == 1 ? "" : "s");
+}
 
 QString ObjectName(int object) {
   return object == 0 ? QStringLiteral("the item") : QStringLiteral("enemy %1").arg(object);
@@ -112,7 +114,10 @@ void WorldDocument::pasteCells(QPoint topLeft, const TileBlock& block) {
       const QPoint cell = topLeft + QPoint(column, row);
       if (kWorldCells.contains(cell)) pasted.emplace_back(cell, block.at(column, row));
     }
-  push(QStringLiteral("Paste %1 x %2 cells at screen %3").arg(block.width).arg(block.height).arg(ScreenOfCell(topLeft)),
+  push(QStringLiteral("Paste %1 x %2 cells at screen %3")
+           .arg(block.width)
+           .arg(block.height)
+           .arg(ScreenOfCell(topLeft)),
        setCells(pasted));
 }
 
@@ -146,15 +151,16 @@ void WorldDocument::clearScreen(int screen) {
 void WorldDocument::setStartScreen(int screen) {
   const std::uint8_t byte = EncodeStartScreenByte(screen);
   if (byte == startByte_) return;
-  push(QStringLiteral("Set screen %1 as start screen").arg(screen), {{}, {}, StartScreenChange{startByte_, byte}});
+  push(QStringLiteral("Set screen %1 as start screen").arg(screen),
+       {{}, {}, StartScreenChange{startByte_, byte}});
 }
 
 void WorldDocument::apply(const WorldEdit& edit, bool forward) {
   QRect cells;
   for (const auto& change : edit.tiles) {
-    records_[Index(ScreenOfCell(change.cell))][static_cast<std::size_t>(kRecordTiles +
-                                                                        TileIndexOfCell(change.cell))] =
-        forward ? change.after : change.before;
+    records_[Index(ScreenOfCell(change.cell))]
+            [static_cast<std::size_t>(kRecordTiles + TileIndexOfCell(change.cell))] =
+                forward ? change.after : change.before;
     cells |= QRect(change.cell, QSize(1, 1));
   }
   std::vector<int> screens;

@@ -13,7 +13,8 @@ class CliScreenRecordTest : public CliTest {
     std::copy_n(bytes.begin() + ScreenRecordOffset(screen), kScreenRecordLength, record.begin());
     return record;
   }
-  void ExpectChangesOnlyIn(const std::vector<std::uint8_t>& before, std::initializer_list<int> screens) const {
+  void ExpectChangesOnlyIn(const std::vector<std::uint8_t>& before,
+                           std::initializer_list<int> screens) const {
     for (std::size_t offset : ChangedOffsets(before, RomBytes())) {
       bool inside = false;
       for (int screen : screens)

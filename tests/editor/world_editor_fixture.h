@@ -64,7 +64,8 @@ class WorldEditorTest : public WindowTest {
   }
   void Ctrl(Qt::Key key, char letter) { Key(key, Qt::ControlModifier, QString(QChar(letter - 'A' + 1))); }
   void ChooseTile(int code) {
-    QTest::mouseClick(editor->tilePalette(), Qt::LeftButton, {}, editor->tilePalette()->tileRect(code).center());
+    QTest::mouseClick(editor->tilePalette(), Qt::LeftButton, {},
+                      editor->tilePalette()->tileRect(code).center());
   }
   QAction* MenuEntry(const QString& text) const {
     for (QAction* action : editor->screenMenu()->actions())
@@ -78,7 +79,8 @@ class WorldEditorTest : public WindowTest {
     QAction* action = MenuEntry(entry);
     ASSERT_NE(action, nullptr) << entry.toStdString();
     if (!action->isEnabled()) return editor->screenMenu()->hide();
-    QTest::mouseClick(editor->screenMenu(), Qt::LeftButton, {}, editor->screenMenu()->actionGeometry(action).center());
+    QTest::mouseClick(editor->screenMenu(), Qt::LeftButton, {},
+                      editor->screenMenu()->actionGeometry(action).center());
   }
   // Save through its key, then every byte outside these screens' records is as it was.
   void SaveAndExpectOnly(const std::vector<int>& screens) {

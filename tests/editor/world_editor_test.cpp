@@ -120,7 +120,8 @@ TEST_F(WorldEditorTest, DraggingAMarkerMovesItOnTheDestinationGrid) {
   const int screen = 18;
   // Enemy 4 lies on top; whichever marker is topmost at its place is the one dragged.
   const QPoint from = Canvas()->objectCentre(screen, 4);
-  const QPoint target = Canvas()->cellCentre(CellOfTile(screen, 8 * 5 + 7)) + QPoint(8, 8);  // column 15, row 11
+  const QPoint target =
+      Canvas()->cellCentre(CellOfTile(screen, 8 * 5 + 7)) + QPoint(8, 8);  // column 15, row 11
   Drag(from, target);
   EXPECT_EQ(Document().record(screen)[kRecordEnemyDestinations + 3], 191);
   EXPECT_EQ(History().text(0), "Move enemy 4 of screen 18 to 191");
@@ -137,7 +138,8 @@ TEST_F(WorldEditorTest, HiddenObjectsCannotBeDraggedAndTheCellIsPaintedInstead) 
   ChooseTile(0x21);
   const QPoint marker = Canvas()->objectCentre(18, 4);
   Drag(marker, marker + QPoint(40, 0));
-  EXPECT_EQ(Document().record(18)[kRecordEnemyDestinations + 3], DistinctRecord(18)[kRecordEnemyDestinations + 3]);
+  EXPECT_EQ(Document().record(18)[kRecordEnemyDestinations + 3],
+            DistinctRecord(18)[kRecordEnemyDestinations + 3]);
   EXPECT_EQ(Tile(Canvas()->cellAt(marker)), 0x21);
 }
 
@@ -246,7 +248,8 @@ TEST_F(WorldEditorTest, ARecordChangedByTheMainWindowIsAConflictThatWritesNothin
   dialogs.questionAnswers = {false};
   Ctrl(Qt::Key_S, 'S');
   ASSERT_EQ(dialogs.questions.size(), 1);
-  EXPECT_TRUE(dialogs.questions[0].contains("Screen 55 changed in the file")) << dialogs.questions[0].toStdString();
+  EXPECT_TRUE(dialogs.questions[0].contains("Screen 55 changed in the file"))
+      << dialogs.questions[0].toStdString();
   EXPECT_EQ(RomBytes(), afterMainSave);
   EXPECT_TRUE(Document().isScreenChanged(60));
 
@@ -296,7 +299,8 @@ TEST_F(WorldEditorTest, ThePaletteNamesCodesAndAddsTheWorldsCodesWithoutPictures
   ClickAt(At({0, 0}));
   ASSERT_EQ(editor->tilePalette()->codes().size(), 177u);
   EXPECT_EQ(editor->tilePalette()->codes().back(), 0xC3);
-  EXPECT_EQ(editor->findChild<QLabel*>("MissingPicturesLabel")->text(), "Magenta squares: no picture for tiles C3");
+  EXPECT_EQ(editor->findChild<QLabel*>("MissingPicturesLabel")->text(),
+            "Magenta squares: no picture for tiles C3");
   const QImage shown = Canvas()->viewport()->grab().toImage();
   EXPECT_EQ(shown.pixel(At({0, 0}) + QPoint(-12, 0)), kPlaceholderColour);
   Ctrl(Qt::Key_Z, 'Z');

@@ -1,8 +1,9 @@
 // The clipboard's text form of tiles and of whole screens.
+#include "tile_block.h"
+
 #include <gtest/gtest.h>
 
 #include "rom_builder.h"
-#include "tile_block.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -21,9 +22,10 @@ TEST(TileBlockTest, TextRoundTripsAndReadsAsPlainRows) {
 }
 
 TEST(TileBlockTest, MalformedTextIsNoBlock) {
-  for (const char* text : {"", "hello", "Quelbrook tiles 2x1\n1F\n", "Quelbrook tiles 1x1\n1F\n00\n",
-                           "Quelbrook tiles 1x1\nG1\n", "Quelbrook tiles 1x1\n+1\n", "Quelbrook tiles 1x1\n100\n",
-                           "Quelbrook tiles 0x0\n", "Quelbrook tiles -1x1\n00\n", "Quelbrook tiles 99999x1\n00\n"})
+  for (const char* text :
+       {"", "hello", "Quelbrook tiles 2x1\n1F\n", "Quelbrook tiles 1x1\n1F\n00\n",
+        "Quelbrook tiles 1x1\nG1\n", "Quelbrook tiles 1x1\n+1\n", "Quelbrook tiles 1x1\n100\n",
+        "Quelbrook tiles 0x0\n", "Quelbrook tiles -1x1\n00\n", "Quelbrook tiles 99999x1\n00\n"})
     EXPECT_FALSE(ParseTileBlock(text).has_value()) << text;
 }
 

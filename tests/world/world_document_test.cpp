@@ -10,7 +10,8 @@ namespace quelbrook::testing {
 namespace {
 
 TEST_F(WorldDocumentTest, ReadsEveryRecordAndTheStartScreenAsStored) {
-  for (int screen = 1; screen <= kScreenCount; ++screen) ASSERT_EQ(document->record(screen), DistinctRecord(screen));
+  for (int screen = 1; screen <= kScreenCount; ++screen)
+    ASSERT_EQ(document->record(screen), DistinctRecord(screen));
   EXPECT_EQ(document->startScreen(), 55);
   EXPECT_FALSE(document->endScreen().has_value());
   EXPECT_FALSE(document->hasUnsavedChanges());
@@ -164,7 +165,10 @@ TEST_F(WorldDocumentTest, TheStartScreenIsAnUndoableChange) {
 }
 
 TEST_F(WorldDocumentTest, AnEndScreenIsShownOnlyForARealHook) {
-  RomBuilder().DistinctScreens().Hook(0x20, static_cast<std::uint16_t>(EndCodeBlockAddress(28))).Write(RomPath());
+  RomBuilder()
+      .DistinctScreens()
+      .Hook(0x20, static_cast<std::uint16_t>(EndCodeBlockAddress(28)))
+      .Write(RomPath());
   Open();
   EXPECT_EQ(document->endScreen(), 28);
   RomBuilder().DistinctScreens().Hook(0x20, 0x1234).Write(RomPath());

@@ -9,11 +9,9 @@ extern const Command kRenderCommand, kRenderWorldCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
-      kInfoCommand,      kShowCommand,       kSetCommand,        kCopyScreenCommand, kSwapScreensCommand,
-      kExportMapCommand,
-      kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
-      kApplyIpsCommand,  kBpsCommand,        kApplyBpsCommand,
-      kRenderCommand,    kRenderWorldCommand,
+      kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand, kSwapScreensCommand,
+      kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
+      kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,     kRenderWorldCommand,
   };
   return commands;
 }

@@ -17,45 +17,46 @@ BytePatch RecordPatch(int screen, const RecordBytes& bytes) {
   return {ScreenRecordOffset(screen), {bytes.begin(), bytes.end()}};
 }
 
-struct TwoRecords {
-  RecordBytes first{};
-  RecordBytes second{};
+// The call's ROM and two screens, with both records read in one opening of the image.
+struct TwoScreens {
+  std::string rom;
+  int first = 0;
+  int second = 0;
+  RecordBytes firstRecord{};
+  RecordBytes secondRecord{};
 };
 
-TwoRecords ReadTwo(RomImage& rom, int first, int second) {
+TwoScreens ReadTwoScreens(const std::vector<std::string>& args) {
+  RequireArgumentCount(args, 3);
+  TwoScreens call{args[0], ScreenArgument(args[1]), ScreenArgument(args[2]), {}, {}};
+  RequireGameImage(call.rom);
+  RomImage rom(call.rom);
   OpenedRom opened(rom);
-  TwoRecords records{ReadRecordBytes(rom, first), ReadRecordBytes(rom, second)};
+  call.firstRecord = ReadRecordBytes(rom, call.first);
+  call.secondRecord = ReadRecordBytes(rom, call.second);
   opened.Close();
-  return records;
+  return call;
 }
 
 int CopyScreen(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
-  RequireArgumentCount(args, 3);
-  const int from = ScreenArgument(args[1]);
-  const int to = ScreenArgument(args[2]);
-  RequireGameImage(args[0]);
-  RomImage rom(args[0]);
-  const TwoRecords records = ReadTwo(rom, from, to);
-  if (records.first != records.second) WritePatchesToFile(args[0], {RecordPatch(to, records.first)});
+  const TwoScreens call = ReadTwoScreens(args);
+  if (call.firstRecord != call.secondRecord)
+    WritePatchesToFile(call.rom, {RecordPatch(call.second, call.firstRecord)});
   return kExitOk;
 }
 
 int SwapScreens(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
-  RequireArgumentCount(args, 3);
-  const int first = ScreenArgument(args[1]);
-  const int second = ScreenArgument(args[2]);
-  RequireGameImage(args[0]);
-  RomImage rom(args[0]);
-  const TwoRecords records = ReadTwo(rom, first, second);
-  if (records.first != records.second)
-    WritePatchesToFile(args[0], {RecordPatch(first, records.second), RecordPatch(second, records.first)});
+  const TwoScreens call = ReadTwoScreens(args);
+  if (call.firstRecord != call.secondRecord)
+    WritePatchesToFile(
+        call.rom, {RecordPatch(call.first, call.secondRecord), RecordPatch(call.second, call.firstRecord)});
   return kExitOk;
 }
 }  // namespace
 
 extern const Command kCopyScreenCommand{"copy-screen", "ROM FROM TO",
                                         "copy screen FROM's whole record over screen TO's", CopyScreen};
-extern const Command kSwapScreensCommand{"swap-screens", "ROM A B", "exchange the whole records of screens A and B",
-                                         SwapScreens};
+extern const Command kSwapScreensCommand{"swap-screens", "ROM A B",
+                                         "exchange the whole records of screens A and B", SwapScreens};
 
 }  // namespace quelbrook::cli

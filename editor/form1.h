@@ -95,6 +95,9 @@ class TForm1 : public QMainWindow {
   void TestScreenClick();
   // Opens (or refreshes) the mosaic of all screens; a click there shows that screen here.
   void ShowWorldMap();
+  // The whole world as a Tiled map, and back into the ROM with the shown screen reloaded.
+  void ExportWorldToTiled();
+  void ImportWorldFromTiled();
 
   // Help and About.
   void BitBtn1Click();

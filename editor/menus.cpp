@@ -34,6 +34,8 @@ void TForm1::BuildMenusAndStatus() {
   });
   file->addSeparator();
   file->addAction("&World map...", this, [this] { Run([this] { ShowWorldMap(); }); });
+  file->addAction("&Export world to Tiled...", this, [this] { Run([this] { ExportWorldToTiled(); }); });
+  file->addAction("&Import world from Tiled...", this, [this] { Run([this] { ImportWorldFromTiled(); }); });
   file->addAction("&Test this screen", this, [this] { Run([this] { TestScreenClick(); }); });
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);

@@ -33,6 +33,7 @@ WorldData ReadWorld(RomImage& rom) {
   world.startScreen = ReadStartScreen(rom);
   const EndScreenInfo end = ReadEndScreen(rom);
   if (end.hookPresent && IsEndScreenOperand(end.operand)) world.endScreen = end.endScreen;
+  world.endingText = ReadEndingText(rom);
   opened.Close();
   return world;
 }

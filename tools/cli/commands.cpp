@@ -5,14 +5,14 @@ namespace quelbrook::cli {
 extern const Command kInfoCommand, kShowCommand, kSetCommand;
 extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand;
 extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
-extern const Command kRenderCommand, kRenderWorldCommand;
+extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
       kInfoCommand,      kShowCommand,       kSetCommand,        kExportMapCommand,
       kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
       kApplyIpsCommand,  kBpsCommand,        kApplyBpsCommand,
-      kRenderCommand,    kRenderWorldCommand,
+      kRenderCommand,    kRenderWorldCommand, kExportTmxCommand,  kImportTmxCommand,
   };
   return commands;
 }

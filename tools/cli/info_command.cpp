@@ -3,11 +3,13 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "file_checksums.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
 #include "quoted_text.h"
 #include "rom_image.h"
 #include "screen_decoding.h"
+#include "whole_files.h"
 
 namespace quelbrook::cli {
 
@@ -41,6 +43,7 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
   std::vector<ScreenData> screens;
   for (int screen = 1; screen <= kScreenCount; ++screen) screens.push_back(ReadScreenRecord(rom, screen));
   rom.Close();
+  const Bytes file = ReadWholeFile(args[0]);
 
   // Everything is read before the first line, so a failure prints no half result.
   out << "start screen: " << StartScreenText(start) << '\n'
@@ -51,11 +54,12 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
     out << "screen " << screen << ": " << QuotedText(data.message) << ", " << ItemText(data.itemCode)
         << ", palettes " << int(data.palette1) << ' ' << int(data.palette2) << '\n';
   }
+  PrintChecksums(out, "", file);
   return kExitOk;
 }
 }  // namespace
 
 extern const Command kInfoCommand{"info", "ROM",
-                                  "start screen, end screen, ending text and one line per screen", Info};
+                                  "start screen, end screen, ending text, one line per screen, then size and checksums", Info};
 
 }  // namespace quelbrook::cli

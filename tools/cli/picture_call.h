@@ -1,0 +1,25 @@
+#pragma once
+// The words of the commands that draw pictures: positional words and their options.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quelbrook::cli {
+
+struct PictureCall {
+  std::vector<std::string> positional;
+  std::optional<std::string> pictures;
+  std::optional<std::string> scale;
+  bool overlays = false;
+};
+
+// Options may stand anywhere among the positional words; each takes the word after it.
+// `worldOptions` allows --scale and --overlays besides --pictures.
+PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions);
+
+// The folder of graph/, items/ and enemyes/: the one the program lies in unless told.
+QString PictureDirectory(const PictureCall& call);
+
+}  // namespace quelbrook::cli

@@ -7,6 +7,14 @@
 namespace quelbrook {
 
 namespace {
+// Readers stop one cell past the layer, so "more" is all they can tell.
+void RequireCellCount(std::size_t cells, int count) {
+  if (cells > static_cast<std::size_t>(count))
+    throw EditorError("the tile data holds more than the layer's " + std::to_string(count) + " cells");
+  if (cells < static_cast<std::size_t>(count))
+    throw EditorError("the tile data holds " + std::to_string(cells) + " cells instead of " + std::to_string(count));
+}
+
 std::vector<std::uint32_t> CsvGids(const QByteArray& text, int count) {
   std::vector<std::uint32_t> gids;
   const QByteArray trimmed = text.trimmed();
@@ -50,9 +58,7 @@ std::vector<std::uint32_t> BinaryGids(const QByteArray& text, const QString& com
   else
     throw EditorError("tile data compressed with " + compression.toStdString() +
                       " cannot be read; choose CSV, base64, zlib or gzip in Tiled");
-  if (static_cast<std::size_t>(bytes.size()) != expected)
-    throw EditorError("the tile data holds " + std::to_string(bytes.size() / 4) + " cells instead of " +
-                      std::to_string(count));
+  RequireCellCount(static_cast<std::size_t>(bytes.size()) / 4 + (bytes.size() % 4 != 0), count);
   std::vector<std::uint32_t> gids(static_cast<std::size_t>(count));
   for (std::size_t i = 0; i < gids.size(); ++i) {
     std::uint32_t gid = 0;
@@ -73,9 +79,7 @@ std::vector<std::uint32_t> DecodeTileData(const QString& encoding, const QString
   else
     throw EditorError("tile data stored as " + (encoding.isEmpty() ? QString("XML elements") : encoding).toStdString() +
                       " cannot be read; choose CSV or base64 in Tiled");
-  if (gids.size() != static_cast<std::size_t>(count))
-    throw EditorError("the tile data holds " + std::string(gids.size() > static_cast<std::size_t>(count) ? "more than " : "") +
-                      std::to_string(gids.size()) + " cells instead of " + std::to_string(count));
+  RequireCellCount(gids.size(), count);
   return gids;
 }
 

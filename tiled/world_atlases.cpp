@@ -2,10 +2,8 @@
 
 #include <QPainter>
 
-#include "editor_error.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
-#include "picture_placeholder.h"
 #include "world_map_layout.h"
 
 namespace quelbrook {
@@ -17,12 +15,7 @@ void DrawCodes(QPainter& painter, PictureSource& pictures, PathOfCode pathOf, in
   for (int code = 0; code < kCodeCount; ++code) {
     const int index = firstIndex + code;
     const QRect target(index % kAtlasColumns * size, index / kAtlasColumns * size, size, size);
-    const std::string path = pathOf(IntToHexText(code));
-    try {
-      painter.drawImage(target, pictures.picture(path));
-    } catch (const EditorError&) {
-      painter.drawImage(target, PlaceholderPicture(code, QSize(size, size)));
-    }
+    painter.drawImage(target, pictures.picture(pathOf(IntToHexText(code))));
   }
 }
 

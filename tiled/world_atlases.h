@@ -1,6 +1,7 @@
 #pragma once
 // The pictures a world map shows, each atlas a grid of 16 pictures a row, drawn at the
-// size the world picture draws them so that Tiled shows the same pixels.
+// size the world picture draws them so that Tiled shows the same pixels. Every code has
+// its place, so the pictures should come with placeholders for codes without a file.
 
 #include <QImage>
 

@@ -17,6 +17,8 @@ PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions) {
       (word == "--pictures" ? call.pictures : call.scale) = args[++i];
     } else if (worldOptions && word == "--overlays") {
       call.overlays = true;
+    } else if (word == "--strict") {
+      call.strict = true;
     } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
       throw UsageError("unknown option " + word);
     } else {

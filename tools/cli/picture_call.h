@@ -13,6 +13,7 @@ struct PictureCall {
   std::optional<std::string> pictures;
   std::optional<std::string> scale;
   bool overlays = false;
+  bool strict = false;  // refuse a code without a picture instead of drawing a placeholder
 };
 
 // Options may stand anywhere among the positional words; each takes the word after it.

@@ -36,34 +36,50 @@ void WritePng(const QImage& picture, const std::string& path) {
   if (!picture.save(QString::fromStdString(path), "PNG")) throw EditorError("Cannot write file " + path);
 }
 
-int Render(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+MissingPictures MissingPicturesOf(const PictureCall& call) {
+  return call.strict ? MissingPictures::kRefuse : MissingPictures::kPlaceholder;
+}
+
+// Names the codes drawn as placeholders; the picture is still written and the exit status is 0.
+void ReportPlaceholders(const PictureFolder& pictures, std::ostream& err) {
+  if (pictures.missingPictures().empty()) return;
+  err << "No picture, drawn as a placeholder: " << MissingPicturesText(pictures.missingPictures()) << '\n';
+}
+
+int Render(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const PictureCall call = ParseCall(args, false);
   RequireArgumentCount(call.positional, 3);
   const int screen = ScreenArgument(call.positional[1]);
-  PictureFolder pictures(PictureDirectory(call));
+  PictureFolder pictures(PictureDirectory(call), MissingPicturesOf(call));
   WritePng(RenderScreen(ReadScreen(call.positional[0], screen), pictures), call.positional[2]);
+  ReportPlaceholders(pictures, err);
   return kExitOk;
 }
 
-int RenderWorldCommand(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+int RenderWorldCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const PictureCall call = ParseCall(args, true);
   RequireArgumentCount(call.positional, 2);
   const double scale = ScaleArgument(call.scale);
-  PictureFolder pictures(PictureDirectory(call));
+  PictureFolder pictures(PictureDirectory(call), MissingPicturesOf(call));
   RomImage rom(call.positional[0]);
   const WorldData world = ReadWorld(rom);
   QImage picture = RenderWorld(world, pictures, scale);
   if (call.overlays) DrawWorldOverlays(picture, MarksOf(world));
   WritePng(picture, call.positional[1]);
+  ReportPlaceholders(pictures, err);
   return kExitOk;
 }
 }  // namespace
 
-extern const Command kRenderCommand{"render", "ROM N FILE.png [--pictures DIR]",
-                                    "screen N as a 256 x 192 PNG picture", Render};
+extern const Command kRenderCommand{
+    "render", "ROM N FILE.png [--pictures DIR] [--strict]",
+    "screen N as a 256 x 192 PNG picture; a code without a picture is a magenta square with its code "
+    "(--strict: refuse)",
+    Render};
 extern const Command kRenderWorldCommand{
-    "render-world", "ROM FILE.png [--scale S] [--overlays] [--pictures DIR]",
-    "the 16 x 8 screens as one PNG picture (4096 x 1536 at scale 1); --overlays: numbers, start, end",
+    "render-world", "ROM FILE.png [--scale S] [--overlays] [--pictures DIR] [--strict]",
+    "the 16 x 8 screens as one PNG picture (4096 x 1536 at scale 1); --overlays: numbers, start, end; "
+    "placeholders as for render",
     RenderWorldCommand};
 
 }  // namespace quelbrook::cli

@@ -6,6 +6,7 @@
 #include "picture_call.h"
 #include "picture_folder.h"
 #include "rom_image.h"
+#include "usage_error.h"
 #include "world_export.h"
 #include "world_import.h"
 
@@ -15,7 +16,8 @@ namespace {
 int ExportTmx(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const PictureCall call = ParseCall(args, false);
   RequireArgumentCount(call.positional, 2);
-  PictureFolder pictures(PictureDirectory(call));
+  if (call.strict) throw UsageError("--strict does not apply: the atlases hold every code, those without a picture as placeholders");
+  PictureFolder pictures(PictureDirectory(call), MissingPictures::kPlaceholder);
   RomImage rom(call.positional[0]);
   ExportWorldMap(ReadWorld(rom), pictures, call.positional[1]);
   return kExitOk;

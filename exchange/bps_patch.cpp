@@ -1,9 +1,9 @@
 #include "bps_patch.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdio>
-
-#include <zlib.h>
 
 namespace quelbrook {
 

@@ -12,7 +12,8 @@ void RequireCellCount(std::size_t cells, int count) {
   if (cells > static_cast<std::size_t>(count))
     throw EditorError("the tile data holds more than the layer's " + std::to_string(count) + " cells");
   if (cells < static_cast<std::size_t>(count))
-    throw EditorError("the tile data holds " + std::to_string(cells) + " cells instead of " + std::to_string(count));
+    throw EditorError("the tile data holds " + std::to_string(cells) + " cells instead of " +
+                      std::to_string(count));
 }
 
 std::vector<std::uint32_t> CsvGids(const QByteArray& text, int count) {
@@ -47,7 +48,8 @@ QByteArray Inflated(const QByteArray& packed, std::size_t limit) {
 }
 
 std::vector<std::uint32_t> BinaryGids(const QByteArray& text, const QString& compression, int count) {
-  const auto decoded = QByteArray::fromBase64Encoding(text.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+  const auto decoded =
+      QByteArray::fromBase64Encoding(text.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
   if (!decoded) throw EditorError("the tile data is not valid base64");
   const std::size_t expected = static_cast<std::size_t>(count) * 4;
   QByteArray bytes;
@@ -62,7 +64,8 @@ std::vector<std::uint32_t> BinaryGids(const QByteArray& text, const QString& com
   std::vector<std::uint32_t> gids(static_cast<std::size_t>(count));
   for (std::size_t i = 0; i < gids.size(); ++i) {
     std::uint32_t gid = 0;
-    for (int b = 3; b >= 0; --b) gid = gid * 256 + static_cast<std::uint8_t>(bytes[static_cast<qsizetype>(i * 4 + b)]);
+    for (int b = 3; b >= 0; --b)
+      gid = gid * 256 + static_cast<std::uint8_t>(bytes[static_cast<qsizetype>(i * 4 + b)]);
     gids[i] = gid;
   }
   return gids;
@@ -77,7 +80,8 @@ std::vector<std::uint32_t> DecodeTileData(const QString& encoding, const QString
   else if (encoding == "base64")
     return BinaryGids(text, compression, count);
   else
-    throw EditorError("tile data stored as " + (encoding.isEmpty() ? QString("XML elements") : encoding).toStdString() +
+    throw EditorError("tile data stored as " +
+                      (encoding.isEmpty() ? QString("XML elements") : encoding).toStdString() +
                       " cannot be read; choose CSV or base64 in Tiled");
   RequireCellCount(gids.size(), count);
   return gids;

@@ -28,7 +28,7 @@ struct TiledLayer {
   QString name;
   int width = 0;
   int height = 0;
-  std::vector<std::uint32_t> gids;  // tile layers, row by row
+  std::vector<std::uint32_t> gids;   // tile layers, row by row
   std::vector<TiledObject> objects;  // object layers, in file order
 };
 

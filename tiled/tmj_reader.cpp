@@ -34,7 +34,8 @@ class TmjReader {
     for (const QJsonValue& tileset : root.value("tilesets").toArray())
       map.tilesets.push_back({Integer(tileset.toObject(), "firstgid", "a tileset"),
                               tileset.toObject().value("source").toString()});
-    for (const QJsonValue& layer : root.value("layers").toArray()) map.layers.push_back(Layer(layer.toObject()));
+    for (const QJsonValue& layer : root.value("layers").toArray())
+      map.layers.push_back(Layer(layer.toObject()));
     return map;
   }
 
@@ -84,7 +85,8 @@ class TmjReader {
     } else if (type == "objectgroup") {
       layer.kind = TiledLayer::Kind::Objects;
       const QJsonArray objects = json.value("objects").toArray();
-      if (static_cast<std::size_t>(objects.size()) > kMaxObjectsPerLayer) Fail(where + " holds too many objects");
+      if (static_cast<std::size_t>(objects.size()) > kMaxObjectsPerLayer)
+        Fail(where + " holds too many objects");
       for (const QJsonValue& object : objects) layer.objects.push_back(Object(object.toObject(), where));
     }
     return layer;
@@ -135,6 +137,8 @@ class TmjReader {
 };
 }  // namespace
 
-TiledMap ReadTmj(const QByteArray& content, const QString& fileName) { return TmjReader(fileName).Read(content); }
+TiledMap ReadTmj(const QByteArray& content, const QString& fileName) {
+  return TmjReader(fileName).Read(content);
+}
 
 }  // namespace quelbrook

@@ -14,7 +14,8 @@ class TmxReader {
   TmxReader(const QByteArray& content, const QString& fileName) : xml_(content), fileName_(fileName) {}
 
   TiledMap Read() {
-    if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("map")) Fail("the file is not a Tiled map");
+    if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("map"))
+      Fail("the file is not a Tiled map");
     TiledMap map;
     const auto attributes = xml_.attributes();
     map.orientation = attributes.value("orientation").toString();

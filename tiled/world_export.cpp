@@ -42,7 +42,8 @@ QString TileCsv(const WorldData& world) {
   QStringList rows;
   for (int row = 0; row < kMapRows; ++row) {
     QStringList cells;
-    for (int column = 0; column < kMapColumns; ++column) cells << QString::number(gids[row * kMapColumns + column]);
+    for (int column = 0; column < kMapColumns; ++column)
+      cells << QString::number(gids[row * kMapColumns + column]);
     rows << cells.join(',');
   }
   return "\n" + rows.join(",\n") + "\n";
@@ -64,7 +65,8 @@ void WriteObjects(QXmlStreamWriter& xml, const WorldData& world, int& nextId) {
       xml.writeAttribute("name", QString("%1 %2").arg(ScreenObjectName(screen), SlotName(slot)));
       xml.writeAttribute("gid", QString::number(kObjectsFirstGid + ObjectAtlasIndex(slot, kind)));
       xml.writeAttribute("x", QString::number(corner.x()));
-      xml.writeAttribute("y", QString::number(corner.y() + kObjectPixels));  // Tiled's tile objects stand on their y
+      xml.writeAttribute(
+          "y", QString::number(corner.y() + kObjectPixels));  // Tiled's tile objects stand on their y
       xml.writeAttribute("width", QString::number(kObjectPixels));
       xml.writeAttribute("height", QString::number(kObjectPixels));
       if (!ShowsMarker(destination)) xml.writeAttribute("visible", "0");
@@ -212,8 +214,7 @@ void ExportWorldMap(const WorldData& world, PictureSource& pictures, const std::
   const QByteArray mapXml = WorldMapXml(world, names);
   WriteBeside(path, ImageNameOf(names.tiles), tilesPng);
   WriteBeside(path, ImageNameOf(names.objects), objectsPng);
-  WriteBeside(path, names.tiles,
-              TilesetXml("tiles", kMapTilePixels, kCodeCount, ImageNameOf(names.tiles)));
+  WriteBeside(path, names.tiles, TilesetXml("tiles", kMapTilePixels, kCodeCount, ImageNameOf(names.tiles)));
   WriteBeside(path, names.objects,
               TilesetXml("objects", kObjectPixels, kObjectAtlasCount, ImageNameOf(names.objects)));
   WriteBeside(path, QFileInfo(path).fileName(), mapXml);

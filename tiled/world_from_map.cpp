@@ -51,8 +51,8 @@ class WorldChecker {
       Fail("the map", "it is " + std::to_string(map_.width) + " x " + std::to_string(map_.height) +
                           " tiles; the world is 128 x 48");
     if (map_.tileWidth != kMapTilePixels || map_.tileHeight != kMapTilePixels)
-      Fail("the map", "its tiles are " + std::to_string(map_.tileWidth) + " x " + std::to_string(map_.tileHeight) +
-                          " pixels instead of 32 x 32");
+      Fail("the map", "its tiles are " + std::to_string(map_.tileWidth) + " x " +
+                          std::to_string(map_.tileHeight) + " pixels instead of 32 x 32");
   }
 
   // The tile atlas comes first and the object atlas second, as the export writes them.
@@ -60,8 +60,10 @@ class WorldChecker {
     std::vector<TiledTileset> tilesets = map_.tilesets;
     std::sort(tilesets.begin(), tilesets.end(),
               [](const TiledTileset& a, const TiledTileset& b) { return a.firstGid < b.firstGid; });
-    if (tilesets.size() != 2 || tilesets[0].firstGid < 1 || tilesets[1].firstGid < tilesets[0].firstGid + kCodeCount)
-      Fail("the map", "it needs exactly its two tilesets, the 256 tile codes and then the item and enemy pictures");
+    if (tilesets.size() != 2 || tilesets[0].firstGid < 1 ||
+        tilesets[1].firstGid < tilesets[0].firstGid + kCodeCount)
+      Fail("the map",
+           "it needs exactly its two tilesets, the 256 tile codes and then the item and enemy pictures");
     tiles_ = {static_cast<std::uint32_t>(tilesets[0].firstGid), kCodeCount};
     objects_ = {static_cast<std::uint32_t>(tilesets[1].firstGid), kObjectAtlasCount};
   }
@@ -93,10 +95,11 @@ class WorldChecker {
           Fail("layer \"tiles\", cell (" + std::to_string(index % kMapColumns) + ", " +
                    std::to_string(index / kMapColumns) + ") = screen " + std::to_string(screen) + " cell " +
                    std::to_string(cell + 1),
-               (gid & kGidFlagBits) ? "the tile is flipped or rotated, which the game cannot show"
-                                    : "gid " + std::to_string(gid) + " is not one of the 256 tile codes (gids " +
-                                          std::to_string(tiles_.first) + ".." +
-                                          std::to_string(tiles_.first + kCodeCount - 1) + ")");
+               (gid & kGidFlagBits)
+                   ? "the tile is flipped or rotated, which the game cannot show"
+                   : "gid " + std::to_string(gid) + " is not one of the 256 tile codes (gids " +
+                         std::to_string(tiles_.first) + ".." + std::to_string(tiles_.first + kCodeCount - 1) +
+                         ")");
         world.screens[screen - 1].tiles[cell] = static_cast<std::uint8_t>(*code);
       }
     }
@@ -121,8 +124,9 @@ class WorldChecker {
       number = static_cast<int>(real);
     }
     if (!ok || number < min || number > max)
-      Fail(place, "the property " + name.toStdString() + " is " + QuotedText(value.toString().toStdU16String()) +
-                      ", not a whole number from " + std::to_string(min) + " to " + std::to_string(max));
+      Fail(place, "the property " + name.toStdString() + " is " +
+                      QuotedText(value.toString().toStdU16String()) + ", not a whole number from " +
+                      std::to_string(min) + " to " + std::to_string(max));
     return number;
   }
 
@@ -133,7 +137,8 @@ class WorldChecker {
     if (text.size() > length)
       Fail(place, "the property " + name.toStdString() + " has " + std::to_string(text.size()) +
                       " characters; at most " + std::to_string(length) + " fit");
-    if (const auto bad = FindUnencodable(text)) Fail(place, UnencodableTextMessage(name.toStdString(), text, *bad));
+    if (const auto bad = FindUnencodable(text))
+      Fail(place, UnencodableTextMessage(name.toStdString(), text, *bad));
     return text + std::u16string(length - text.size(), u' ');
   }
 
@@ -144,7 +149,8 @@ class WorldChecker {
       const int screen = IntegerProperty(object.properties, "screen", 1, kScreenCount, place);
       const QString slotName = object.properties.value("slot").toString();
       const auto slot = SlotOfName(slotName);
-      if (!slot) Fail(place, "the property slot is \"" + slotName.toStdString() + "\", not item or enemy1..enemy4");
+      if (!slot)
+        Fail(place, "the property slot is \"" + slotName.toStdString() + "\", not item or enemy1..enemy4");
       int& seenId = seen[screen - 1][*slot];
       if (seenId != 0)
         Fail(place, "screen " + std::to_string(screen) + " already has its " + slotName.toStdString() +
@@ -170,7 +176,8 @@ class WorldChecker {
     for (int screen = 1; screen <= kScreenCount; ++screen)
       for (int slot = 0; slot < kSlotCount; ++slot)
         if (seen[screen - 1][slot] == 0)
-          Fail("layer \"objects\"", "screen " + std::to_string(screen) + " has no " + SlotName(slot).toStdString());
+          Fail("layer \"objects\"",
+               "screen " + std::to_string(screen) + " has no " + SlotName(slot).toStdString());
   }
 
   // The centre of the picture decides: a tile object's position is its bottom-left corner.
@@ -194,8 +201,10 @@ class WorldChecker {
       seen[screen - 1] = true;
       ScreenData& data = world.screens[screen - 1];
       data.message = TextProperty(object.properties, "message", kMessageLength, place);
-      data.palette1 = static_cast<std::uint8_t>(IntegerProperty(object.properties, "palette1", 0, 255, place));
-      data.palette2 = static_cast<std::uint8_t>(IntegerProperty(object.properties, "palette2", 0, 255, place));
+      data.palette1 =
+          static_cast<std::uint8_t>(IntegerProperty(object.properties, "palette1", 0, 255, place));
+      data.palette2 =
+          static_cast<std::uint8_t>(IntegerProperty(object.properties, "palette2", 0, 255, place));
     }
     for (int screen = 1; screen <= kScreenCount; ++screen)
       if (!seen[screen - 1])
@@ -217,6 +226,8 @@ class WorldChecker {
 };
 }  // namespace
 
-WorldData WorldFromMap(const TiledMap& map, const QString& fileName) { return WorldChecker(map, fileName).Check(); }
+WorldData WorldFromMap(const TiledMap& map, const QString& fileName) {
+  return WorldChecker(map, fileName).Check();
+}
 
 }  // namespace quelbrook

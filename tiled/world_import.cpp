@@ -16,7 +16,8 @@ namespace quelbrook {
 namespace {
 std::vector<std::uint8_t> RecordOf(const ScreenData& screen) {
   RecordBytes bytes{};
-  if (!EncodeScreenRecord(screen, bytes)) throw EditorError("A screen message holds a character without a byte");
+  if (!EncodeScreenRecord(screen, bytes))
+    throw EditorError("A screen message holds a character without a byte");
   return {bytes.begin(), bytes.end()};
 }
 
@@ -30,12 +31,16 @@ std::vector<std::uint8_t> EndingBytesOf(const std::u16string& text) {
 WorldImportPlan PlanWorldImport(const WorldData& rom, const WorldData& map) {
   WorldImportPlan plan;
   if (map.endScreen != rom.endScreen) {
-    if (!map.endScreen) throw EditorError("The end screen cannot be taken away: endScreen 0 would leave the game's calls into the old end screen's code");
+    if (!map.endScreen)
+      throw EditorError(
+          "The end screen cannot be taken away: endScreen 0 would leave the game's calls into the old end "
+          "screen's code");
     plan.patches = PlanEndScreenSave(*map.endScreen, rom.endScreen ? EndCodeBlockOffset(*rom.endScreen) : 0);
     plan.newEndScreen = map.endScreen;
   }
   if (map.startScreen != rom.startScreen) {
-    if (!map.startScreen) throw EditorError("The start screen cannot be taken away: startScreen must be 1 to 128");
+    if (!map.startScreen)
+      throw EditorError("The start screen cannot be taken away: startScreen must be 1 to 128");
     plan.patches.push_back({kStartScreenOffset, {EncodeStartScreenByte(*map.startScreen)}});
     plan.newStartScreen = map.startScreen;
   }

@@ -37,7 +37,8 @@ std::optional<int> DestinationAt(int screen, QPointF point) {
   const QPointF inside = point - ScreenOrigin(screen);
   const double column = std::floor(inside.x() / kMarkerPixels);
   const double row = std::floor(inside.y() / kMarkerPixels);
-  if (!(column >= 0 && column < kDestinationColumns && row >= 0 && row <= kLastDestination / kDestinationColumns))
+  if (!(column >= 0 && column < kDestinationColumns && row >= 0 &&
+        row <= kLastDestination / kDestinationColumns))
     return std::nullopt;
   return static_cast<int>(row) * kDestinationColumns + static_cast<int>(column);
 }

@@ -14,7 +14,7 @@
 namespace quelbrook {
 
 constexpr int kMapColumns = kWorldColumns * kGridColumns;  // 128
-constexpr int kMapRows = kWorldRows * kGridRows;            // 48
+constexpr int kMapRows = kWorldRows * kGridRows;           // 48
 constexpr int kMapTilePixels = 32;
 constexpr int kObjectPixels = 16;
 

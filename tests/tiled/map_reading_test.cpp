@@ -1,8 +1,8 @@
 // Reading Tiled's two file formats and its ways of storing tile layers.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <QtEndian>
-#include <zlib.h>
 
 #include "editor_error.h"
 #include "rom_builder.h"
@@ -55,7 +55,8 @@ TEST(TileLayerData, EveryEncodingTiledOffersGivesTheSameCells) {
 }
 
 TEST(TileLayerData, DataOfTheWrongSizeOrFormIsRefused) {
-  EXPECT_EQ(RefusalOf([] { DecodeTileData("csv", "", "1,2,3", 4); }), "the tile data holds 3 cells instead of 4");
+  EXPECT_EQ(RefusalOf([] { DecodeTileData("csv", "", "1,2,3", 4); }),
+            "the tile data holds 3 cells instead of 4");
   EXPECT_EQ(RefusalOf([] { DecodeTileData("csv", "", "1,2,3,4,5", 4); }),
             "the tile data holds more than the layer's 4 cells");
   EXPECT_EQ(RefusalOf([] { DecodeTileData("csv", "", "1,x,3,4", 4); }), "'x' is not a tile number");
@@ -68,8 +69,9 @@ TEST(TileLayerData, DataOfTheWrongSizeOrFormIsRefused) {
             "the tile data holds more than the layer's 4 cells");
   EXPECT_NE(RefusalOf([&] { DecodeTileData("base64", "zstd", "AAAA", 1); }).find("zstd cannot be read"),
             std::string::npos);
-  EXPECT_NE(RefusalOf([] { DecodeTileData("", "", "<tile gid=\"1\"/>", 1); }).find("XML elements cannot be read"),
-            std::string::npos);
+  EXPECT_NE(
+      RefusalOf([] { DecodeTileData("", "", "<tile gid=\"1\"/>", 1); }).find("XML elements cannot be read"),
+      std::string::npos);
 }
 
 const char* const kSmallTmx = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -124,14 +126,18 @@ TEST(TiledMapReading, FilesThatAreNoMapAreRefusedWithTheirNameAndPlace) {
   EXPECT_EQ(RefusalOf([] { ReadTmx("<map width=\"two\"/>", "a.tmx"); }),
             "a.tmx, line 1: the attribute width is not a whole number");
   EXPECT_EQ(RefusalOf([] {
-              ReadTmx("<map>\n<layer name=\"tiles\" width=\"2\" height=\"1\">\n<data encoding=\"csv\">1</data>"
-                      "</layer></map>",
-                      "a.tmx");
+              ReadTmx(
+                  "<map>\n<layer name=\"tiles\" width=\"2\" height=\"1\">\n<data encoding=\"csv\">1</data>"
+                  "</layer></map>",
+                  "a.tmx");
             }),
             "a.tmx, line 3: layer \"tiles\": the tile data holds 1 cells instead of 2");
-  EXPECT_EQ(RefusalOf([] { ReadTmx("<map><layer name=\"t\" width=\"100000\" height=\"100000\"/></map>", "a.tmx"); }),
+  EXPECT_EQ(RefusalOf([] {
+              ReadTmx("<map><layer name=\"t\" width=\"100000\" height=\"100000\"/></map>", "a.tmx");
+            }),
             "a.tmx: layer \"t\" is 100000 x 100000 tiles; the world is 128 x 48");
-  EXPECT_EQ(RefusalOf([] { ReadTmj("{\"type\": \"tileset\"}", "a.tmj"); }), "a.tmj: the file is not a Tiled map");
+  EXPECT_EQ(RefusalOf([] { ReadTmj("{\"type\": \"tileset\"}", "a.tmj"); }),
+            "a.tmj: the file is not a Tiled map");
   EXPECT_EQ(RefusalOf([] { ReadTmj("{\"type\": ", "a.tmj"); }).substr(0, 18), "a.tmj: character 9");
   EXPECT_EQ(RefusalOf([] { ReadTmj("[1, 2]", "a.tmj"); }), "a.tmj: the file is not a Tiled map");
   EXPECT_EQ(RefusalOf([] {

@@ -50,9 +50,12 @@ class TiledProgramTest : public ::testing::Test {
   std::string Rom() const { return Path("Quelbrook.nes"); }
   QString MapText() const {
     const auto bytes = ReadFile(Path("world.tmx"));
-    return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()),
+                             static_cast<qsizetype>(bytes.size()));
   }
-  void WriteMap(const std::string& name, const QString& text) const { WriteText(dir / name, text.toStdString()); }
+  void WriteMap(const std::string& name, const QString& text) const {
+    WriteText(dir / name, text.toStdString());
+  }
   QImage Raster(const std::vector<std::string>& hidden) const {
     std::vector<std::string> args;
     for (const auto& layer : hidden) args.insert(args.end(), {"--hide-layer", layer});
@@ -68,7 +71,8 @@ class TiledProgramTest : public ::testing::Test {
 
 TEST_F(TiledProgramTest, TheRasterizerDrawsTheExportAsRenderWorldDoes) {
   ASSERT_EQ(Tool({"render-world", Rom(), Path("render.png"), "--pictures", QUELBROOK_APP_DIR}).exitCode, 0);
-  const QImage rendered = QImage(QString::fromStdString(Path("render.png"))).convertToFormat(QImage::Format_RGB32);
+  const QImage rendered =
+      QImage(QString::fromStdString(Path("render.png"))).convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(rendered.size(), QSize(4096, 1536));
   EXPECT_TRUE(Raster({"screens"}) == rendered) << "tiles and objects differ from render-world";
   // The objects are what puts the markers there: without them the pictures differ.
@@ -115,15 +119,19 @@ TEST_F(TiledProgramTest, ACellAndAnObjectChangedInTheMapComeBackAsExactlyThoseBy
 
 TEST_F(TiledProgramTest, DamagedMapsAreRefusedWithTheirPlaceAndTheRomStays) {
   const QString text = MapText();
-  const QRegularExpression object7("\\s*<object id=\"7\" .*?</object>", QRegularExpression::DotMatchesEverythingOption);
+  const QRegularExpression object7("\\s*<object id=\"7\" .*?</object>",
+                                   QRegularExpression::DotMatchesEverythingOption);
   QString withSixth = text;
-  withSixth.insert(text.indexOf("</objectgroup>"), object7.match(text).captured(0).replace("id=\"7\"", "id=\"9999\""));
+  withSixth.insert(text.indexOf("</objectgroup>"),
+                   object7.match(text).captured(0).replace("id=\"7\"", "id=\"9999\""));
   const struct {
     QString damaged;
     std::string refusal;
   } cases[] = {
-      {QString(text).replace("name=\"screens\"", "name=\"notes\""), "layer \"screens\": the map has no such layer"},
-      {QString(text).replace("width=\"128\" height=\"48\" tilewidth", "width=\"127\" height=\"48\" tilewidth"),
+      {QString(text).replace("name=\"screens\"", "name=\"notes\""),
+       "layer \"screens\": the map has no such layer"},
+      {QString(text).replace("width=\"128\" height=\"48\" tilewidth",
+                             "width=\"127\" height=\"48\" tilewidth"),
        "the map: it is 127 x 48 tiles; the world is 128 x 48"},
       {QString(text).replace(QRegularExpression("(?<=<data encoding=\"csv\">)\\s*\\d+"), "\n999"),
        "layer \"tiles\", cell (0, 0) = screen 1 cell 1: gid 999 is not one of the 256 tile codes"},

@@ -33,7 +33,7 @@ class TiledWindowTest : public WindowTest {
 };
 
 TEST_F(TiledWindowTest, ExportWritesTheMapBesideItsTwoTilesets) {
-  dialogs.fileAnswers << QString::fromStdString((dir / "out" ).string() + ".tmx");
+  dialogs.fileAnswers << QString::fromStdString((dir / "out").string() + ".tmx");
   Click([this] { window->ExportWorldToTiled(); });
   EXPECT_EQ(LastMessage(), "");
   for (const char* name : {"out.tmx", "out-tiles.tsx", "out-tiles.png", "out-objects.tsx", "out-objects.png"})
@@ -54,9 +54,10 @@ TEST_F(TiledWindowTest, ImportWritesTheChangeAndShowsTheScreenAgain) {
 TEST_F(TiledWindowTest, ARefusedMapChangesNothingAndSaysWhy) {
   WriteEditedMap([](WorldData& world) { world.screens[4].palette1 = 77; });
   const auto text = ReadFile(MapPath());
-  WriteText(MapPath(), QString::fromUtf8(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size()))
-                           .replace("name=\"objects\"", "name=\"things\"")
-                           .toStdString());
+  WriteText(MapPath(),
+            QString::fromUtf8(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size()))
+                .replace("name=\"objects\"", "name=\"things\"")
+                .toStdString());
   Import();
   EXPECT_EQ(LastMessage().toStdString(), "world.tmx: layer \"objects\": the map has no such layer.");
   EXPECT_TRUE(RomBytes() == original);

@@ -93,7 +93,7 @@ TEST(WorldMap, ObjectsStandWhereTheMarkersAreAndOffGridOnesAreHidden) {
   EXPECT_EQ(item.position, QPointF(256 + 6 * 16, 16));
   EXPECT_TRUE(item.visible);
   EXPECT_EQ(item.gid, static_cast<std::uint32_t>(kObjectsFirstGid + (2 % 12)));
-  EXPECT_FALSE(ObjectOf(map, 2, 3).visible);             // destination 200
+  EXPECT_FALSE(ObjectOf(map, 2, 3).visible);                // destination 200
   EXPECT_EQ(ObjectOf(map, 1, 0).position, QPointF(0, 16));  // 255 shows as 0
   EXPECT_EQ(ObjectOf(map, 5, 0).gid, static_cast<std::uint32_t>(kObjectsFirstGid + 0xC4));
 }
@@ -102,8 +102,8 @@ TEST(WorldMap, AMovedObjectTakesTheCellItLiesInAndOneLeftInItsCellKeepsItsByte) 
   TiledMap map = Exported(OddWorld());
   // Screen 20 lies at world column 3, row 1: origin (768, 192).
   ObjectOf(map, 20, 2).position = QPointF(768 + 5 * 16 + 3, 192 + 7 * 16 + 16 - 2);
-  ObjectOf(map, 1, 0).position += QPointF(4, 3);     // 255 nudged inside cell 0
-  ObjectOf(map, 2, 3).position += QPointF(1, 0);     // 200, hidden at the corner, nudged
+  ObjectOf(map, 1, 0).position += QPointF(4, 3);           // 255 nudged inside cell 0
+  ObjectOf(map, 2, 3).position += QPointF(1, 0);           // 200, hidden at the corner, nudged
   ObjectOf(map, 3, 0).position = QPointF(512 + 240, 192);  // the last cell of row 11
   const WorldData back = WorldFromMap(map, "world.tmx");
   EXPECT_EQ(back.screens[19].enemyDestinations[1], 7 * 16 + 5);
@@ -132,39 +132,46 @@ TEST(WorldMap, DamagedMapsAreRefusedWithThePlaceNamed) {
        "(gids 1..256)"},
       {"flipped tile", [](TiledMap& m) { LayerOf(m, kTilesLayer).gids[1] |= 0x80000000u; },
        "world.tmx: layer \"tiles\", cell (1, 0) = screen 1 cell 2: the tile is flipped or rotated"},
-      {"sixth object", [](TiledMap& m) {
+      {"sixth object",
+       [](TiledMap& m) {
          TiledObject extra = ObjectOf(m, 7, 2);
          extra.id = 900;
          LayerOf(m, kObjectsLayer).objects.push_back(extra);
        },
-       "world.tmx: layer \"objects\", object 900 \"Screen 7 enemy2\": screen 7 already has its enemy2 (object 33)"},
-      {"missing enemy", [](TiledMap& m) {
+       "world.tmx: layer \"objects\", object 900 \"Screen 7 enemy2\": screen 7 already has its enemy2 "
+       "(object 33)"},
+      {"missing enemy",
+       [](TiledMap& m) {
          auto& objects = LayerOf(m, kObjectsLayer).objects;
          objects.erase(objects.begin() + 9);
        },
        "world.tmx: layer \"objects\": screen 2 has no enemy4"},
-      {"message outside the alphabet", [](TiledMap& m) {
-         LayerOf(m, kScreensLayer).objects[3].properties["message"] = "Hello";
-       },
+      {"message outside the alphabet",
+       [](TiledMap& m) { LayerOf(m, kScreensLayer).objects[3].properties["message"] = "Hello"; },
        "world.tmx: layer \"screens\", object 644 \"Screen 4\": "},
       {"kind out of range", [](TiledMap& m) { ObjectOf(m, 3, 1).properties["kind"] = 256; },
-       "world.tmx: layer \"objects\", object 12 \"Screen 3 enemy1\": the property kind is \"256\", not a whole "
+       "world.tmx: layer \"objects\", object 12 \"Screen 3 enemy1\": the property kind is \"256\", not a "
+       "whole "
        "number from 0 to 255"},
       {"picture and kind disagree", [](TiledMap& m) { ObjectOf(m, 3, 1).gid += 1; },
        "world.tmx: layer \"objects\", object 12 \"Screen 3 enemy1\": its picture (gid"},
       {"moved into another screen", [](TiledMap& m) { ObjectOf(m, 3, 1).position = QPointF(10, 30); },
        "world.tmx: layer \"objects\", object 12 \"Screen 3 enemy1\": it lies outside screen 3"},
-      {"palette out of range", [](TiledMap& m) { LayerOf(m, kScreensLayer).objects[0].properties["palette2"] = -1; },
+      {"palette out of range",
+       [](TiledMap& m) { LayerOf(m, kScreensLayer).objects[0].properties["palette2"] = -1; },
        "world.tmx: layer \"screens\", object 641 \"Screen 1\": the property palette2 is \"-1\""},
-      {"message too long", [](TiledMap& m) {
-         LayerOf(m, kScreensLayer).objects[0].properties["message"] = "SEVENTEEN LETTERS";
-       },
-       "world.tmx: layer \"screens\", object 641 \"Screen 1\": the property message has 17 characters; at most 16 fit"},
+      {"message too long",
+       [](TiledMap& m) { LayerOf(m, kScreensLayer).objects[0].properties["message"] = "SEVENTEEN LETTERS"; },
+       "world.tmx: layer \"screens\", object 641 \"Screen 1\": the property message has 17 characters; at "
+       "most 16 fit"},
       {"start screen out of range", [](TiledMap& m) { m.properties["startScreen"] = 129; },
        "world.tmx: the map: the property startScreen is \"129\""},
       {"ending text missing", [](TiledMap& m) { m.properties.remove("endingText"); },
        "world.tmx: the map: the property endingText is missing"},
-      {"a third tileset", [](TiledMap& m) { m.tilesets.push_back({1000, "more.tsx"}); },
+      {"a third tileset",
+       [](TiledMap& m) {
+         m.tilesets.push_back({1000, "more.tsx"});
+       },
        "world.tmx: the map: it needs exactly its two tilesets"},
   };
   for (const Case& c : cases) {

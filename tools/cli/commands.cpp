@@ -9,10 +9,9 @@ extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kIm
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
-      kInfoCommand,      kShowCommand,       kSetCommand,        kExportMapCommand,
-      kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
-      kApplyIpsCommand,  kBpsCommand,        kApplyBpsCommand,
-      kRenderCommand,    kRenderWorldCommand, kExportTmxCommand,  kImportTmxCommand,
+      kInfoCommand,       kShowCommand,       kSetCommand,         kExportMapCommand, kImportMapCommand,
+      kExportTpieCommand, kImportTpieCommand, kIpsCommand,         kApplyIpsCommand,  kBpsCommand,
+      kApplyBpsCommand,   kRenderCommand,     kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand,
   };
   return commands;
 }

@@ -13,7 +13,8 @@ constexpr std::size_t kInesHeaderLength = 16;
 
 std::string Hash(const Bytes& bytes, QCryptographicHash::Algorithm algorithm) {
   QCryptographicHash hash(algorithm);
-  hash.addData(QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+  hash.addData(
+      QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
   return hash.result().toHex().toStdString();
 }
 

@@ -59,7 +59,8 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 }
 }  // namespace
 
-extern const Command kInfoCommand{"info", "ROM",
-                                  "start screen, end screen, ending text, one line per screen, then size and checksums", Info};
+extern const Command kInfoCommand{
+    "info", "ROM", "start screen, end screen, ending text, one line per screen, then size and checksums",
+    Info};
 
 }  // namespace quelbrook::cli

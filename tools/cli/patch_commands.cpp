@@ -55,13 +55,15 @@ int ApplyBps(const std::vector<std::string>& args, std::ostream&, std::ostream&)
 }
 }  // namespace
 
-extern const Command kIpsCommand{"ips", "ORIGINAL MODIFIED OUT.ips",
-                                 "write an IPS patch that turns ORIGINAL into MODIFIED (files up to 16 MiB); print both files' checksums",
-                                 Ips};
+extern const Command kIpsCommand{
+    "ips", "ORIGINAL MODIFIED OUT.ips",
+    "write an IPS patch that turns ORIGINAL into MODIFIED (files up to 16 MiB); print both files' checksums",
+    Ips};
 extern const Command kApplyIpsCommand{
     "apply-ips", "ROM PATCH", "apply an IPS patch to ROM; a damaged patch leaves ROM untouched", ApplyIps};
-extern const Command kBpsCommand{"bps", "ORIGINAL MODIFIED OUT.bps",
-                                 "write a BPS patch that turns ORIGINAL into MODIFIED; print both files' checksums", Bps};
+extern const Command kBpsCommand{
+    "bps", "ORIGINAL MODIFIED OUT.bps",
+    "write a BPS patch that turns ORIGINAL into MODIFIED; print both files' checksums", Bps};
 extern const Command kApplyBpsCommand{
     "apply-bps", "ROM PATCH",
     "apply a BPS patch to ROM after checking it was made for this ROM; otherwise ROM stays untouched",

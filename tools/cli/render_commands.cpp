@@ -6,9 +6,9 @@
 #include <ostream>
 
 #include "arguments.h"
-#include "picture_call.h"
 #include "command.h"
 #include "editor_error.h"
+#include "picture_call.h"
 #include "picture_folder.h"
 #include "rom_image.h"
 #include "screen_reading.h"

@@ -16,7 +16,9 @@ namespace {
 int ExportTmx(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const PictureCall call = ParseCall(args, false);
   RequireArgumentCount(call.positional, 2);
-  if (call.strict) throw UsageError("--strict does not apply: the atlases hold every code, those without a picture as placeholders");
+  if (call.strict)
+    throw UsageError(
+        "--strict does not apply: the atlases hold every code, those without a picture as placeholders");
   PictureFolder pictures(PictureDirectory(call), MissingPictures::kPlaceholder);
   RomImage rom(call.positional[0]);
   ExportWorldMap(ReadWorld(rom), pictures, call.positional[1]);

@@ -5,20 +5,11 @@
 #include "end_screen_patch.h"
 #include "rom_builder.h"
 #include "screen_decoding.h"
+#include "test_worlds.h"
 #include "world_import.h"
 
 namespace quelbrook::testing {
 namespace {
-
-WorldData DistinctWorld() {
-  WorldData world;
-  for (int screen = 1; screen <= kScreenCount; ++screen)
-    world.screens[screen - 1] = DecodeScreenRecord(DistinctRecord(screen));
-  world.startScreen = 55;
-  world.endScreen = 9;
-  world.endingText = std::u16string(kEndingTextLength, u' ');
-  return world;
-}
 
 TEST(WorldImportPlan, AnUnchangedWorldWritesNothing) {
   const WorldImportPlan plan = PlanWorldImport(DistinctWorld(), DistinctWorld());

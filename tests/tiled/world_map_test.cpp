@@ -4,6 +4,7 @@
 #include "editor_error.h"
 #include "rom_builder.h"
 #include "screen_decoding.h"
+#include "test_worlds.h"
 #include "text_codec.h"
 #include "world_export.h"
 #include "world_from_map.h"
@@ -15,16 +16,13 @@ namespace {
 // Every screen different, with the values that need care: an unset (255) and an
 // off-grid (200) destination, a message byte outside the alphabet, a double quote.
 WorldData OddWorld() {
-  WorldData world;
-  for (int screen = 1; screen <= kScreenCount; ++screen)
-    world.screens[screen - 1] = DecodeScreenRecord(DistinctRecord(screen));
+  WorldData world = DistinctWorld();
   world.screens[0].itemDestination = 255;
   world.screens[1].enemyDestinations[2] = 200;
   world.screens[2].message[3] = DecodeTextByte(0xE7);
   world.screens[3].message[0] = u'"';
   world.screens[4].itemCode = 0xC4;
   world.startScreen = 40;
-  world.endScreen = 9;
   world.endingText = u"THE END \" " + std::u16string(1, DecodeTextByte(0x01)) + std::u16string(105, u' ');
   return world;
 }

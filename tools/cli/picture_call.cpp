@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "data_folder.h"
 #include "editor_error.h"
 #include "usage_error.h"
 
@@ -30,10 +31,9 @@ PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions) {
 
 QString PictureDirectory(const PictureCall& call) {
   if (call.pictures) return QString::fromStdString(*call.pictures);
-  std::error_code error;
-  const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) throw EditorError("The program's folder is unknown: give the pictures with --pictures DIR");
-  return QString::fromStdString(program.parent_path().string());
+  const std::filesystem::path program = ProgramFolder();
+  if (program.empty()) throw EditorError("The program's folder is unknown: give the pictures with --pictures DIR");
+  return QString::fromStdString(InstalledDataFolder(program).value_or(program).string());
 }
 
 }  // namespace quelbrook::cli

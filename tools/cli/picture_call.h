@@ -20,7 +20,8 @@ struct PictureCall {
 // `worldOptions` allows --scale and --overlays besides --pictures.
 PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions);
 
-// The folder of graph/, items/ and enemyes/: the one the program lies in unless told.
+// The folder of graph/, items/ and enemyes/ unless told: the installed data folder, or
+// else the one the program lies in (the build's app/ folder).
 QString PictureDirectory(const PictureCall& call);
 
 }  // namespace quelbrook::cli

@@ -50,9 +50,8 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button1Click() {
-  // A reload that stops part-way leaves a view that is not one record: nothing to save into.
-  state_.recordLocated = false;
-  history_->clear();
+  // Until the shown screen's values begin to be replaced, a failed reload leaves the view
+  // and its save target (the record the last complete reload located) as they were.
   QDir::setCurrent(state_.StartDirectory);
   RomImage rom(state_.romPath);
   rom.Open();
@@ -66,7 +65,7 @@ void TForm1::Button1Click() {
   if (screen > kScreenCount) edit("Edit1")->setText(QString::number(kScreenCount));
   if (screen < 1) edit("Edit1")->setText("1");
   screen = numberIn("Edit1");
-  state_.ScreenRecordOffset = ScreenRecordOffset(screen);
+  const int recordOffset = ScreenRecordOffset(screen);
 
   memo()->setPlainText(QString::fromStdU16String(ReadEndingText(rom)));
 
@@ -79,6 +78,11 @@ void TForm1::Button1Click() {
   }
 
   const ScreenData data = ReadScreenRecord(rom, screen);
+  // From here on the shown screen's values are replaced: a reload that stops part-way
+  // leaves a view that is not one record, so there is nothing to save into.
+  state_.recordLocated = false;
+  history_->clear();
+  state_.ScreenRecordOffset = recordOffset;
   for (int cell = 1; cell <= kTileCount; ++cell) {
     const std::string code = IntToHexText(data.tiles[cell - 1]);
     setPicture("Image" + QString::number(cell), TileBitmapPath(code));

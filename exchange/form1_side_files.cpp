@@ -7,10 +7,12 @@
 #include "editor_error.h"
 #include "form1.h"
 #include "hex_text.h"
+#include "image_control.h"
 #include "item_catalogue.h"
 #include "map_file.h"
 #include "number_text.h"
 #include "object_controls.h"
+#include "picture_loader.h"
 #include "tile_code_table.h"
 #include "tpie_file.h"
 
@@ -21,6 +23,12 @@ const char* const kMapFilter = "Map files|*.map";
 const char* const kTpieFilter = "Text/Palette/Item/Enemies files|*.tpie";
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+std::vector<std::string> TilePicturePaths(const TileCodeTexts& codes) {
+  std::vector<std::string> paths;
+  for (const std::string& code : codes) paths.push_back(TileBitmapPath(code));
+  return paths;
+}
 
 template <typename Values>
 Values Accepted(const ReadResult<Values>& result) {
@@ -44,9 +52,11 @@ void TForm1::Button28Click() {
     // The file is checked whole before the view changes.
     const TileCodeTexts codes = Accepted(ReadMapFile(ReadSideFile(LocalPath(*chosen), kSideFileLimit)));
     QDir::setCurrent(state_.StartDirectory);
+    // Every picture is read before the view changes: a code without one refuses the file whole.
+    const std::vector<QPixmap> pictures = LoadPictures(*pictures_, TilePicturePaths(codes));
     for (int cell = 1; cell <= kTileCount; ++cell) {
       tileTable()->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
-      setPicture("Image" + QString::number(cell), TileBitmapPath(codes[cell - 1]));
+      image("Image" + QString::number(cell))->setPicture(pictures[cell - 1]);
     }
   }
   Button5Click();

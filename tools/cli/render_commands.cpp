@@ -61,6 +61,7 @@ int RenderWorldCommand(const std::vector<std::string>& args, std::ostream&, std:
   RequireArgumentCount(call.positional, 2);
   const double scale = ScaleArgument(call.scale);
   PictureFolder pictures(PictureDirectory(call), MissingPicturesOf(call));
+  RequireGameImage(call.positional[0]);
   RomImage rom(call.positional[0]);
   const WorldData world = ReadWorld(rom);
   QImage picture = RenderWorld(world, pictures, scale);

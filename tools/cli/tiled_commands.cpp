@@ -6,6 +6,7 @@
 #include "picture_call.h"
 #include "picture_folder.h"
 #include "rom_image.h"
+#include "screen_reading.h"
 #include "usage_error.h"
 #include "world_export.h"
 #include "world_import.h"
@@ -20,6 +21,7 @@ int ExportTmx(const std::vector<std::string>& args, std::ostream&, std::ostream&
     throw UsageError(
         "--strict does not apply: the atlases hold every code, those without a picture as placeholders");
   PictureFolder pictures(PictureDirectory(call), MissingPictures::kPlaceholder);
+  RequireGameImage(call.positional[0]);
   RomImage rom(call.positional[0]);
   ExportWorldMap(ReadWorld(rom), pictures, call.positional[1]);
   return kExitOk;
@@ -27,6 +29,7 @@ int ExportTmx(const std::vector<std::string>& args, std::ostream&, std::ostream&
 
 int ImportTmx(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   RequireArgumentCount(args, 2);
+  RequireGameImage(args[0]);
   const WorldImportPlan plan = PlanWorldMapImport(args[0], args[1]);
   if (!plan.patches.empty()) WritePatchesToFile(args[0], plan.patches);
   for (const QString& line : DescribeWorldImport(plan)) out << line.toStdString() << '\n';

@@ -129,6 +129,8 @@ TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
       RomBuilder().DistinctScreens().Write(wholeRom);
       ASSERT_EQ(RunCli({"export-map", wholeRom, "5", map}).exitCode, 0);
       ASSERT_EQ(RunCli({"export-tpie", wholeRom, "5", tpie}).exitCode, 0);
+      ASSERT_EQ(
+          RunCli({"export-tmx", wholeRom, Path("whole.tmx"), "--pictures", dir.path().string()}).exitCode, 0);
     }
     const std::vector<std::vector<std::string>> calls = {
         {"info", Rom()},
@@ -141,6 +143,8 @@ TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
         {"export-tpie", Rom(), "3", Path("out.tpie")},
         {"render", Rom(), "3", Path("out.png"), "--pictures", dir.path().string()},
         {"render-world", Rom(), Path("out.png"), "--pictures", dir.path().string()},
+        {"export-tmx", Rom(), Path("out.tmx"), "--pictures", dir.path().string()},
+        {"import-tmx", Rom(), Path("whole.tmx")},
     };
     for (const auto& call : calls) {
       SCOPED_TRACE(call[0]);
@@ -150,6 +154,7 @@ TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
     EXPECT_FALSE(std::filesystem::exists(Path("out.map")));
     EXPECT_FALSE(std::filesystem::exists(Path("out.tpie")));
     EXPECT_FALSE(std::filesystem::exists(Path("out.png")));
+    EXPECT_FALSE(std::filesystem::exists(Path("out.tmx")));
   }
   // One byte more is the whole byte map.
   WriteRom(RomBuilder(kStartScreenOffset + 1).DistinctScreens());

@@ -11,8 +11,10 @@
 #include "control_registry.h"
 #include "dialogs.h"
 #include "editor_state.h"
+#include "map_file.h"
 #include "picture_loader.h"
 #include "rom_patch.h"
+#include "screen_value.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -133,8 +135,11 @@ class TForm1 : public QMainWindow {
   int numberIn(const QString& field) const;
   void setPicture(const QString& imageName, const std::string& relativePath);
   void RequireLocatedRecord() const;
-  // The 76 bytes the view stands for; fails on the first field that does not convert.
-  std::vector<std::uint8_t> RecordFromView(bool padMessageField);
+  // The shown screen: read from the controls, or put into them with its pictures.
+  ScreenValue ShownScreenValue() const;
+  void ShowScreenValue(const ScreenValue& value);
+  void ShowTileCodes(const MapFile& codes);
+  void ShowFieldTexts(const ScreenValue& value);
   // Every write to the bound ROM goes through here.
   void WriteRom(const std::vector<BytePatch>& patches);
 

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 
 #include "destination.h"
+#include "field_clamp.h"
 #include "form1.h"
 #include "image_control.h"
 #include "object_controls.h"
@@ -13,14 +14,8 @@ void TForm1::PlaceMarker(const QString& marker, int destination) {
 }
 
 void TForm1::DestinationStepClick(int object, int direction) {
-  const QString field = kObjects[object].destinationField;
-  if (numberIn(field) > kLastDestination) edit(field)->setText(QString::number(kLastDestination));
-  if (numberIn(field) < 0) edit(field)->setText("0");
-  const int value = numberIn(field);
-  const bool canMove = direction < 0 ? value > 0 : value < kLastDestination;
-  if (!canMove) return;
-  edit(field)->setText(QString::number(value + direction));
-  PlaceMarker(kObjects[object].marker, value + direction);
+  if (auto moved = StepField(edit(kObjects[object].destinationField), 0, kLastDestination, direction))
+    PlaceMarker(kObjects[object].marker, *moved);
 }
 
 }  // namespace quelbrook

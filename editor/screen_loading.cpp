@@ -114,8 +114,9 @@ void TForm1::ShowScreenValue(const ScreenValue& value) {
 }
 
 // A cell whose picture cannot be read keeps its code, so a failed load stops at that cell.
-void TForm1::ShowTileCodes(const MapFile& codes) {
+void TForm1::ShowTileCodes(const MapFile& codes, const MapFile* unchanged) {
   for (int cell = 1; cell <= kTileCount; ++cell) {
+    if (unchanged && (*unchanged)[cell - 1] == codes[cell - 1]) continue;
     setPicture("Image" + QString::number(cell), TileBitmapPath(codes[cell - 1]));
     tileTable()->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
   }

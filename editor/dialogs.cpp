@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 
 #include "number_text.h"
 
@@ -52,6 +53,8 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
 }
 
 void QtDialogs::message(const QString& caption, const QString& text) {
+  // Started from a terminal, the user (or a check of an installed copy) reads it there too.
+  std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner_);
   box.exec();
 }

@@ -1,5 +1,7 @@
 // The About box, the info picture that changes every 20 seconds, and the help window.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include "form1.h"
 #include "form2.h"
@@ -14,10 +16,19 @@ const char* const kAboutText =
     "Tick \"Game settings\" for the start screen, end screen and ending text.\n"
     "Press F1 for the help window.";
 constexpr int kInfoPictures = 2;
+
+// The demo ROM lies beside the pictures, in a folder the user may not write to.
+QString DemoRomNote(const QString& startDirectory) {
+  const QString demo = QDir(startDirectory).filePath("Quelbrook.nes");
+  if (!QFileInfo(demo).isFile()) return {};
+  return "\n\nThe demo ROM is " + QDir::toNativeSeparators(demo) +
+         ": copy it to a folder of your own before editing it.";
+}
 }  // namespace
 
 void TForm1::BitBtn1Click() {
-  if (dialogs_->about(QApplication::applicationName(), kAboutText)) ShowHelp();
+  if (dialogs_->about(QApplication::applicationName(), kAboutText + DemoRomNote(state_.StartDirectory)))
+    ShowHelp();
 }
 
 void TForm1::Timer1Timer() {

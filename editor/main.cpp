@@ -1,9 +1,12 @@
 #include <QApplication>
 
+#include "command_line.h"
 #include "form1.h"
 #include "form2.h"
 
 int main(int argc, char** argv) {
+  if (const auto exitCode = quelbrook::AnswerInformationOptions(argc, argv)) return *exitCode;
+  quelbrook::EnterInstalledDataFolder();
   QApplication application(argc, argv);
   QApplication::setApplicationName("QuelbrookEditor");
   quelbrook::TForm1 form1;

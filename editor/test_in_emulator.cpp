@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include "byte_map.h"
 #include "editor_error.h"
+#include "emulator_call.h"
 #include "form1.h"
 #include "rom_patch.h"
 #include "screen_decoding.h"
@@ -15,23 +15,10 @@
 
 namespace quelbrook {
 
-namespace {
-const char* const kEmulators[] = {"fceux", "nestopia", "mednafen"};
-
-QString FindEmulator() {
-  for (const char* name : kEmulators) {
-    const QString program = QStandardPaths::findExecutable(name);
-    if (!program.isEmpty()) return program;
-  }
-  return {};
-}
-}  // namespace
-
 void TForm1::TestScreenClick() {
   RequireLocatedRecord();
-  const QString emulator = FindEmulator();
-  if (emulator.isEmpty())
-    throw EditorError("No NES emulator was found: install fceux, nestopia or mednafen to test a screen");
+  const auto emulator = FindEmulatorCall(LibretroCoreFolders());
+  if (!emulator) throw EditorError(kNoEmulatorMessage);
   const int screen = (state_.ScreenRecordOffset - kScreenRecordBase) / kScreenStride;
   // The copy shows the screen as it is in the window, unsaved edits included.
   const RecordBytes record = RecordOf(ShownScreenValue());
@@ -49,8 +36,8 @@ void TForm1::TestScreenClick() {
   const std::string copyPath = QFile::encodeName(copy.fileName()).toStdString();
   WritePatchesToFile(copyPath, {{kStartScreenOffset, {EncodeStartScreenByte(screen)}},
                                 {state_.ScreenRecordOffset, {record.begin(), record.end()}}});
-  if (!QProcess::startDetached(emulator, {copy.fileName()}))
-    throw EditorError("The emulator " + emulator.toStdString() + " could not be started");
+  if (!QProcess::startDetached(emulator->program, emulator->arguments + QStringList{copy.fileName()}))
+    throw EditorError("The emulator " + emulator->program.toStdString() + " could not be started");
 }
 
 }  // namespace quelbrook

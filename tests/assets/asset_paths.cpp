@@ -6,6 +6,7 @@ namespace quelbrook::testing {
 
 std::filesystem::path AppDir() { return QUELBROOK_TEST_APP_DIR; }
 std::filesystem::path TitlePicture() { return QUELBROOK_TEST_TITLE_PICTURE; }
+std::filesystem::path Icon() { return QUELBROOK_TEST_ICON; }
 
 std::vector<std::string> NumberedPictures(const std::string& folder, int count) {
   std::vector<std::string> names;

@@ -9,6 +9,7 @@ namespace quelbrook::testing {
 
 std::filesystem::path AppDir();
 std::filesystem::path TitlePicture();
+std::filesystem::path Icon();  // the desktop icon the build drew
 
 struct ExpectedPicture {
   std::string relativePath;  // "graph/AF.bmp"

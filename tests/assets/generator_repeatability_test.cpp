@@ -19,12 +19,13 @@ std::string Quoted(const std::filesystem::path& path) { return "'" + path.string
 TEST(GeneratorRepeatability, SecondRunDrawsIdenticalBytes) {
   TempDir dir;
   ASSERT_EQ(RunCommand(Quoted(QUELBROOK_TEST_ART_TOOL) + " " + Quoted(dir.path()) + " " +
-                       Quoted(dir / "title.bmp")),
+                       Quoted(dir / "title.bmp") + " " + Quoted(dir / "icon.svg")),
             0);
   for (const ExpectedPicture& picture : ExpectedFolderPictures())
     EXPECT_EQ(ReadFile(dir / picture.relativePath), ReadFile(AppDir() / picture.relativePath))
         << picture.relativePath;
   EXPECT_EQ(ReadFile(dir / "title.bmp"), ReadFile(TitlePicture()));
+  EXPECT_EQ(ReadFile(dir / "icon.svg"), ReadFile(Icon()));
 }
 
 TEST(GeneratorRepeatability, SecondDemoRomIsIdentical) {

@@ -25,6 +25,13 @@ TEST(CliHelp, OneCommandsHelp) {
   EXPECT_EQ(run.out.rfind("Usage: quelbrook apply-bps ROM PATCH\n", 0), 0u) << run.out;
 }
 
+TEST(CliHelp, VersionIsTheBuildsOne) {
+  const auto run = RunCli({"--version"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "quelbrook " QUELBROOK_TEST_VERSION "\n");
+  EXPECT_EQ(run.err, "");
+}
+
 TEST(CliUsage, NoCommandOrAnUnknownOneExitsTwo) {
   auto run = RunCli({});
   EXPECT_EQ(run.exitCode, 2);

@@ -63,6 +63,17 @@ TEST_F(HelpAboutTest, AboutShowsTheTitleLineAndLeadsToHelpOnlyWhenAsked) {
   EXPECT_TRUE(Button("BitBtn1")->isEnabled());
 }
 
+TEST_F(HelpAboutTest, AboutSaysWhereTheDemoRomLiesAndToCopyItFirst) {
+  Click([this] { window->BitBtn1Click(); });
+  EXPECT_FALSE(LastMessage().contains("demo ROM")) << "no demo ROM in the start folder";
+
+  RomBuilder().Write(RomPath());
+  Click([this] { window->BitBtn1Click(); });
+  EXPECT_TRUE(LastMessage().contains("The demo ROM is " + QString::fromStdString(RomPath()) +
+                                     ": copy it to a folder of your own before editing it."))
+      << LastMessage().toStdString();
+}
+
 TEST_F(HelpAboutTest, F1OpensTheHelpWindow) {
   QAction* f1 = nullptr;
   for (auto* action : window->findChildren<QAction*>())

@@ -1,7 +1,8 @@
 // Draws every picture the editor loads: the tile, item and enemy folders and the
-// info pictures beside the program, and the title picture that is compiled into it.
+// info pictures beside the program, the title picture that is compiled into it, and
+// the icon the desktop shows for it.
 //
-//   quelbrook_art <folder for graph/ items/ enemyes/ info/> <title picture file>
+//   quelbrook_art <folder for graph/ items/ enemyes/ info/> <title picture file> <icon file>
 
 #include <exception>
 #include <filesystem>
@@ -10,8 +11,11 @@
 #include "bmp_file.h"
 #include "enemy_art.h"
 #include "hex_text.h"
+#include "icon_art.h"
 #include "item_art.h"
+#include "palette.h"
 #include "poster_art.h"
+#include "svg_file.h"
 #include "tile_set.h"
 
 namespace {
@@ -28,8 +32,8 @@ void WriteNumberedPictures(const fs::path& folder, int count, Painter paint) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: quelbrook_art <asset folder> <title picture file>\n";
+  if (argc != 4) {
+    std::cerr << "usage: quelbrook_art <asset folder> <title picture file> <icon file>\n";
     return 2;
   }
   try {
@@ -43,6 +47,9 @@ int main(int argc, char** argv) {
     const fs::path title = argv[2];
     if (title.has_parent_path()) fs::create_directories(title.parent_path());
     WriteBmp(title, DrawTitlePicture());
+    const fs::path icon = argv[3];
+    if (icon.has_parent_path()) fs::create_directories(icon.parent_path());
+    WriteSvg(icon, DrawIcon(), kNightSky);
   } catch (const std::exception& error) {
     std::cerr << "quelbrook_art: " << error.what() << '\n';
     return 1;

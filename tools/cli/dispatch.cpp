@@ -18,6 +18,9 @@ const Command* FindCommand(const std::string& name) {
 }
 
 bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h" || word == "help"; }
+
+// The version the build was given.
+void PrintVersion(std::ostream& out) { out << kToolName << ' ' << QUELBROOK_VERSION << '\n'; }
 }  // namespace
 
 void PrintHelp(std::ostream& out) {
@@ -26,7 +29,8 @@ void PrintHelp(std::ostream& out) {
     out << "  " << kToolName << ' ' << command.name << ' ' << command.usage << "\n      " << command.summary
         << '\n';
   }
-  out << "\nScreens are numbered 1 to 128. Exit codes: 0 done, 1 failed, 2 wrong call.\n";
+  out << "\nScreens are numbered 1 to 128. Exit codes: 0 done, 1 failed, 2 wrong call.\n"
+      << "'" << kToolName << " --version' prints the version.\n";
 }
 
 int RunCommand(const Command& command, const std::vector<std::string>& args, std::ostream& out,
@@ -54,6 +58,10 @@ int RunTool(const std::vector<std::string>& words, std::ostream& out, std::ostre
   }
   if (IsHelpWord(words[0])) {
     PrintHelp(out);
+    return kExitOk;
+  }
+  if (words[0] == "--version") {
+    PrintVersion(out);
     return kExitOk;
   }
   const Command* command = FindCommand(words[0]);

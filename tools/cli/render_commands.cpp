@@ -8,6 +8,7 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "data_folder.h"
 #include "editor_error.h"
 #include "picture_folder.h"
 #include "rom_image.h"
@@ -48,13 +49,14 @@ PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions) {
   return call;
 }
 
-// The folder of graph/, items/ and enemyes/: the one the program lies in unless told.
+// The folder of graph/, items/ and enemyes/ unless told: the installed data folder, or
+// else the one the program lies in (the build's app/ folder).
 QString PictureDirectory(const PictureCall& call) {
   if (call.pictures) return QString::fromStdString(*call.pictures);
-  std::error_code error;
-  const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) throw EditorError("The program's folder is unknown: give the pictures with --pictures DIR");
-  return QString::fromStdString(program.parent_path().string());
+  const std::filesystem::path program = ProgramFolder();
+  if (program.empty())
+    throw EditorError("The program's folder is unknown: give the pictures with --pictures DIR");
+  return QString::fromStdString(InstalledDataFolder(program).value_or(program).string());
 }
 
 double ScaleArgument(const std::optional<std::string>& text) {

@@ -1,0 +1,54 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "data_folder.h"
+
+namespace quelbrook {
+
+namespace {
+// Where the pictures and the demo ROM are for this program.
+QString DataFolderText() {
+  const auto installed = InstalledDataFolder(ProgramFolder());
+  return installed ? QString::fromStdString(installed->string()) : "the folder it is started in";
+}
+
+QString FilesText() {
+  const QString folder = DataFolderText();
+  return "\nThe window finds its pictures in the graph/, items/, enemyes/ and info/ folders of\n" + folder +
+         ".\nThe demo ROM is Quelbrook.nes there: copy it to a folder of your own before editing it.\n";
+}
+}  // namespace
+
+std::optional<int> AnswerInformationOptions(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName("quelbrook-editor");
+  QCoreApplication::setApplicationVersion(QUELBROOK_VERSION);
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Edits the 128 screens of the cartridge image Quelbrook.nes.");
+  const QCommandLineOption help({"h", "help"},
+                                "Print this help and where the pictures and the demo ROM are.");
+  parser.addOption(help);
+  const QCommandLineOption version = parser.addVersionOption();
+  // Options the window's toolkit reads (-platform, -style ...) are no error here.
+  parser.parse(QCoreApplication::arguments());
+  QString text;
+  if (parser.isSet(version))
+    text = "quelbrook-editor " QUELBROOK_VERSION "\n";
+  else if (parser.isSet(help))
+    text = parser.helpText() + FilesText();
+  else
+    return std::nullopt;
+  std::fputs(text.toLocal8Bit().constData(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+void EnterInstalledDataFolder() {
+  if (const auto folder = InstalledDataFolder(ProgramFolder()))
+    QDir::setCurrent(QString::fromStdString(folder->string()));
+}
+
+}  // namespace quelbrook

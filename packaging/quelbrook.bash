@@ -1,0 +1,74 @@
+# bash completion for quelbrook(1): its commands, then files of the kind each
+# argument takes.
+
+# One line a command: its name, then the kind of each argument in order (a file
+# ending such as nes, map or png: a file with that ending; field: a field of `set`;
+# -: anything), then the options it takes. A new command needs only its line here.
+_quelbrook_commands='
+info nes
+show nes -
+set nes - field -
+export-map nes - map
+import-map nes - map
+export-tpie nes - tpie
+import-tpie nes - tpie
+ips nes nes ips
+apply-ips nes ips
+bps nes nes bps
+apply-bps nes bps
+render nes - png --pictures
+render-world nes png --scale --overlays --pictures
+'
+
+_quelbrook() {
+    local cur prev words cword
+    _init_completion || return
+
+    if ((cword == 1)); then
+        local names
+        names=$(awk 'NF { print $1 }' <<<"$_quelbrook_commands")
+        COMPREPLY=($(compgen -W "$names --help --version" -- "$cur"))
+        return
+    fi
+
+    local line
+    line=$(awk -v command="${words[1]}" '$1 == command' <<<"$_quelbrook_commands")
+    [[ -n $line ]] || return
+
+    case $prev in
+        --pictures)
+            _filedir -d
+            return
+            ;;
+        --scale) return ;;
+    esac
+
+    local kinds=() options=() word
+    for word in ${line#* }; do
+        if [[ $word == --* ]]; then options+=("$word"); else kinds+=("$word"); fi
+    done
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "${options[*]} --help" -- "$cur"))
+        return
+    fi
+
+    # Which argument is being typed: options and their values do not count.
+    local i position=0
+    for ((i = 2; i < cword; i++)); do
+        case ${words[i]} in
+            --pictures | --scale) ((i++)) ;;
+            -*) ;;
+            *) ((position++)) ;;
+        esac
+    done
+
+    case ${kinds[position]--} in
+        -) ;;
+        field)
+            COMPREPLY=($(compgen -W "tile tile{1..48} item item-destination message
+                enemy{1..4}-kind enemy{1..4}-destination palette1 palette2" -- "$cur"))
+            ;;
+        *) _filedir "${kinds[position]}" ;;
+    esac
+} &&
+    complete -F _quelbrook quelbrook

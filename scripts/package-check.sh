@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the normal build folder and checks it with Debian's own
+# tools, then runs the programs of the package unpacked into a temporary folder, started
+# from another folder, as a user's menu or shell would.
+set -euo pipefail
+export QUELBROOK_EXTRA_PACKAGES="${QUELBROOK_EXTRA_PACKAGES:-} lintian appstream desktop-file-utils dpkg-dev file"
+# Installs what is missing and brings the build up to date (nothing to do after the tests).
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+cd "$QUELBROOK_BUILD"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' CMakeCache.txt)
+app_id=$(sed -n 's/^Icon=//p' packaging/*.desktop)
+rm -f quelbrook_*.deb
+cpack -G DEB >cpack.log || { cat cpack.log; exit 1; }
+deb=$(echo quelbrook_"$version"_*.deb)
+echo "Built $deb"
+
+fail() {
+  echo "package check: $*" >&2
+  exit 1
+}
+
+lintian --fail-on error --tag-display-limit 0 "$deb"
+
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
+contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
+for file in \
+  usr/bin/quelbrook usr/bin/quelbrook-editor \
+  usr/share/quelbrook/Quelbrook.nes usr/share/quelbrook/graph/AF.bmp usr/share/quelbrook/items/0.bmp \
+  usr/share/quelbrook/enemyes/0.bmp usr/share/quelbrook/info/info2.bmp \
+  "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
+  "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+  usr/share/man/man1/quelbrook.1.gz usr/share/man/man1/quelbrook-editor.1.gz \
+  usr/share/bash-completion/completions/quelbrook \
+  usr/share/doc/quelbrook/copyright usr/share/doc/quelbrook/changelog.gz; do
+  grep -qx "\./$file" <<<"$contents" || fail "$file is not in the package"
+done
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop"
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xml"
+
+cd /
+bin="$unpacked/usr/bin"
+[ "$("$bin/quelbrook" --version)" = "quelbrook $version" ] || fail "quelbrook --version"
+[ "$("$bin/quelbrook-editor" --version)" = "quelbrook-editor $version" ] || fail "quelbrook-editor --version"
+info=$("$bin/quelbrook" info "$unpacked/usr/share/quelbrook/Quelbrook.nes") || fail "quelbrook info on the demo ROM"
+grep -q "^start screen: " <<<"$info" || fail "quelbrook info printed: $info"
+"$bin/quelbrook" render "$unpacked/usr/share/quelbrook/Quelbrook.nes" 55 "$unpacked/screen.png" ||
+  fail "quelbrook render with the installed pictures"
+
+# The window reports a picture it cannot load on standard error as well; a window still
+# open after a few seconds without such a report has found its pictures.
+run_editor() {
+  local status=0
+  QT_QPA_PLATFORM=offscreen timeout 5 "$bin/quelbrook-editor" >/dev/null 2>"$unpacked/editor.err" || status=$?
+  [ "$status" -eq 124 ] || fail "the editor ended with status $status: $(cat "$unpacked/editor.err")"
+}
+run_editor
+! grep -q "Cannot open file" "$unpacked/editor.err" || fail "the editor misses pictures: $(cat "$unpacked/editor.err")"
+# The same check sees it when the pictures are not where the program looks.
+mv "$unpacked/usr/share/quelbrook/graph" "$unpacked/graph.away"
+run_editor
+grep -q "Cannot open file graph/0.bmp" "$unpacked/editor.err" || fail "a missing picture went unnoticed"
+echo "package check: $deb passed"

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# packaging_test.sh CASE QUELBROOK QUELBROOK_EDITOR SOURCE_DIR VERSION
+set -euo pipefail
+case_name=$1 tool=$2 editor=$3 source=$4 version=$5
+
+failures=0
+expect_equal() {  # what, expected, actual
+  if [ "$2" != "$3" ]; then
+    printf 'FAILED %s\n  expected: %s\n  actual:   %s\n' "$1" "$(tr '\n' ' ' <<<"$2")" "$(tr '\n' ' ' <<<"$3")"
+    failures=$((failures + 1))
+  fi
+}
+
+# The commands as the tool itself lists them.
+tool_commands() { "$tool" --help | awk '$1 == "quelbrook" { print $2 }'; }
+
+# What bash completion offers after `quelbrook WORDS...`, the last word being typed.
+complete_words() {
+  bash -c '
+    source /usr/share/bash-completion/bash_completion
+    source "$0"
+    COMP_WORDS=(quelbrook "$@")
+    COMP_CWORD=$#
+    COMP_LINE="${COMP_WORDS[*]}"
+    COMP_POINT=${#COMP_LINE}
+    _quelbrook quelbrook "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+    printf "%s\n" "${COMPREPLY[@]}" | sort' "$source/packaging/quelbrook.bash" "$@"
+}
+
+case $case_name in
+  completion_commands)
+    expect_equal "the first word offers every command" \
+      "$( (tool_commands; printf '%s\n' --help --version) | sort)" "$(complete_words "")"
+    expect_equal "a started command name" "$(printf '%s\n' export-map export-tpie)" "$(complete_words ex)"
+    ;;
+  completion_files)
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cd "$work"
+    touch a.nes c.map d.tpie e.ips f.bps g.png h.txt
+    mkdir sub
+    expect_equal "a ROM" "$(printf '%s\n' a.nes sub)" "$(complete_words export-map "")"
+    expect_equal "no file for a screen number" "" "$(complete_words export-map a.nes "")"
+    expect_equal "a map file" "$(printf '%s\n' c.map sub)" "$(complete_words export-map a.nes 3 "")"
+    expect_equal "a tpie file" "$(printf '%s\n' d.tpie sub)" "$(complete_words import-tpie a.nes 3 "")"
+    expect_equal "an IPS patch" "$(printf '%s\n' e.ips sub)" "$(complete_words apply-ips a.nes "")"
+    expect_equal "the second ROM of a patch" "$(printf '%s\n' a.nes sub)" "$(complete_words bps a.nes "")"
+    expect_equal "a BPS patch to write" "$(printf '%s\n' f.bps sub)" "$(complete_words bps a.nes a.nes "")"
+    expect_equal "a picture" "$(printf '%s\n' g.png sub)" "$(complete_words render a.nes 3 "")"
+    expect_equal "a picture after an option's value" "$(printf '%s\n' g.png sub)" \
+      "$(complete_words render-world a.nes --scale 0.5 "")"
+    expect_equal "a picture folder" "sub" "$(complete_words render-world a.nes --pictures "")"
+    expect_equal "options" "--overlays" "$(complete_words render-world a.nes --o)"
+    expect_equal "fields of set" "$(printf '%s\n' palette1 palette2)" "$(complete_words set a.nes 3 pal)"
+    expect_equal "nothing after the last argument" "" "$(complete_words info a.nes "")"
+    expect_equal "an unknown command" "" "$(complete_words paint "")"
+    ;;
+  manual_page_commands)
+    while read -r name; do
+      grep -q "^\.BI \"${name//-/\\\\-} " "$source/packaging/quelbrook.1.in" ||
+        expect_equal "quelbrook(1) describes $name" "$name" ""
+    done < <(tool_commands)
+    ;;
+  editor_options)
+    # Answered before any window: no display is needed.
+    expect_equal "--version" "quelbrook-editor $version" \
+      "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$editor" --version)"
+    help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$editor" --help)
+    grep -q "^Usage: " <<<"$help" || expect_equal "--help has a usage line" "Usage:" "$help"
+    grep -q "copy it to a folder of your own before editing it" <<<"$help" ||
+      expect_equal "--help tells to copy the demo ROM" "copy it" "$help"
+    ;;
+  *)
+    echo "unknown case $case_name" >&2
+    exit 2
+    ;;
+esac
+exit $((failures > 0))

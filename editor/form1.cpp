@@ -23,6 +23,7 @@
 #include "number_text.h"
 #include "numeric_field.h"
 #include "object_controls.h"
+#include "backup_question.h"
 #include "rom_backup.h"
 #include "tile_code_table.h"
 #include "window_description.h"
@@ -191,7 +192,7 @@ int TForm1::numberIn(const QString& field) const { return StrToInt(edit(field)->
 
 void TForm1::WriteRom(const std::vector<BytePatch>& patches) {
   if (!state_.backupChecked) {
-    MakeBackupOnce(state_.romPath);
+    BackupOrLeaveToWriteWithout(state_.romPath, *dialogs_);  // throws when nothing may be written
     state_.backupChecked = true;
   }
   WritePatchesToFile(state_.romPath, patches);

@@ -2,6 +2,7 @@
 // The input pattern of every numeric field: digits only, and the value pulled into
 // the field's range whenever a key goes down in it or the mouse moves over it.
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QObject>
 #include <functional>
@@ -27,14 +28,22 @@ class NumericField : public QObject {
   // Key down: runs before the key takes effect.
   void KeyDown();
   void MouseMove();
-  // Key press: true when the typed text must be discarded.
-  static bool DiscardsKey(const QString& typed);
+  // Key press: true when the key must be discarded. A key is judged by what it is, not
+  // by its text (under X11 Delete carries U+007F and Tab "\t"): only a typed printable
+  // character that is not a digit, Backspace and Enter are discarded; Delete, Tab,
+  // Shift+Tab, the arrows and the Ctrl shortcuts keep their effect.
+  static bool DiscardsKey(const QKeyEvent& key);
+  // The digits of a text, in order: what a paste inserts.
+  static QString DigitsOf(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Clamp(int lowerOnBelow, int below);
+  // Inserts only the digits of the clipboard's text (mode: QClipboard::Mode), as one edit;
+  // a text without digits changes nothing.
+  void PasteDigits(int mode);
 
   QLineEdit* field_;
   NumericRange range_;

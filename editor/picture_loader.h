@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace quelbrook {
 
@@ -17,5 +18,9 @@ class PictureLoader {
  private:
   QString startDirectory_;
 };
+
+// Every picture of the list, in order, or the failure of the first that cannot be had:
+// an operation that needs several pictures checks them all before it changes the view.
+std::vector<QPixmap> LoadPictures(const PictureLoader& loader, const std::vector<std::string>& relativePaths);
 
 }  // namespace quelbrook

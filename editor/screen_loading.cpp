@@ -51,9 +51,8 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button1Click() {
-  // A reload that stops part-way leaves a view that is not one record: nothing to save into.
-  state_.recordLocated = false;
-  history_->clear();
+  // Until the shown screen's values begin to be replaced, a failed reload leaves the view
+  // and its save target (the record the last complete reload located) as they were.
   QDir::setCurrent(state_.StartDirectory);
   RomImage rom(state_.romPath);
   rom.Open();
@@ -67,7 +66,7 @@ void TForm1::Button1Click() {
   if (screen > kScreenCount) edit("Edit1")->setText(QString::number(kScreenCount));
   if (screen < 1) edit("Edit1")->setText("1");
   screen = numberIn("Edit1");
-  state_.ScreenRecordOffset = ScreenRecordOffset(screen);
+  const int recordOffset = ScreenRecordOffset(screen);
 
   memo()->setPlainText(QString::fromStdU16String(ReadEndingText(rom)));
 
@@ -79,7 +78,13 @@ void TForm1::Button1Click() {
     edit("Endscreen")->setText(QString::number(end.endScreen));
   }
 
-  ShowScreenValue(ScreenValueOf(ReadScreenRecord(rom, screen)));
+  const ScreenData data = ReadScreenRecord(rom, screen);
+  // From here on the shown screen's values are replaced: a reload that stops part-way
+  // leaves a view that is not one record, so there is nothing to save into.
+  state_.recordLocated = false;
+  history_->clear();
+  state_.ScreenRecordOffset = recordOffset;
+  ShowScreenValue(ScreenValueOf(data));
 
   // Only a hook that names a real, savable block is remembered for clearing later.
   if (end.hookPresent && state_.PreviousEndCodeOffset == 0 && IsEndScreenOperand(end.operand) &&

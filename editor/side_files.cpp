@@ -6,10 +6,13 @@
 #include "atomic_file.h"
 #include "form1.h"
 #include "hex_text.h"
+#include "image_control.h"
 #include "item_catalogue.h"
 #include "map_file.h"
 #include "object_controls.h"
+#include "picture_loader.h"
 #include "screen_side_files.h"
+#include "tile_code_table.h"
 #include "tpie_file.h"
 
 namespace quelbrook {
@@ -19,6 +22,12 @@ const char* const kMapFilter = "Map files|*.map";
 const char* const kTpieFilter = "Text/Palette/Item/Enemies files|*.tpie";
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+std::vector<std::string> TilePicturePaths(const MapFile& codes) {
+  std::vector<std::string> paths;
+  for (const std::string& code : codes) paths.push_back(TileBitmapPath(code));
+  return paths;
+}
 
 }  // namespace
 
@@ -33,7 +42,12 @@ void TForm1::Button28Click() {
     // The file is checked whole before the view changes.
     const MapFile codes = Accepted(ReadMapFile(ReadSideFile(LocalPath(*chosen), kSideFileLimit)));
     QDir::setCurrent(state_.StartDirectory);
-    ShowTileCodes(codes);
+    // Every picture is read before the view changes: a code without one refuses the file whole.
+    const std::vector<QPixmap> pictures = LoadPictures(*pictures_, TilePicturePaths(codes));
+    for (int cell = 1; cell <= kTileCount; ++cell) {
+      tileTable()->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
+      image("Image" + QString::number(cell))->setPicture(pictures[cell - 1]);
+    }
   }
   Button5Click();
   Button1Click();

@@ -12,6 +12,7 @@
 #include "rom_patch.h"
 #include "screen_decoding.h"
 #include "screen_value.h"
+#include "test_copies.h"
 
 namespace quelbrook {
 
@@ -28,8 +29,8 @@ void TForm1::TestScreenClick() {
   const QByteArray bytes = original.readAll();
   original.close();
 
-  QTemporaryFile copy(QDir(QDir::tempPath()).filePath("quelbrook-test-XXXXXX.nes"));
-  copy.setAutoRemove(false);  // the emulator reads it after this returns
+  RemoveOldTestCopies(QDir::tempPath());
+  QTemporaryFile copy(TestCopyPattern());
   if (!copy.open() || copy.write(bytes) != bytes.size())
     throw EditorError("The test copy could not be written");
   copy.close();
@@ -38,6 +39,7 @@ void TForm1::TestScreenClick() {
                                 {state_.ScreenRecordOffset, {record.begin(), record.end()}}});
   if (!QProcess::startDetached(emulator->program, emulator->arguments + QStringList{copy.fileName()}))
     throw EditorError("The emulator " + emulator->program.toStdString() + " could not be started");
+  copy.setAutoRemove(false);  // the emulator reads it after this returns; a failed run removes it
 }
 
 }  // namespace quelbrook

@@ -88,8 +88,9 @@ WorldMapWindow::WorldMapWindow(std::string romPath, QString startDirectory, Dial
 void WorldMapWindow::Refresh() {
   RomImage rom(romPath_);
   const WorldData world = ReadWorld(rom);
-  // Fresh pictures each time, so a changed picture file shows too.
-  PictureFolder pictures(startDirectory_);
+  // Fresh pictures each time, so a changed picture file shows too. A code without a
+  // picture is drawn as a placeholder and named in the legend (the editor's Reload refuses it).
+  PictureFolder pictures(startDirectory_, MissingPictures::kPlaceholder);
   QImage full = RenderWorld(world, pictures, 1.0);
   QImage shown = full.scaled(WorldSize(kShownScale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   marks_ = MarksOf(world);
@@ -97,9 +98,12 @@ void WorldMapWindow::Refresh() {
   full_ = std::move(full);
   shown_ = std::move(shown);
   view_->setPixmap(QPixmap::fromImage(shown_));
-  legend_->setText("Green frame: start screen " + ScreenText(marks_.startScreen) +
-                   ".  Red frame: end screen " + ScreenText(marks_.endScreen) +
-                   ".  Click a screen to edit it.");
+  QString legend = "Green frame: start screen " + ScreenText(marks_.startScreen) + ".  Red frame: end screen " +
+                   ScreenText(marks_.endScreen) + ".  Click a screen to edit it.";
+  if (!pictures.missingPictures().empty())
+    legend += "\nMagenta squares: no picture for " +
+              QString::fromStdString(MissingPicturesText(pictures.missingPictures())) + ".";
+  legend_->setText(legend);
 }
 
 void WorldMapWindow::SaveAsPng(const QString& path) const {

@@ -23,7 +23,8 @@ class WorldMapWindow : public QWidget {
   using ShowScreen = std::function<void(int screen)>;
   static constexpr double kShownScale = 0.25;  // 1024 x 384
 
-  // Reads the ROM at once; throws EditorError when it or a picture cannot be read.
+  // Reads the ROM at once; throws EditorError when it or a picture cannot be read. A code
+  // without a picture file is drawn as a placeholder (PlaceholderPicture) and named in the legend.
   // Pictures are found relative to startDirectory, as the editor's are.
   WorldMapWindow(std::string romPath, QString startDirectory, Dialogs& dialogs, ShowScreen showScreen,
                  QWidget* parent = nullptr);

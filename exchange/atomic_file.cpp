@@ -26,18 +26,55 @@ void WriteAll(int fd, const std::string& content) {
   }
 }
 
+// The permissions a new file gets from open(2) with mode 0666.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, const std::string& content) {
+std::string FileBehindLinks(const std::string& path) {
+  std::string current = path;
+  for (int depth = 0; depth < 40; ++depth) {  // the kernel's own limit on links in a row
+    struct stat link {};
+    if (::lstat(current.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return current;
+    std::string target(static_cast<std::size_t>(link.st_size > 0 ? link.st_size : 4096) + 1, '\0');
+    const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+    if (length < 0) ThrowFileError(errno);
+    target.resize(static_cast<std::size_t>(length));
+    if (!target.empty() && target[0] != '/') {
+      const std::size_t slash = current.rfind('/');
+      if (slash != std::string::npos) target = current.substr(0, slash + 1) + target;
+    }
+    current = target;
+  }
+  ThrowFileError(ELOOP);
+}
+
+void WriteFileAtomically(const std::string& requestedPath, const std::string& content) {
+  // A symbolic link stays and the file it names is replaced, as QSaveFile does.
+  const std::string path = FileBehindLinks(requestedPath);
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) ThrowFileError(EISDIR);
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) ThrowFileError(EISDIR);
   std::string temporary = path + ".tmp-XXXXXX";
   FileDescriptor file(::mkstemp(temporary.data()));
   if (file.get() < 0) ThrowFileError(errno);
   try {
     WriteAll(file.get(), content);
     if (::fsync(file.get()) != 0) ThrowFileError(errno);
-    ::fchmod(file.get(), 0644);
+    // The replaced file keeps its permissions (and, where allowed, its owner); a new file
+    // gets what open(2) would have given it.
+    if (exists) {
+      if (::fchown(file.get(), existing.st_uid, existing.st_gid) != 0) {
+        // Only the owner may be kept by its owner or root; the mode is kept all the same.
+      }
+      ::fchmod(file.get(), existing.st_mode & 07777);
+    } else {
+      ::fchmod(file.get(), NewFileMode());
+    }
     if (::close(file.release()) != 0) ThrowFileError(errno);
     if (::rename(temporary.c_str(), path.c_str()) != 0) ThrowFileError(errno);
   } catch (...) {

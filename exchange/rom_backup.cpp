@@ -28,8 +28,7 @@ bool MakeBackupOnce(const std::string& romPath) {
     if (in.bad()) ThrowFileError(EIO);
     WriteFileAtomically(backup, content);
   } catch (const EditorError& error) {
-    throw EditorError("The backup copy " + backup + " could not be made (" + error.what() +
-                      "), so nothing was written");
+    throw BackupNotMade(backup, error.what());
   }
   return true;
 }

@@ -1,5 +1,6 @@
 // Writes the small starting corpus of each fuzz target: files as the editor exports
-// them, a short cartridge image and a few bitmaps, so nothing binary is kept in git.
+// them, a short cartridge image and bitmaps of every depth and compression, so nothing
+// binary is kept in git.
 
 #include <QImage>
 #include <algorithm>
@@ -74,18 +75,150 @@ void WriteRoms(const fs::path& dir) {
   Write(dir / "truncated.nes", rom);
 }
 
+// A Windows bitmap written byte by byte, so the seeds hold every depth and compression a
+// bitmap may have, not only what Qt's writer makes: 1, 4, 8 (also RLE4 and RLE8), 16 and
+// 32 bits (also with bit fields), 24 bits, an OS/2 header and rows stored top-down.
+struct BitmapSpec {
+  int bits;
+  int compression;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
+  int width;
+  int height;
+  bool core = false;     // the 12-byte OS/2 header
+  bool topDown = false;  // negative height
+};
+
+void Put(std::string& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Colour index or channel value of a pixel: stripes and gradients, so that the pixels differ.
+int Shade(int x, int y) { return (x * 7 + y * 13) & 0xFF; }
+
+std::string PixelRows(const BitmapSpec& spec) {
+  std::string rows;
+  const int colours = spec.bits <= 8 ? (1 << spec.bits) : 0;
+  for (int row = 0; row < spec.height; ++row) {
+    const int y = spec.topDown ? row : spec.height - 1 - row;
+    std::string line;
+    if (spec.compression == 1 || spec.compression == 2) {  // runs of two pixels per pair of bytes
+      const int per = spec.compression == 1 ? 1 : 2;
+      for (int x = 0; x < spec.width; x += 8) {
+        const int count = std::min(8, spec.width - x);
+        const int index = Shade(x, y) % colours;
+        line += static_cast<char>(count);
+        line += static_cast<char>(per == 1 ? index : (index << 4) | ((index + 1) % colours));
+      }
+      line += std::string("\0\0", 2);  // end of line
+      rows += line;
+      continue;
+    }
+    std::uint32_t bitsBuffer = 0;
+    int bitsHeld = 0;
+    for (int x = 0; x < spec.width; ++x) {
+      const int shade = Shade(x, y);
+      if (spec.bits <= 8) {
+        bitsBuffer = (bitsBuffer << spec.bits) | static_cast<std::uint32_t>(shade % colours);
+        bitsHeld += spec.bits;
+        if (bitsHeld == 8) {
+          line += static_cast<char>(bitsBuffer);
+          bitsBuffer = 0;
+          bitsHeld = 0;
+        }
+      } else if (spec.bits == 16) {
+        Put(line, static_cast<std::uint32_t>((shade >> 3) << 10 | (x & 31) << 5 | (y & 31)), 2);
+      } else if (spec.bits == 24) {
+        Put(line, static_cast<std::uint32_t>(shade << 16 | (x * 4 & 0xFF) << 8 | (y * 4 & 0xFF)), 3);
+      } else {
+        Put(line, static_cast<std::uint32_t>(0xFFu << 24 | shade << 16 | (x * 4 & 0xFF) << 8 | (y * 4 & 0xFF)), 4);
+      }
+    }
+    if (bitsHeld) line += static_cast<char>(bitsBuffer << (8 - bitsHeld));
+    while (line.size() % 4) line += '\0';
+    rows += line;
+  }
+  if (spec.compression == 1 || spec.compression == 2) rows += std::string("\0\1", 2);  // end of bitmap
+  return rows;
+}
+
+std::string Bitmap(const BitmapSpec& spec) {
+  const int colours = spec.bits <= 8 ? (1 << spec.bits) : 0;
+  const int headerSize = spec.core ? 12 : 40;
+  const int masks = spec.compression == 3 ? 12 : 0;
+  const int entry = spec.core ? 3 : 4;
+  const std::string pixels = PixelRows(spec);
+  const std::uint32_t dataOffset = 14 + headerSize + masks + colours * entry;
+  std::string out = "BM";
+  Put(out, dataOffset + static_cast<std::uint32_t>(pixels.size()), 4);
+  Put(out, 0, 4);
+  Put(out, dataOffset, 4);
+  Put(out, static_cast<std::uint32_t>(headerSize), 4);
+  const int height = spec.topDown ? -spec.height : spec.height;
+  if (spec.core) {
+    Put(out, static_cast<std::uint32_t>(spec.width), 2);
+    Put(out, static_cast<std::uint32_t>(height), 2);
+    Put(out, 1, 2);
+    Put(out, static_cast<std::uint32_t>(spec.bits), 2);
+  } else {
+    Put(out, static_cast<std::uint32_t>(spec.width), 4);
+    Put(out, static_cast<std::uint32_t>(height), 4);
+    Put(out, 1, 2);
+    Put(out, static_cast<std::uint32_t>(spec.bits), 2);
+    Put(out, static_cast<std::uint32_t>(spec.compression), 4);
+    Put(out, static_cast<std::uint32_t>(pixels.size()), 4);
+    Put(out, 2835, 4);
+    Put(out, 2835, 4);
+    Put(out, static_cast<std::uint32_t>(colours), 4);
+    Put(out, 0, 4);
+  }
+  if (masks) {
+    if (spec.bits == 16) {  // 5-6-5
+      Put(out, 0xF800, 4);
+      Put(out, 0x07E0, 4);
+      Put(out, 0x001F, 4);
+    } else {
+      Put(out, 0x00FF0000, 4);
+      Put(out, 0x0000FF00, 4);
+      Put(out, 0x000000FF, 4);
+    }
+  }
+  for (int i = 0; i < colours; ++i) {
+    const int level = colours > 1 ? i * 255 / (colours - 1) : 0;
+    Put(out, static_cast<std::uint32_t>(level << 16 | (255 - level) << 8 | (level * 3 & 0xFF)), entry);
+  }
+  return out + pixels;
+}
+
 void WriteBitmaps(const fs::path& dir) {
   fs::create_directories(dir);
-  QImage colour(5, 3, QImage::Format_RGB32);
+  // The game's own size (32 x 32) at every depth, and larger pictures of 8 to 33 KB such
+  // as real picture folders hold.
+  const std::vector<std::pair<const char*, BitmapSpec>> specs = {
+      {"1bit.bmp", {1, 0, 32, 32}},
+      {"4bit.bmp", {4, 0, 32, 32}},
+      {"4bit-rle4.bmp", {4, 2, 32, 32}},
+      {"8bit.bmp", {8, 0, 32, 32}},
+      {"8bit-rle8.bmp", {8, 1, 32, 32}},
+      {"16bit-555.bmp", {16, 0, 32, 32}},
+      {"16bit-565-bitfields.bmp", {16, 3, 32, 32}},
+      {"24bit.bmp", {24, 0, 32, 32}},
+      {"24bit-top-down.bmp", {24, 0, 32, 32, false, true}},
+      {"24bit-os2.bmp", {24, 0, 32, 32, true}},
+      {"8bit-os2.bmp", {8, 0, 32, 32, true}},
+      {"32bit.bmp", {32, 0, 32, 32}},
+      {"32bit-bitfields.bmp", {32, 3, 32, 32}},
+      {"24bit-96x96.bmp", {24, 0, 96, 96}},     // 27,702 bytes
+      {"8bit-128x96.bmp", {8, 0, 128, 96}},     // 13,366 bytes
+      {"32bit-90x90.bmp", {32, 0, 90, 90}},     // 32,454 bytes
+      {"16bit-100x80.bmp", {16, 0, 100, 80}},   // 16,054 bytes
+      {"8bit-rle8-160x100.bmp", {8, 1, 160, 100}},
+  };
+  for (const auto& [name, spec] : specs) Write(dir / name, Bitmap(spec));
+  // And what Qt's own writer makes of the same picture.
+  QImage colour(32, 32, QImage::Format_RGB32);
   for (int y = 0; y < colour.height(); ++y)
-    for (int x = 0; x < colour.width(); ++x) colour.setPixel(x, y, qRgb(x * 50, y * 80, 200));
-  colour.save(QString::fromStdString((dir / "rgb.bmp").string()), "BMP");
-  colour.convertToFormat(QImage::Format_Indexed8)
-      .save(QString::fromStdString((dir / "indexed.bmp").string()), "BMP");
-  colour.convertToFormat(QImage::Format_Mono)
-      .save(QString::fromStdString((dir / "mono.bmp").string()), "BMP");
-  colour.convertToFormat(QImage::Format_ARGB32)
-      .save(QString::fromStdString((dir / "argb.bmp").string()), "BMP");
+    for (int x = 0; x < colour.width(); ++x) colour.setPixel(x, y, qRgb(x * 8, y * 8, 200));
+  colour.save(QString::fromStdString((dir / "qt-rgb.bmp").string()), "BMP");
+  colour.convertToFormat(QImage::Format_Indexed8).save(QString::fromStdString((dir / "qt-indexed.bmp").string()), "BMP");
 }
 
 }  // namespace

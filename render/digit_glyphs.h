@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPoint>
 #include <QSize>
+#include <string>
 
 namespace quelbrook {
 
@@ -15,5 +16,9 @@ constexpr int kGlyphRows = 5;
 // The size of a number's digits with one-square gaps, each square `square` pixels wide.
 QSize NumberSize(int number, int square);
 void DrawNumber(QPainter& painter, QPoint topLeft, int number, int square, QColor colour);
+// The same for hexadecimal text such as "B0" (digits and upper-case A..F; other characters
+// are drawn as gaps).
+QSize HexTextSize(const std::string& text, int square);
+void DrawHexText(QPainter& painter, QPoint topLeft, const std::string& text, int square, QColor colour);
 
 }  // namespace quelbrook

@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <cstdint>
 #include <optional>
 
+#include "digit_glyphs.h"
 #include "editor_error.h"
+#include "hex_text.h"
 #include "regular_file.h"
 
 namespace quelbrook {
@@ -42,15 +45,16 @@ bool HoldsPixelData(const QByteArray& file, QSize decoded) {
   return file.size() >= needed;
 }
 
-}  // namespace
 
-QImage LoadBitmapImage(const QString& directory, const std::string& relativePath) {
+// The file's bitmap, or nothing when the file cannot be opened; throws for a file that
+// is there but holds no valid bitmap.
+std::optional<QImage> LoadExistingBitmap(const QString& directory, const std::string& relativePath) {
   const QString path = QDir(directory).filePath(QString::fromStdString(relativePath));
   std::optional<std::string> content;
   try {
     content = ReadRegularFile(QFile::encodeName(path).toStdString(), kPictureFileLimit);
   } catch (const EditorError&) {
-    throw EditorError("Cannot open file " + relativePath);
+    return std::nullopt;
   }
   if (!content) throw EditorError("Bitmap image is not valid");
   QByteArray file = QByteArray::fromRawData(content->data(), static_cast<qsizetype>(content->size()));
@@ -63,11 +67,81 @@ QImage LoadBitmapImage(const QString& directory, const std::string& relativePath
   return image;
 }
 
+// "graph/B0.bmp" -> "graph", "B0".
+std::pair<std::string, std::string> FolderAndCode(const std::string& relativePath) {
+  const std::size_t slash = relativePath.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : relativePath.substr(0, slash);
+  std::string name = slash == std::string::npos ? relativePath : relativePath.substr(slash + 1);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.resize(dot);
+  return {folder, name};
+}
+
+}  // namespace
+
+QImage LoadBitmapImage(const QString& directory, const std::string& relativePath) {
+  std::optional<QImage> image = LoadExistingBitmap(directory, relativePath);
+  if (!image) throw EditorError("Cannot open file " + relativePath);
+  return *std::move(image);
+}
+
+QImage PlaceholderPicture(int code) {
+  QImage image(kPlaceholderPixels, kPlaceholderPixels, QImage::Format_RGB32);
+  image.fill(QColor::fromRgb(kPlaceholderInkColour));
+  QPainter painter(&image);
+  constexpr int kBorder = 2;
+  painter.fillRect(kBorder, kBorder, kPlaceholderPixels - 2 * kBorder, kPlaceholderPixels - 2 * kBorder,
+                   QColor::fromRgb(kPlaceholderColour));
+  const std::string text = IntToHexText(code & 0xff);
+  constexpr int kSquare = 3;
+  const QSize size = HexTextSize(text, kSquare);
+  DrawHexText(painter, QPoint((kPlaceholderPixels - size.width()) / 2, (kPlaceholderPixels - size.height()) / 2),
+              text, kSquare, QColor::fromRgb(kPlaceholderInkColour));
+  return image;
+}
+
 const QImage& PictureFolder::picture(const std::string& relativePath) {
   auto found = loaded_.find(relativePath);
-  if (found == loaded_.end())
-    found = loaded_.emplace(relativePath, LoadBitmapImage(directory_, relativePath)).first;
-  return found->second;
+  if (found != loaded_.end()) return found->second;
+  std::optional<QImage> image = LoadExistingBitmap(directory_, relativePath);
+  if (!image) {
+    if (missing_ == MissingPictures::kRefuse) throw EditorError("Cannot open file " + relativePath);
+    image = PlaceholderPicture(HexTextToInt(FolderAndCode(relativePath).second));
+    placeholders_.insert(relativePath);
+  }
+  return loaded_.emplace(relativePath, *std::move(image)).first->second;
+}
+
+std::string MissingPicturesText(const std::set<std::string>& relativePaths) {
+  struct Group {
+    const char* folder;
+    const char* name;
+  };
+  constexpr Group kGroups[] = {{"graph", "tiles"}, {"items", "items"}, {"enemyes", "enemies"}};
+  std::string text;
+  auto addGroup = [&](const std::string& name, const std::map<int, std::string>& codes) {
+    if (codes.empty()) return;
+    if (!text.empty()) text += "; ";
+    text += name;
+    const char* separator = " ";
+    for (const auto& [value, code] : codes) {
+      text += separator + code;
+      separator = ", ";
+    }
+  };
+  std::map<std::string, std::map<int, std::string>> byFolder;
+  for (const std::string& path : relativePaths) {
+    auto [folder, code] = FolderAndCode(path);
+    byFolder[folder].emplace(HexTextToInt(code), code);
+  }
+  for (const Group& group : kGroups) {
+    auto found = byFolder.find(group.folder);
+    if (found == byFolder.end()) continue;
+    addGroup(group.name, found->second);
+    byFolder.erase(found);
+  }
+  for (const auto& [folder, codes] : byFolder) addGroup(folder, codes);
+  return text;
 }
 
 }  // namespace quelbrook

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <map>
+#include <set>
 #include <string>
 
 namespace quelbrook {
@@ -19,16 +20,43 @@ class PictureSource {
 // "Cannot open file <relative path>" or "Bitmap image is not valid".
 QImage LoadBitmapImage(const QString& directory, const std::string& relativePath);
 
+// The placeholder square for a code that has no picture file: 32 x 32 pixels of
+// kPlaceholderColour inside a kPlaceholderInkColour border, with the code's upper-case
+// hexadecimal text (e.g. "B0") centred in the same ink. No game picture uses this
+// magenta, so the square stands out in any rendering; drawn from the program's own
+// glyphs, so it looks the same on every machine. `code` is 0..255.
+inline constexpr QRgb kPlaceholderColour = 0xffff00ff;
+inline constexpr QRgb kPlaceholderInkColour = 0xff000000;
+constexpr int kPlaceholderPixels = 32;
+QImage PlaceholderPicture(int code);
+
+// What a PictureFolder does about a picture whose file does not exist (or cannot be opened).
+enum class MissingPictures {
+  kRefuse,       // throw EditorError "Cannot open file <relative path>", as the editor's Reload does
+  kPlaceholder,  // hand out PlaceholderPicture of the file name's code and record the path
+};
+
 // The pictures of one folder, each read once: a world rendering asks for the same
 // tiles thousands of times. Make a new one for each rendering to see changed files.
+// A file that exists but is not a valid bitmap is refused in either mode.
 class PictureFolder : public PictureSource {
  public:
-  explicit PictureFolder(QString directory) : directory_(std::move(directory)) {}
+  explicit PictureFolder(QString directory, MissingPictures missing = MissingPictures::kRefuse)
+      : directory_(std::move(directory)), missing_(missing) {}
   const QImage& picture(const std::string& relativePath) override;
+
+  // The relative paths ("graph/B0.bmp") that were drawn as placeholders so far, sorted.
+  const std::set<std::string>& missingPictures() const { return placeholders_; }
 
  private:
   QString directory_;
+  MissingPictures missing_;
   std::map<std::string, QImage> loaded_;
+  std::set<std::string> placeholders_;
 };
+
+// The codes of placeholder paths for people, grouped by folder in code order:
+// "tiles B0, C3; items C; enemies 10". Empty for no paths.
+std::string MissingPicturesText(const std::set<std::string>& relativePaths);
 
 }  // namespace quelbrook

@@ -29,9 +29,11 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 passed=0
 failed=0
 for target in "${targets[@]}"; do
-  # The start-screen byte lies at 33236: images must be able to grow past it.
+  # The start-screen byte lies at 33236: images must be able to grow past it. Real
+  # bitmaps are 8 to 33 KB, so pictures get room for those and more.
   max_len=4096
   [ "$target" = rom_decoding_fuzzer ] && max_len=40000
+  [ "$target" = picture_loader_fuzzer ] && max_len=65536
   corpus="$QUELBROOK_BUILD/corpus/$target"
   log="$QUELBROOK_BUILD/$target.log"
   mkdir -p "$corpus"

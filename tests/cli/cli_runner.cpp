@@ -30,7 +30,11 @@ void Drain(int outFd, int errFd, CliRun& run) {
 }
 }  // namespace
 
-CliRun RunCli(const std::vector<std::string>& args) {
+std::string CliPath() { return QUELBROOK_CLI_PATH; }
+
+CliRun RunCli(const std::vector<std::string>& args) { return RunProgram(CliPath(), args); }
+
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
   CliRun run;
   int out[2], err[2];
   if (pipe(out) != 0 || pipe(err) != 0) return run;
@@ -40,10 +44,10 @@ CliRun RunCli(const std::vector<std::string>& args) {
     dup2(err[1], STDERR_FILENO);
     close(out[0]);
     close(err[0]);
-    std::vector<char*> argv{const_cast<char*>(QUELBROOK_CLI_PATH)};
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    execv(QUELBROOK_CLI_PATH, argv.data());
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   close(out[1]);

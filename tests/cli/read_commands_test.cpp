@@ -1,4 +1,6 @@
 // info and show: what they print, and the window's texts when the ROM cannot be read.
+#include <filesystem>
+
 #include "cli_fixture.h"
 #include "screen_decoding.h"
 
@@ -95,6 +97,50 @@ TEST_F(CliReadTest, UnreadableRomsGiveTheWindowsTexts) {
   WriteRom(RomBuilder(ScreenRecordOffset(3) + 10));
   ExpectFailure(RunCli({"show", Rom(), "3"}), "Read beyond end of file");
   ExpectFailure(RunCli({"info", Rom()}), "Read beyond end of file");
+}
+
+// A real short file: 24,592 bytes hold screen 3's record but not the byte map's end (the
+// start-screen byte at 33,236). Every command refuses it as info, show and the window do,
+// before it reads or writes anything.
+TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
+  for (const std::size_t size : {std::size_t{24592}, std::size_t{kStartScreenOffset}}) {
+    SCOPED_TRACE(size);
+    WriteRom(RomBuilder(size).DistinctScreens());
+    const auto before = RomBytes();
+    ASSERT_EQ(before.size(), size);
+    const std::string map = Path("whole.map"), tpie = Path("whole.tpie");
+    {
+      TempDir whole;
+      const std::string wholeRom = (whole / "whole.nes").string();
+      RomBuilder().DistinctScreens().Write(wholeRom);
+      ASSERT_EQ(RunCli({"export-map", wholeRom, "5", map}).exitCode, 0);
+      ASSERT_EQ(RunCli({"export-tpie", wholeRom, "5", tpie}).exitCode, 0);
+    }
+    const std::vector<std::vector<std::string>> calls = {
+        {"info", Rom()},
+        {"show", Rom(), "3"},
+        {"set", Rom(), "3", "palette1", "7"},
+        {"set", Rom(), "3", "tile1", "1F"},
+        {"import-map", Rom(), "3", map},
+        {"import-tpie", Rom(), "3", tpie},
+        {"export-map", Rom(), "3", Path("out.map")},
+        {"export-tpie", Rom(), "3", Path("out.tpie")},
+        {"render", Rom(), "3", Path("out.png"), "--pictures", dir.path().string()},
+        {"render-world", Rom(), Path("out.png"), "--pictures", dir.path().string()},
+    };
+    for (const auto& call : calls) {
+      SCOPED_TRACE(call[0]);
+      ExpectFailure(RunCli(call), "Read beyond end of file");
+      EXPECT_EQ(RomBytes(), before);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("out.map")));
+    EXPECT_FALSE(std::filesystem::exists(Path("out.tpie")));
+    EXPECT_FALSE(std::filesystem::exists(Path("out.png")));
+  }
+  // One byte more is the whole byte map.
+  WriteRom(RomBuilder(kStartScreenOffset + 1).DistinctScreens());
+  EXPECT_EQ(RunCli({"set", Rom(), "3", "palette1", "7"}).exitCode, 0);
+  EXPECT_EQ(RomBytes()[ScreenRecordOffset(3) + kRecordPalette1], 7);
 }
 
 }  // namespace

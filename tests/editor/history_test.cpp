@@ -1,6 +1,8 @@
 // Undo and redo of screen edits, the unsaved-edits label, the backup kept before the
 // first write, and the test copy handed to an emulator.
 #include <QAction>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QUndoStack>
 #include <chrono>
@@ -180,11 +182,22 @@ class TestRunTest : public HistoryTest {
     const QString bin = Folder() + "/bin";
     QDir().mkpath(bin);
     qputenv("PATH", bin.toLocal8Bit());
+    // The copies go to a temporary folder of the test's own, so a test leaves nothing behind.
+    oldTmp_ = qgetenv("TMPDIR");
+    hadTmp_ = qEnvironmentVariableIsSet("TMPDIR");
+    QDir().mkpath(TempFolder());
+    qputenv("TMPDIR", TempFolder().toLocal8Bit());
   }
   void TearDown() override {
     qputenv("PATH", oldPath_);
+    if (hadTmp_)
+      qputenv("TMPDIR", oldTmp_);
+    else
+      qunsetenv("TMPDIR");
     HistoryTest::TearDown();
   }
+  QString TempFolder() const { return Folder() + "/tmp"; }
+  QStringList Copies() const { return QDir(TempFolder()).entryList({"quelbrook-test-*.nes"}, QDir::Files); }
   // A stand-in emulator that copies the ROM it is given.
   void InstallEmulator() {
     const QString script = Folder() + "/bin/fceux";
@@ -192,6 +205,8 @@ class TestRunTest : public HistoryTest {
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
   QByteArray oldPath_;
+  QByteArray oldTmp_;
+  bool hadTmp_ = false;
 };
 
 TEST_F(TestRunTest, TheEmulatorGetsACopyThatStartsOnTheShownScreen) {
@@ -217,6 +232,30 @@ TEST_F(TestRunTest, WithoutAnEmulatorItSaysWhatToInstall) {
   for (const char* package : {"fceux", "nestopia", "mednafen", "retroarch", "libretro-nestopia"})
     EXPECT_TRUE(LastMessage().contains(package)) << LastMessage().toStdString();
   EXPECT_EQ(RomBytes(), before);
+}
+
+// Each run leaves its copy for the emulator; the next run removes those older than a day.
+TEST_F(TestRunTest, CopiesOlderThanADayAreRemovedAtTheNextRun) {
+  InstallEmulator();
+  auto write = [&](const QString& name, int hoursAgo) {
+    const QString path = TempFolder() + "/" + name;
+    WriteText(path.toStdString(), "old copy");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * hoursAgo),
+                                 QFileDevice::FileModificationTime));
+  };
+  write("quelbrook-test-AAAAAA.nes", 49);
+  write("quelbrook-test-BBBBBB.nes", 25);
+  write("quelbrook-test-CCCCCC.nes", 2);
+  write("other-old.nes", 49);
+  Click([this] { window->TestScreenClick(); });
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+  const QStringList copies = Copies();
+  EXPECT_EQ(copies.size(), 2) << copies.join(", ").toStdString();
+  EXPECT_TRUE(copies.contains("quelbrook-test-CCCCCC.nes"));
+  EXPECT_FALSE(copies.contains("quelbrook-test-AAAAAA.nes"));
+  EXPECT_TRUE(QFile::exists(TempFolder() + "/other-old.nes"));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The screen buttons "<" and ">" and the input pattern shared by every numeric field,
 // driven with real key and mouse events.
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -114,6 +117,79 @@ TEST_F(NumericFieldTest, OnlyDigitsAreTyped) {
   Edit("pal1")->setCursorPosition(0);
   Type("pal1", Qt::Key_Delete);
   EXPECT_EQ(Edit("pal1")->text(), "0");
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+}
+
+// Under X11 Delete arrives with the text U+007F, Tab with "\t" and Ctrl+A with U+0001:
+// a key is judged by what it is, not by its text.
+class PlatformKeysTest : public NumericFieldTest {
+ protected:
+  void Press(const QString& field, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(Edit(field), &press);
+  }
+};
+
+TEST_F(PlatformKeysTest, DeleteWithItsPlatformTextRemovesText) {
+  OpenRom(RomBuilder().DistinctScreens());  // the game settings fields take keys once a ROM is open
+  dialogs.messages.clear();
+  for (const char* field : {"Edit1", "Edit3", "Edit5", "Edit6", "Edit7", "Edit8", "pal1", "pal2", "Startscreen",
+                            "Endscreen"}) {
+    SCOPED_TRACE(field);
+    Edit(field)->setText("40");
+    Edit(field)->setCursorPosition(0);
+    Press(field, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+    EXPECT_EQ(Edit(field)->text(), "0");
+  }
+  // Printable non-digits, Backspace and Enter stay discarded.
+  Edit("pal1")->setText("12");
+  Press("pal1", Qt::Key_Space, Qt::NoModifier, " ");
+  Press("pal1", Qt::Key_A, Qt::ShiftModifier, "A");
+  Press("pal1", Qt::Key_Backspace, Qt::NoModifier, "\b");
+  Press("pal1", Qt::Key_Return, Qt::NoModifier, "\r");
+  EXPECT_EQ(Edit("pal1")->text(), "12");
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+}
+
+TEST_F(PlatformKeysTest, TabAndShiftTabLeaveTheField) {
+  window->show();
+  QApplication::setActiveWindow(window.get());
+  Edit("pal1")->setFocus();
+  ASSERT_EQ(window->focusWidget(), Edit("pal1"));
+  Press("pal1", Qt::Key_Tab, Qt::NoModifier, "\t");
+  QWidget* next = window->focusWidget();
+  EXPECT_NE(next, Edit("pal1"));
+  if (next == Edit("pal1")) return;
+  next->setFocus();
+  Edit("pal1")->setFocus();
+  Press("pal1", Qt::Key_Backtab, Qt::ShiftModifier, "\t");
+  EXPECT_NE(window->focusWidget(), Edit("pal1"));
+}
+
+TEST_F(PlatformKeysTest, EditingShortcutsWorkAndAPasteInsertsOnlyDigits) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  Edit("Edit3")->setText("123");
+  Press("Edit3", Qt::Key_A, Qt::ControlModifier, QString(QChar(0x01)));
+  EXPECT_EQ(Edit("Edit3")->selectedText(), "123");
+  clipboard->clear();
+  Press("Edit3", Qt::Key_C, Qt::ControlModifier, QString(QChar(0x03)));
+  EXPECT_EQ(clipboard->text(), "123");
+  Edit("Edit3")->setText("45");
+  Press("Edit3", Qt::Key_A, Qt::ControlModifier, QString(QChar(0x01)));
+  Press("Edit3", Qt::Key_X, Qt::ControlModifier, QString(QChar(0x18)));
+  EXPECT_EQ(Edit("Edit3")->text(), "");
+  EXPECT_EQ(clipboard->text(), "45");
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+
+  Edit("Edit3")->setText("9");
+  Press("Edit3", Qt::Key_A, Qt::ControlModifier, QString(QChar(0x01)));
+  clipboard->setText("1a-2 x\t3");
+  Press("Edit3", Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
+  EXPECT_EQ(Edit("Edit3")->text(), "123");
+  clipboard->setText("no digits");
+  Press("Edit3", Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
+  Press("Edit3", Qt::Key_Insert, Qt::ShiftModifier, QString());
+  EXPECT_EQ(Edit("Edit3")->text(), "123");
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
 }
 

@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QImage>
 #include <optional>
+#include <filesystem>
 
 #include "byte_map.h"
 #include "hex_text.h"
+#include "locked_folder.h"
 #include "window_fixture.h"
 
 namespace quelbrook::testing {
@@ -195,6 +197,89 @@ TEST_F(SavingTest, AReloadThatStopsPartWayLeavesNothingToSaveInto) {
   Save();
   EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
   EXPECT_EQ(ChangedOffsets(before, RomBytes()), std::vector<std::size_t>{k55 + kRecordPalette1});
+}
+
+// The mend asks only that a save writes into the record the last successful reload of the
+// same file located: a reload that stops before it replaces any of the shown screen's values
+// leaves that record the save target.
+TEST_F(SavingTest, AReloadThatStopsBeforeTheViewChangesKeepsTheEditsSavable) {
+  OpenRom(RomBuilder().DistinctScreens().StartScreenByte(kStartsAt55));
+  ShowScreen(10);
+  const std::size_t k10 = static_cast<std::size_t>(ScreenRecordOffset(10));
+  Edit("pal1")->setText("7");
+  const auto before = RomBytes();
+  // A number that does not convert, typed where the screen number goes.
+  Edit("Edit1")->setText("abc");
+  Click([this] { window->Button1Click(); });
+  ASSERT_EQ(LastMessage(), "'abc' is not a valid integer value.");
+  EXPECT_EQ(Edit("pal1")->text(), "7");
+  dialogs.messages.clear();
+  Save();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+  EXPECT_EQ(ChangedOffsets(before, RomBytes()), std::vector<std::size_t>{k10 + kRecordPalette1});
+
+  // A ROM that cannot be opened: the reload stops before the view changes.
+  Edit("pal2")->setText("9");
+  const auto saved = RomBytes();
+  Edit("Edit1")->setText("20");
+  std::filesystem::remove(RomPath());
+  Click([this] { window->Button1Click(); });
+  ASSERT_EQ(LastMessage(), "File not found.");
+  WriteFile(RomPath(), saved);
+  dialogs.messages.clear();
+  Save();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+  EXPECT_EQ(ChangedOffsets(saved, RomBytes()), std::vector<std::size_t>{k10 + kRecordPalette2});
+  EXPECT_EQ(RecordIn(RomBytes(), 20), RecordIn(saved, 20));
+}
+
+// In a folder that takes no new files the backup copy cannot be made: the user is asked
+// once, with the reason; Yes writes without a backup until the next Open ROM, No writes nothing.
+TEST_F(SavingTest, ABackupCopyThatCannotBeMadeIsAskedAboutInsteadOfBlockingEverySave) {
+  const std::filesystem::path folder = dir / "locked";
+  std::filesystem::create_directory(folder);
+  const std::string rom = (folder / "game.nes").string();
+  RomBuilder().DistinctScreens().StartScreenByte(kStartsAt55).Write(rom);
+  auto openRom = [&] {
+    dialogs.fileAnswers << QString::fromStdString(rom);
+    Click([this] { window->Button2Click(); });
+  };
+  openRom();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+  LockedFolder lock(folder);
+  if (!lock.locked()) GTEST_SKIP() << lock.whyNot();
+  const auto original = ReadFile(rom);
+
+  Edit("pal1")->setText("7");
+  dialogs.questionAnswers = {false};
+  Save();
+  ASSERT_EQ(dialogs.questions.size(), 1);
+  EXPECT_TRUE(dialogs.questions[0].contains(QString::fromStdString(rom) + ".bak could not be made ("))
+      << dialogs.questions[0].toStdString();
+  EXPECT_TRUE(dialogs.questions[0].contains("without a backup")) << dialogs.questions[0].toStdString();
+  EXPECT_TRUE(LastMessage().startsWith("Nothing was written")) << LastMessage().toStdString();
+  EXPECT_EQ(ReadFile(rom), original);
+
+  dialogs.questionAnswers = {true};
+  Save();
+  EXPECT_EQ(dialogs.questions.size(), 2);
+  EXPECT_EQ(ChangedOffsets(original, ReadFile(rom)), std::vector<std::size_t>{k55 + kRecordPalette1});
+  // Not asked again until the next Open ROM.
+  dialogs.messages.clear();
+  Edit("pal2")->setText("9");
+  Save();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+  EXPECT_EQ(dialogs.questions.size(), 2);
+  EXPECT_EQ(ReadFile(rom)[k55 + kRecordPalette2], 9);
+  EXPECT_FALSE(std::filesystem::exists(rom + ".bak"));
+
+  const auto saved = ReadFile(rom);
+  openRom();
+  Edit("pal1")->setText("8");
+  dialogs.questionAnswers = {false};
+  Save();
+  EXPECT_EQ(dialogs.questions.size(), 3);
+  EXPECT_EQ(ReadFile(rom), saved);
 }
 
 TEST_F(SavingTest, AFailedSecondOpenRomLeavesNothingToSaveIntoInEitherFile) {

@@ -267,5 +267,28 @@ TEST_F(SideFilesTest, RefusedImportsChangeNeitherTheViewNorTheFile) {
   }
 }
 
+// A code that is a valid tile code but has no picture (B0 and up in real ROMs) refuses
+// the whole file: no cell takes the file's code, nothing is saved, and the picture is named.
+TEST_F(SideFilesTest, MapWithACodeWithoutAPictureIsRefusedWhole) {
+  OpenRom(RomBuilder().DistinctScreens());
+  ShowScreen(11);
+  const auto record = DistinctRecord(3);
+  std::vector<std::string> lines{"48", "1"};
+  for (int cell = 1; cell <= kTileCount; ++cell) lines.push_back(cell == 5 ? "B0" : Hex(record[kRecordTiles + cell - 1]));
+  const std::string path = SideFile("b0.map");
+  WriteText(path, Lines(lines));
+  Edit("pal1")->setText("99");  // an unsaved edit that a save would write
+  const auto file = RomBytes();
+  const QStringList view = ViewTexts();
+  ImportMap(path);
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(LastMessage(), "Cannot open file graph/B0.bmp.");
+  EXPECT_EQ(RomBytes(), file);
+  EXPECT_EQ(ViewTexts(), view);
+  // A save afterwards writes the screen as shown, not a mixture of two screens.
+  Click([this] { window->Button5Click(); });
+  EXPECT_EQ(RomBytes()[ScreenRecordOffset(11) + kRecordTiles + 5], DistinctRecord(11)[kRecordTiles + 5]);
+}
+
 }  // namespace
 }  // namespace quelbrook::testing

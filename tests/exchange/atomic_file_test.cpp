@@ -95,6 +95,66 @@ TEST(WriteFileAtomically, KeepsTheOldFileWhenTheWriteFailsPartWay) {
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"screen.map"});
 }
 
+fs::perms ModeOf(const fs::path& path) { return fs::status(path).permissions(); }
+
+TEST(WriteFileAtomically, TheReplacedFileKeepsItsPermissions) {
+  TempDir dir;
+  const auto path = dir / "screen.map";
+  for (fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                         fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec,
+                         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write |
+                             fs::perms::others_write}) {
+    testing::WriteText(path, "old\r\n");
+    fs::permissions(path, mode);
+    WriteFileAtomically(path.string(), "new\r\n");
+    EXPECT_EQ(ReadText(path), "new\r\n");
+    EXPECT_EQ(ModeOf(path), mode) << std::oct << static_cast<int>(ModeOf(path));
+  }
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"screen.map"});
+}
+
+TEST(WriteFileAtomically, ANewFileGetsTheModeOpenWouldGiveIt) {
+  TempDir dir;
+  const mode_t before = ::umask(077);
+  WriteFileAtomically((dir / "private.map").string(), "x");
+  ::umask(022);
+  WriteFileAtomically((dir / "shared.map").string(), "x");
+  ::umask(before);
+  EXPECT_EQ(ModeOf(dir / "private.map"), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(ModeOf(dir / "shared.map"),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST(WriteFileAtomically, WritesThroughASymbolicLinkToTheFileItNames) {
+  TempDir dir;
+  fs::create_directory(dir / "real");
+  const auto target = dir / "real" / "game.nes";
+  testing::WriteText(target, "old");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  // A relative link, and a link to that link.
+  fs::create_symlink("real/game.nes", dir / "link.nes");
+  fs::create_symlink(dir / "link.nes", dir / "second.nes");
+  WriteFileAtomically((dir / "second.nes").string(), "new");
+  EXPECT_TRUE(fs::is_symlink(dir / "link.nes"));
+  EXPECT_TRUE(fs::is_symlink(dir / "second.nes"));
+  EXPECT_EQ(fs::read_symlink(dir / "link.nes"), fs::path("real/game.nes"));
+  EXPECT_EQ(ReadText(target), "new");
+  EXPECT_EQ(ModeOf(target), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Names(dir / "real"), std::vector<std::string>{"game.nes"});
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"link.nes", "real", "second.nes"}));
+
+  // A link whose file does not exist yet: the file is made where the link points.
+  fs::create_symlink("real/new.map", dir / "dangling.map");
+  WriteFileAtomically((dir / "dangling.map").string(), "made");
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling.map"));
+  EXPECT_EQ(ReadText(dir / "real" / "new.map"), "made");
+
+  // A loop of links is refused and changes nothing.
+  fs::create_symlink("loop-b", dir / "loop-a");
+  fs::create_symlink("loop-a", dir / "loop-b");
+  EXPECT_THROW(WriteFileAtomically((dir / "loop-a").string(), "x"), EditorError);
+}
+
 TEST(ReadSideFile, ReadsTheWholeFileUpToTheLimit) {
   TempDir dir;
   std::string content(5000, 'a');

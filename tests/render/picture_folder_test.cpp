@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <set>
 
 #include "editor_error.h"
 #include "render_fixture.h"
@@ -77,6 +78,49 @@ TEST_F(PictureFolderTest, FolderReadsEachPictureOnceAndANewFolderReadsAgain) {
   EXPECT_EQ(PixelAt(first.picture("graph/9.bmp"), 0, 0), TileColour(9));
   PictureFolder second(Folder());
   EXPECT_EQ(FailureOf([&] { second.picture("graph/9.bmp"); }), "Cannot open file graph/9.bmp");
+}
+
+TEST_F(PictureFolderTest, PlaceholderIsAMagentaSquareInABorderShowingItsCode) {
+  const QImage b0 = PlaceholderPicture(0xB0);
+  ASSERT_EQ(b0.size(), QSize(kPlaceholderPixels, kPlaceholderPixels));
+  EXPECT_EQ(b0.pixel(0, 0), kPlaceholderInkColour);
+  EXPECT_EQ(b0.pixel(31, 31), kPlaceholderInkColour);
+  EXPECT_EQ(b0.pixel(3, 3), kPlaceholderColour);
+  int ink = 0;
+  for (int y = 4; y < 28; ++y)
+    for (int x = 4; x < 28; ++x) ink += b0.pixel(x, y) == kPlaceholderInkColour;
+  EXPECT_GT(ink, 20);  // the code's glyphs
+  EXPECT_NE(b0, PlaceholderPicture(0xB1));
+  EXPECT_NE(PlaceholderPicture(0x8), PlaceholderPicture(0xB));
+  EXPECT_NE(PlaceholderPicture(0xC), PlaceholderPicture(0xC0));
+}
+
+TEST_F(PictureFolderTest, PlaceholderFolderDrawsCodesWithoutAFileAndRecordsThem) {
+  PictureFolder pictures(Folder(), MissingPictures::kPlaceholder);
+  EXPECT_EQ(pictures.picture("graph/B0.bmp"), PlaceholderPicture(0xB0));
+  EXPECT_EQ(pictures.picture("enemyes/10.bmp"), PlaceholderPicture(0x10));
+  EXPECT_EQ(pictures.picture("graph/B0.bmp"), PlaceholderPicture(0xB0));
+  EXPECT_EQ(PixelAt(pictures.picture("graph/9.bmp"), 0, 0), TileColour(9));
+  EXPECT_EQ(pictures.missingPictures(), (std::set<std::string>{"enemyes/10.bmp", "graph/B0.bmp"}));
+  // A file that is there but broken is refused all the same.
+  QFile broken(Folder() + "/items/3.bmp");
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  broken.write("not a bitmap");
+  broken.close();
+  EXPECT_EQ(FailureOf([&] { pictures.picture("items/3.bmp"); }), "Bitmap image is not valid");
+  EXPECT_EQ(pictures.missingPictures().size(), 2u);
+}
+
+TEST_F(PictureFolderTest, RefusingFolderRecordsNothing) {
+  PictureFolder pictures(Folder());
+  EXPECT_EQ(FailureOf([&] { pictures.picture("graph/B0.bmp"); }), "Cannot open file graph/B0.bmp");
+  EXPECT_TRUE(pictures.missingPictures().empty());
+}
+
+TEST_F(PictureFolderTest, MissingPicturesTextGroupsCodesByKindInCodeOrder) {
+  EXPECT_EQ(MissingPicturesText({}), "");
+  EXPECT_EQ(MissingPicturesText({"graph/C3.bmp", "graph/B0.bmp", "graph/F.bmp", "items/C.bmp", "enemyes/10.bmp"}),
+            "tiles F, B0, C3; items C; enemies 10");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "screen_decoding.h"
 #include "world_geometry.h"
 #include "world_overlays.h"
+#include "picture_folder.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -66,12 +67,43 @@ TEST_F(RenderCommandsTest, RenderWorldScalesAndAddsOverlays) {
   EXPECT_EQ(PixelAt(image, start.center().x(), start.center().y()), TileColour(40));
 }
 
-TEST_F(RenderCommandsTest, MissingPictureFailsWithTheWindowsMessage) {
+TEST_F(RenderCommandsTest, StrictRefusesAMissingPictureWithTheWindowsMessage) {
   QFile::remove(Folder() + "/graph/4.bmp");
-  const ToolRun run = Tool({"render", Rom(), "4", Out(), "--pictures", Folder()});
+  const ToolRun run = Tool({"render", Rom(), "4", Out(), "--pictures", Folder(), "--strict"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.err.contains("Cannot open file graph/4.bmp")) << run.err.toStdString();
   EXPECT_FALSE(QFile::exists(Out()));
+  const ToolRun world = Tool({"render-world", "--strict", Rom(), Out(), "--pictures", Folder()});
+  EXPECT_EQ(world.exitCode, 1);
+  EXPECT_TRUE(world.err.contains("Cannot open file graph/4.bmp")) << world.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Out()));
+}
+
+TEST_F(RenderCommandsTest, RenderDrawsAMissingPictureAsAPlaceholderAndNamesIt) {
+  QFile::remove(Folder() + "/graph/4.bmp");
+  const ToolRun run = Tool({"render", Rom(), "4", Out(), "--pictures", Folder()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.err, "No picture, drawn as a placeholder: tiles 4\n");
+  const QImage image(Out(), "PNG");
+  ASSERT_EQ(image.size(), QSize(256, 192));
+  EXPECT_EQ(image.pixel(40, 2), kPlaceholderColour);
+}
+
+// As in real ROMs: tile codes from B0 on, an item code above B, an enemy kind above F.
+TEST_F(RenderCommandsTest, RenderWorldDrawsCodesWithoutAPictureAsPlaceholders) {
+  ScreenData data = SolidScreen(0xB0);
+  data.message = std::u16string(kMessageLength, u' ');
+  data.tiles[47] = 0xFF;
+  data.itemCode = 0xC;
+  data.enemyKinds[3] = 0x10;
+  SolidWorld().Screen(2, data).Write(RomPath());
+  const ToolRun run = Tool({"render-world", Rom(), Out(), "--pictures", Folder()});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.err, "No picture, drawn as a placeholder: tiles B0, FF; items C; enemies 10\n");
+  const QImage image(Out(), "PNG");
+  ASSERT_EQ(image.size(), QSize(4096, 1536));
+  EXPECT_EQ(image.pixel(256 + 40, 2), kPlaceholderColour);
+  EXPECT_EQ(PixelAt(image, 256 * 3 + 10, 192 * 2 + 10), TileColour(36));
 }
 
 TEST_F(RenderCommandsTest, MissingRomFails) {

@@ -2,6 +2,7 @@
 #include "screen_rendering.h"
 
 #include <QFile>
+#include <set>
 
 #include "editor_error.h"
 #include "picture_folder.h"
@@ -150,6 +151,21 @@ TEST_F(ScreenRenderingTest, MarkerPictureIsNeededEvenOffTheGridAsInTheWindow) {
   } catch (const EditorError& error) {
     EXPECT_STREQ(error.what(), "Cannot open file enemyes/C.bmp");
   }
+}
+
+TEST_F(ScreenRenderingTest, PlaceholderFolderDrawsCodesWithoutAPictureAsTheirPlaceholders) {
+  ScreenData screen = TilesOnlyScreen();
+  screen.tiles[9] = 0xB0;  // cell (1, 1)
+  screen.enemyKinds[0] = 0x10;
+  screen.enemyDestinations[0] = 0;
+  PictureFolder pictures(Folder(), MissingPictures::kPlaceholder);
+  const QImage image = RenderScreen(screen, pictures);
+  const QImage placeholder = PlaceholderPicture(0xB0);
+  for (int y = 0; y < kTilePixels; ++y)
+    for (int x = 0; x < kTilePixels; ++x)
+      ASSERT_EQ(image.pixel(32 + x, 32 + y), placeholder.pixel(x, y)) << "at " << x << ", " << y;
+  EXPECT_EQ(image.pixel(0, 0), kPlaceholderInkColour);  // the enemy's scaled placeholder border
+  EXPECT_EQ(pictures.missingPictures(), (std::set<std::string>{"enemyes/10.bmp", "graph/B0.bmp"}));
 }
 
 }  // namespace

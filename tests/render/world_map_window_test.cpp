@@ -16,6 +16,7 @@
 #include "scripted_dialogs.h"
 #include "world_geometry.h"
 #include "world_overlays.h"
+#include "picture_folder.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -115,11 +116,38 @@ TEST_F(WorldMapWindowTest, OpeningWithoutTheRomFails) {
 TEST_F(WorldMapWindowTest, FailedRefreshShowsTheMessageAndKeepsTheMosaic) {
   Open();
   const QImage before = window->shownMosaic();
-  QFile::remove(Folder() + "/graph/40.bmp");  // screen 64's tile
+  QFile broken(Folder() + "/graph/40.bmp");  // screen 64's tile
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  broken.write("not a bitmap");
+  broken.close();
   Button("Refresh")->click();
   ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_EQ(dialogs.messages[0], "Cannot open file graph/40.bmp.");
+  EXPECT_EQ(dialogs.messages[0], "Bitmap image is not valid.");
   EXPECT_EQ(window->shownMosaic(), before);
+}
+
+// Real ROMs hold tile codes from B0 on, item codes above B and enemy kinds above F.
+TEST_F(WorldMapWindowTest, CodesWithoutAPictureShowAsPlaceholdersNamedInTheLegend) {
+  RomBuilder world = SolidWorld();
+  ScreenData data = SolidScreen(0xB0);
+  data.message = std::u16string(kMessageLength, u' ');
+  data.enemyKinds[2] = 0x11;
+  world.Screen(3, data).Write(RomPath());
+  QFile::remove(Folder() + "/graph/40.bmp");  // screen 64's tile
+  Open();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+  EXPECT_EQ(ShownCentreOf(5), TileColour(5));
+  const QRect third = ScreenRect(3, window->shownMosaic().size());
+  // Screen 3 shows the placeholders' magenta, even at a quarter of the size.
+  int magenta = 0;
+  for (int y = third.top(); y <= third.bottom(); ++y)
+    for (int x = third.left(); x <= third.right(); ++x) {
+      const QColor colour = PixelAt(window->shownMosaic(), x, y);
+      magenta += colour.red() > 200 && colour.blue() > 200 && colour.green() < 40;
+    }
+  EXPECT_GT(magenta, third.width() * third.height() / 8);
+  const QString legend = window->findChild<QLabel*>("Legend")->text();
+  EXPECT_TRUE(legend.contains("no picture for tiles 40, B0; enemies 11")) << legend.toStdString();
 }
 
 TEST_F(WorldMapWindowTest, SaveAsPngWritesTheFullSizeWorldWithItsMarks) {

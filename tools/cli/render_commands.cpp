@@ -27,6 +27,7 @@ struct PictureCall {
   std::optional<std::string> pictures;
   std::optional<std::string> scale;
   bool overlays = false;
+  bool strict = false;  // refuse a code without a picture instead of drawing a placeholder
 };
 
 // Options may stand anywhere among the positional words; each takes the word after it.
@@ -40,6 +41,8 @@ PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions) {
       (word == "--pictures" ? call.pictures : call.scale) = args[++i];
     } else if (worldOptions && word == "--overlays") {
       call.overlays = true;
+    } else if (word == "--strict") {
+      call.strict = true;
     } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
       throw UsageError("unknown option " + word);
     } else {
@@ -74,34 +77,51 @@ void WritePng(const QImage& picture, const std::string& path) {
   if (!picture.save(QString::fromStdString(path), "PNG")) throw EditorError("Cannot write file " + path);
 }
 
-int Render(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+MissingPictures MissingPicturesOf(const PictureCall& call) {
+  return call.strict ? MissingPictures::kRefuse : MissingPictures::kPlaceholder;
+}
+
+// Names the codes drawn as placeholders; the picture is still written and the exit status is 0.
+void ReportPlaceholders(const PictureFolder& pictures, std::ostream& err) {
+  if (pictures.missingPictures().empty()) return;
+  err << "No picture, drawn as a placeholder: " << MissingPicturesText(pictures.missingPictures()) << '\n';
+}
+
+int Render(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const PictureCall call = ParseCall(args, false);
   RequireArgumentCount(call.positional, 3);
   const int screen = ScreenArgument(call.positional[1]);
-  PictureFolder pictures(PictureDirectory(call));
+  PictureFolder pictures(PictureDirectory(call), MissingPicturesOf(call));
   WritePng(RenderScreen(ReadScreen(call.positional[0], screen), pictures), call.positional[2]);
+  ReportPlaceholders(pictures, err);
   return kExitOk;
 }
 
-int RenderWorldCommand(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+int RenderWorldCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const PictureCall call = ParseCall(args, true);
   RequireArgumentCount(call.positional, 2);
   const double scale = ScaleArgument(call.scale);
-  PictureFolder pictures(PictureDirectory(call));
+  PictureFolder pictures(PictureDirectory(call), MissingPicturesOf(call));
+  RequireGameImage(call.positional[0]);
   RomImage rom(call.positional[0]);
   const WorldData world = ReadWorld(rom);
   QImage picture = RenderWorld(world, pictures, scale);
   if (call.overlays) DrawWorldOverlays(picture, MarksOf(world));
   WritePng(picture, call.positional[1]);
+  ReportPlaceholders(pictures, err);
   return kExitOk;
 }
 }  // namespace
 
-extern const Command kRenderCommand{"render", "ROM N FILE.png [--pictures DIR]",
-                                    "screen N as a 256 x 192 PNG picture", Render};
+extern const Command kRenderCommand{
+    "render", "ROM N FILE.png [--pictures DIR] [--strict]",
+    "screen N as a 256 x 192 PNG picture; a code without a picture is a magenta square with its code "
+    "(--strict: refuse)",
+    Render};
 extern const Command kRenderWorldCommand{
-    "render-world", "ROM FILE.png [--scale S] [--overlays] [--pictures DIR]",
-    "the 16 x 8 screens as one PNG picture (4096 x 1536 at scale 1); --overlays: numbers, start, end",
+    "render-world", "ROM FILE.png [--scale S] [--overlays] [--pictures DIR] [--strict]",
+    "the 16 x 8 screens as one PNG picture (4096 x 1536 at scale 1); --overlays: numbers, start, end; "
+    "placeholders as for render",
     RenderWorldCommand};
 
 }  // namespace quelbrook::cli

@@ -6,6 +6,7 @@
 #include "command.h"
 #include "record_fields.h"
 #include "rom_patch.h"
+#include "screen_reading.h"
 #include "usage_error.h"
 
 namespace quelbrook::cli {
@@ -27,6 +28,7 @@ int Set(const std::vector<std::string>& givenArgs, std::ostream&, std::ostream&)
                      "'; fields: tile1..tile48 (or tile K), item, item-destination, message, "
                      "enemy1-kind..enemy4-kind, enemy1-destination..enemy4-destination, palette1, palette2");
   const auto bytes = FieldBytes(*field, args[3]);
+  RequireGameImage(args[0]);
   WritePatchesToFile(args[0], {{ScreenRecordOffset(screen) + field->offset, bytes}});
   return kExitOk;
 }

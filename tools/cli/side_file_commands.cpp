@@ -30,6 +30,7 @@ int ExportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&
 
 int ImportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const auto call = ReadCall(args);
+  RequireGameImage(call.rom);
   const auto codes = Accepted(ReadMapFile(ReadSideFile(call.file, kSideFileLimit)));
   WritePatchesToFile(call.rom, {TilePatch(call.screen, codes)});
   return kExitOk;
@@ -43,6 +44,7 @@ int ExportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream
 
 int ImportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const auto call = ReadCall(args);
+  RequireGameImage(call.rom);
   const auto values = Accepted(ReadTpieFile(ReadSideFile(call.file, kSideFileLimit)));
   WritePatchesToFile(call.rom, {TpiePatch(call.screen, values)});
   return kExitOk;

@@ -11,8 +11,11 @@
 #include "control_registry.h"
 #include "dialogs.h"
 #include "editor_state.h"
+#include "map_file.h"
 #include "picture_loader.h"
 #include "rom_patch.h"
+#include "screen_edit.h"
+#include "screen_value.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -89,6 +92,8 @@ class TForm1 : public QMainWindow {
   // Beyond the window's own controls: history, test run, shortcuts.
   // Runs an edit of the shown screen so that it can be undone.
   void Undoable(const QString& description, const std::function<void()>& edit);
+  ScreenEdit ShownScreenEdit() const;
+  void ShowScreenEdit(const ScreenEdit& target);
   QUndoStack* history() const { return history_; }
   bool hasUnsavedEdits() const;
   void MoveSelection(int columns, int rows);  // arrow keys
@@ -136,8 +141,12 @@ class TForm1 : public QMainWindow {
   int numberIn(const QString& field) const;
   void setPicture(const QString& imageName, const std::string& relativePath);
   void RequireLocatedRecord() const;
-  // The 76 bytes the view stands for; fails on the first field that does not convert.
-  std::vector<std::uint8_t> RecordFromView(bool padMessageField);
+  // The shown screen: read from the controls, or put into them with its pictures.
+  ScreenValue ShownScreenValue() const;
+  void ShowScreenValue(const ScreenValue& value);
+  // Cells whose code equals `unchanged`'s are left alone.
+  void ShowTileCodes(const MapFile& codes, const MapFile* unchanged = nullptr);
+  void ShowFieldTexts(const ScreenValue& value);
   // Every write to the bound ROM goes through here.
   void WriteRom(const std::vector<BytePatch>& patches);
 

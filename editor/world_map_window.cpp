@@ -1,6 +1,5 @@
 #include "world_map_window.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,7 +9,6 @@
 
 #include "byte_map.h"
 #include "editor_error.h"
-#include "number_text.h"
 #include "picture_folder.h"
 #include "rom_image.h"
 #include "world_data.h"
@@ -71,8 +69,9 @@ WorldMapWindow::WorldMapWindow(std::string romPath, QString startDirectory, Dial
   refresh->setObjectName("Refresh");
   auto* save = new QPushButton("Save as PNG...", this);
   save->setObjectName("SaveAsPng");
-  connect(refresh, &QPushButton::clicked, this, [this] { Guarded([this] { Refresh(); }); });
-  connect(save, &QPushButton::clicked, this, [this] { Guarded([this] { SaveClick(); }); });
+  connect(refresh, &QPushButton::clicked, this,
+          [this] { RunShowingErrors(dialogs_, [this] { Refresh(); }); });
+  connect(save, &QPushButton::clicked, this, [this] { RunShowingErrors(dialogs_, [this] { SaveClick(); }); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(legend_, 1);
@@ -120,14 +119,6 @@ void WorldMapWindow::ClickScreen(int screen) {
 void WorldMapWindow::SaveClick() {
   auto chosen = dialogs_.saveFile({"Save world map as PNG", "PNG pictures|*.png", "png"});
   if (chosen) SaveAsPng(*chosen);
-}
-
-void WorldMapWindow::Guarded(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const std::exception& error) {
-    dialogs_.message(QApplication::applicationName(), ErrorMessageText(QString::fromStdString(error.what())));
-  }
 }
 
 }  // namespace quelbrook

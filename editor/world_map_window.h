@@ -41,8 +41,6 @@ class WorldMapWindow : public QWidget {
 
  private:
   void SaveClick();
-  // Failures of a button become a message box, as in the main window.
-  void Guarded(const std::function<void()>& operation);
 
   std::string romPath_;
   QString startDirectory_;

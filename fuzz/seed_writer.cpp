@@ -34,7 +34,7 @@ void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 }
 
 void WriteMaps(const fs::path& dir) {
-  quelbrook::TileCodeTexts codes;
+  quelbrook::MapFile codes;
   for (int i = 0; i < quelbrook::kTileCount; ++i) codes[i] = quelbrook::IntToHexText(i * 5 % 176);
   Write(dir / "export.map", quelbrook::WriteMapFile(codes));
   codes.fill("0");
@@ -44,7 +44,7 @@ void WriteMaps(const fs::path& dir) {
 }
 
 void WriteTpies(const fs::path& dir) {
-  quelbrook::TpieValues values;
+  quelbrook::TpieFile values;
   values.message = u"HELLO WORLD";
   values.palette1 = "3";
   values.palette2 = "12";

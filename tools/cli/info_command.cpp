@@ -18,7 +18,7 @@ std::string StartScreenText(const std::optional<int>& start) {
   return start ? std::to_string(*start) : "none (the start byte names no screen)";
 }
 
-std::string EndScreenText(const EndScreenInfo& end) {
+std::string EndScreenText(const EndScreenHook& end) {
   if (!end.hookPresent) return "0 (none)";
   std::string text = std::to_string(end.endScreen);
   if (!IsEndScreenOperand(end.operand))

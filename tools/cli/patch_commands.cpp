@@ -15,11 +15,6 @@ namespace {
 using Maker = ReadResult<Bytes> (*)(const Bytes&, const Bytes&);
 using Applier = ReadResult<Bytes> (*)(const Bytes&, const Bytes&);
 
-Bytes Accepted(const ReadResult<Bytes>& result) {
-  if (!result.ok) throw EditorError(result.error);
-  return result.values;
-}
-
 int MakePatch(const std::vector<std::string>& args, std::ostream& out, Maker make) {
   RequireArgumentCount(args, 3);
   const Bytes original = ReadWholeFile(args[0]);

@@ -32,7 +32,8 @@ PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions) {
 QString PictureDirectory(const PictureCall& call) {
   if (call.pictures) return QString::fromStdString(*call.pictures);
   const std::filesystem::path program = ProgramFolder();
-  if (program.empty()) throw EditorError("The program's folder is unknown: give the pictures with --pictures DIR");
+  if (program.empty())
+    throw EditorError("The program's folder is unknown: give the pictures with --pictures DIR");
   return QString::fromStdString(InstalledDataFolder(program).value_or(program).string());
 }
 

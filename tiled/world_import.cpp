@@ -15,9 +15,7 @@ namespace quelbrook {
 
 namespace {
 std::vector<std::uint8_t> RecordOf(const ScreenData& screen) {
-  RecordBytes bytes{};
-  if (!EncodeScreenRecord(screen, bytes))
-    throw EditorError("A screen message holds a character without a byte");
+  const RecordBytes bytes = EncodeScreenRecord(screen);
   return {bytes.begin(), bytes.end()};
 }
 

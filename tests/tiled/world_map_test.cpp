@@ -27,15 +27,10 @@ WorldData OddWorld() {
   return world;
 }
 
-RecordBytes Encoded(const ScreenData& screen) {
-  RecordBytes bytes{};
-  EXPECT_TRUE(EncodeScreenRecord(screen, bytes));
-  return bytes;
-}
-
 void ExpectSameWorld(const WorldData& a, const WorldData& b) {
   for (int screen = 1; screen <= kScreenCount; ++screen)
-    EXPECT_EQ(Encoded(a.screens[screen - 1]), Encoded(b.screens[screen - 1])) << "screen " << screen;
+    EXPECT_EQ(EncodeScreenRecord(a.screens[screen - 1]), EncodeScreenRecord(b.screens[screen - 1]))
+        << "screen " << screen;
   EXPECT_EQ(a.startScreen, b.startScreen);
   EXPECT_EQ(a.endScreen, b.endScreen);
   EXPECT_EQ(a.endingText, b.endingText);

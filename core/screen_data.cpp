@@ -20,9 +20,10 @@ ScreenData DecodeScreenRecord(const RecordBytes& bytes) {
   return screen;
 }
 
-bool EncodeScreenRecord(const ScreenData& screen, RecordBytes& bytes) {
-  auto message = EncodeText(screen.message, kMessageLength);
-  if (!message) return false;
+RecordBytes EncodeScreenRecord(const ScreenData& screen) {
+  RequireEncodable("screen message", screen.message.substr(0, kMessageLength));
+  const auto message = EncodeText(screen.message, kMessageLength);
+  RecordBytes bytes{};
   for (int i = 0; i < kTileCount; ++i) bytes[kRecordTiles + i] = screen.tiles[i];
   bytes[kRecordItem] = screen.itemCode;
   bytes[kRecordItemDestination] = screen.itemDestination;
@@ -33,7 +34,7 @@ bool EncodeScreenRecord(const ScreenData& screen, RecordBytes& bytes) {
   }
   bytes[kRecordPalette1] = screen.palette1;
   bytes[kRecordPalette2] = screen.palette2;
-  return true;
+  return bytes;
 }
 
 }  // namespace quelbrook

@@ -24,7 +24,7 @@ struct ScreenData {
 using RecordBytes = std::array<std::uint8_t, kScreenRecordLength>;
 
 ScreenData DecodeScreenRecord(const RecordBytes& bytes);
-// Fails (returns false) only when the message holds a character without a byte.
-bool EncodeScreenRecord(const ScreenData& screen, RecordBytes& bytes);
+// Fails (an EditorError) only when the message holds a character without a byte.
+RecordBytes EncodeScreenRecord(const ScreenData& screen);
 
 }  // namespace quelbrook

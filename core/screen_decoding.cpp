@@ -46,8 +46,8 @@ std::u16string ReadEndingText(RomImage& rom) {
   return DecodeText(bytes);
 }
 
-EndScreenInfo ReadEndScreen(RomImage& rom) {
-  EndScreenInfo info;
+EndScreenHook ReadEndScreen(RomImage& rom) {
+  EndScreenHook info;
   rom.Seek(kEndScreenHookOffset);
   if (rom.ReadByte() != kJsrOpcode) return info;
   info.hookPresent = true;

@@ -15,7 +15,7 @@ namespace quelbrook {
 std::optional<int> DecodeStartScreenByte(std::uint8_t byte);
 std::uint8_t EncodeStartScreenByte(int screen);  // screen in 1..128
 
-struct EndScreenInfo {
+struct EndScreenHook {
   bool hookPresent = false;
   std::uint16_t operand = 0;  // only read when the hook is present
   int endScreen = 0;          // 0 without a hook
@@ -26,7 +26,7 @@ bool IsEndScreenOperand(std::uint16_t operand);
 
 std::optional<int> ReadStartScreen(RomImage& rom);
 std::u16string ReadEndingText(RomImage& rom);
-EndScreenInfo ReadEndScreen(RomImage& rom);
+EndScreenHook ReadEndScreen(RomImage& rom);
 ScreenData ReadScreenRecord(RomImage& rom, int screen);
 RecordBytes ReadRecordBytes(RomImage& rom, int screen);
 

@@ -1,5 +1,6 @@
 #include "text_codec.h"
 
+#include "editor_error.h"
 #include "utf8.h"
 
 namespace quelbrook {
@@ -56,6 +57,10 @@ std::string UnencodableTextMessage(const std::string& what, const std::u16string
   return "The " + what + " cannot be saved: the character '" + ToUtf8(text.substr(position, 1)) +
          "' at position " + std::to_string(position + 1) +
          " is not in the game's alphabet (capitals, digits, space and the signs in the field's hint)";
+}
+
+void RequireEncodable(const std::string& what, const std::u16string& text) {
+  if (auto bad = FindUnencodable(text)) throw EditorError(UnencodableTextMessage(what, text, *bad));
 }
 
 std::optional<std::vector<std::uint8_t>> EncodeText(const std::u16string& text, std::size_t length) {

@@ -35,6 +35,8 @@ std::optional<std::size_t> FindUnencodable(const std::u16string& text);
 // The user's message for the character at `position` that has no byte; `what` names
 // the text ("screen message", "ending text").
 std::string UnencodableTextMessage(const std::string& what, const std::u16string& text, std::size_t position);
+// Fails with that message (an EditorError) on the first character that has no byte.
+void RequireEncodable(const std::string& what, const std::u16string& text);
 
 // Encodes exactly `length` positions; positions past the end of the text are spaces.
 // Fails (nothing returned) when a character has no byte.

@@ -1,11 +1,22 @@
 #include "dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
 
+#include "number_text.h"
+
 namespace quelbrook {
+
+void RunShowingErrors(Dialogs& dialogs, const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const std::exception& error) {
+    dialogs.message(QApplication::applicationName(), ErrorMessageText(QString::fromStdString(error.what())));
+  }
+}
 
 QString QtFilterOf(const QString& filter) {
   const QStringList parts = filter.split('|');

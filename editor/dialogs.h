@@ -3,6 +3,7 @@
 // with scripted replies and never block.
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -46,6 +47,10 @@ class QtDialogs : public Dialogs {
  private:
   QWidget* owner_;
 };
+
+// Runs one operation of a window: a failure becomes the error box, captioned with the
+// program's name, its text ended by a full stop.
+void RunShowingErrors(Dialogs& dialogs, const std::function<void()>& operation);
 
 // "Map files|*.map" becomes "Map files (*.map)".
 QString QtFilterOf(const QString& filter);

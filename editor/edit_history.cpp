@@ -1,20 +1,60 @@
 // Undo and redo of the edits of the shown screen, and whether it has unsaved edits.
 #include <QLabel>
+#include <QLineEdit>
 #include <QUndoStack>
 
 #include "byte_map.h"
+#include "decimal_text.h"
 #include "form1.h"
-#include "view_edit_command.h"
+#include "item_catalogue.h"
+#include "object_controls.h"
+#include "screen_edit.h"
 
 namespace quelbrook {
 
 void TForm1::Undoable(const QString& description, const std::function<void()>& edit) {
-  ViewSnapshot before = CaptureView(registry_, state_);
+  ScreenEdit before = ShownScreenEdit();
   // A failed edit may have changed part of the view; that part can be undone too.
   Run(edit);
-  ViewSnapshot after = CaptureView(registry_, state_);
+  ScreenEdit after = ShownScreenEdit();
   if (after != before)
-    history_->push(new ViewEditCommand(description, std::move(before), std::move(after), registry_, state_));
+    history_->push(
+        new ScreenEditCommand(description, std::move(before), std::move(after),
+                              [this](const ScreenEdit& target) { Run([&] { ShowScreenEdit(target); }); }));
+}
+
+ScreenEdit TForm1::ShownScreenEdit() const {
+  return {ShownScreenValue(), edit("Edit4")->text(), label("Label3")->text(), label("Label15")->text(),
+          state_.PalettePreset};
+}
+
+// Only what differs from the shown screen changes, with the pictures and markers of
+// those fields: the rest of the view stays as it is.
+void TForm1::ShowScreenEdit(const ScreenEdit& target) {
+  const ScreenValue shown = ShownScreenValue();
+  const ScreenValue& value = target.screen;
+  ShowTileCodes(value.tileCodes, &shown.tileCodes);
+  ShowFieldTexts(value);
+  if (value.itemCode != shown.itemCode) {
+    const std::string path = ItemBitmapPath(value.itemCode);
+    setPicture("items", path);
+    setPicture("selit", path);
+  }
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
+    if (value.enemyKinds[enemy - 1] == shown.enemyKinds[enemy - 1]) continue;
+    const std::string path = EnemyBitmapPath(value.enemyKinds[enemy - 1]);
+    setPicture(kObjects[enemy].picture, path);
+    setPicture(kObjects[enemy].marker, path);
+  }
+  if (value.itemDestination != shown.itemDestination)
+    PlaceMarker(kObjects[kItemObject].marker, StrToInt(value.itemDestination));
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
+    if (value.enemyDestinations[enemy - 1] != shown.enemyDestinations[enemy - 1])
+      PlaceMarker(kObjects[enemy].marker, StrToInt(value.enemyDestinations[enemy - 1]));
+  edit("Edit4")->setText(target.itemIndex);
+  label("Label3")->setText(target.itemCaption);
+  label("Label15")->setText(target.presetName);
+  state_.PalettePreset = target.palettePreset;
 }
 
 bool TForm1::hasUnsavedEdits() const { return typedSinceClean_ || !history_->isClean(); }

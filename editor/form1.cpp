@@ -67,14 +67,7 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
 // The history outlives the registry in member order; it must not call back while it goes.
 TForm1::~TForm1() { history_->disconnect(this); }
 
-void TForm1::Run(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const std::exception& error) {
-    dialogs_->message(QApplication::applicationName(),
-                      ErrorMessageText(QString::fromStdString(error.what())));
-  }
-}
+void TForm1::Run(const std::function<void()>& operation) { RunShowingErrors(*dialogs_, operation); }
 
 void TForm1::BuildWindow() {
   panel_ = new ImagePanel(this);

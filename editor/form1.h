@@ -11,9 +11,11 @@
 #include "control_registry.h"
 #include "dialogs.h"
 #include "editor_state.h"
+#include "map_file.h"
 #include "picture_loader.h"
 #include "rom_patch.h"
-#include "screen_data.h"
+#include "screen_edit.h"
+#include "screen_value.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -90,6 +92,8 @@ class TForm1 : public QMainWindow {
   // Beyond the window's own controls: history, test run, shortcuts.
   // Runs an edit of the shown screen so that it can be undone.
   void Undoable(const QString& description, const std::function<void()>& edit);
+  ScreenEdit ShownScreenEdit() const;
+  void ShowScreenEdit(const ScreenEdit& target);
   QUndoStack* history() const { return history_; }
   bool hasUnsavedEdits() const;
   void MoveSelection(int columns, int rows);  // arrow keys
@@ -105,6 +109,9 @@ class TForm1 : public QMainWindow {
   void PasteShownScreen();
   // Another program (or the world editor) wrote the bound ROM: show it unless edits would be lost.
   void RomChangedElsewhere();
+  // The whole world as a Tiled map, and back into the ROM with the shown screen reloaded.
+  void ExportWorldToTiled();
+  void ImportWorldFromTiled();
 
   // Help and About.
   void BitBtn1Click();
@@ -143,17 +150,19 @@ class TForm1 : public QMainWindow {
   int numberIn(const QString& field) const;
   void setPicture(const QString& imageName, const std::string& relativePath);
   void RequireLocatedRecord() const;
-  // The 76 bytes the view stands for; fails on the first field that does not convert.
-  std::vector<std::uint8_t> RecordFromView(bool padMessageField);
   // The backup copy before the first write after Open ROM.
   void EnsureBackup();
   // Notices changes of the bound ROM that this window did not make.
   void WatchRom();
   void NoteOwnRomWrite();
-  // Fills the view's values, pictures and markers from a record (step 8 on of Reload screen).
-  void ShowScreenData(const ScreenData& data);
   // Reload screen of the screen shown, whatever number Edit1 holds now.
   void ReloadShownScreen();
+  // The shown screen: read from the controls, or put into them with its pictures.
+  ScreenValue ShownScreenValue() const;
+  void ShowScreenValue(const ScreenValue& value);
+  // Cells whose code equals `unchanged`'s are left alone.
+  void ShowTileCodes(const MapFile& codes, const MapFile* unchanged = nullptr);
+  void ShowFieldTexts(const ScreenValue& value);
   // Every write to the bound ROM goes through here.
   void WriteRom(const std::vector<BytePatch>& patches);
 

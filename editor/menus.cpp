@@ -35,6 +35,8 @@ void TForm1::BuildMenusAndStatus() {
   file->addSeparator();
   file->addAction("&World editor...", QKeySequence(Qt::CTRL | Qt::Key_W), this,
                   [this] { Run([this] { ShowWorldEditor(); }); });
+  file->addAction("&Export world to Tiled...", this, [this] { Run([this] { ExportWorldToTiled(); }); });
+  file->addAction("&Import world from Tiled...", this, [this] { Run([this] { ImportWorldFromTiled(); }); });
   file->addAction("&Test this screen", this, [this] { Run([this] { TestScreenClick(); }); });
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);

@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "number_text.h"
+#include "field_clamp.h"
 
 namespace quelbrook {
 
@@ -20,8 +20,7 @@ NumericField::NumericField(QLineEdit* field, NumericRange range, GuardedRunner g
 }
 
 void NumericField::Clamp(int lowerOnBelow, int below) {
-  if (StrToInt(field_->text()) > range_.upper) field_->setText(QString::number(range_.upper));
-  if (StrToInt(field_->text()) < below) field_->setText(QString::number(lowerOnBelow));
+  ClampField(field_, range_.upper, lowerOnBelow, below);
 }
 
 void NumericField::KeyDown() { Clamp(range_.lower, range_.lower); }

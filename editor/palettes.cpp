@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "field_clamp.h"
 #include "form1.h"
 #include "palette_presets.h"
 
@@ -31,12 +32,7 @@ void TForm1::SpinButton1UpClick() {
 }
 
 void TForm1::PaletteStepClick(int palette, int direction) {
-  const char* field = PaletteField(palette);
-  if (numberIn(field) > kPaletteUpper) edit(field)->setText(QString::number(kPaletteUpper));
-  if (numberIn(field) < 0) edit(field)->setText("0");
-  const int value = numberIn(field);
-  if (direction < 0 ? value > 0 : value < kPaletteUpper)
-    edit(field)->setText(QString::number(value + direction));
+  StepField(edit(PaletteField(palette)), 0, kPaletteUpper, direction);
 }
 
 void TForm1::RecognisePreset() {

@@ -7,6 +7,7 @@
 #include "form1.h"
 #include "hex_text.h"
 #include "image_control.h"
+#include "screen_value.h"
 #include "tile_block.h"
 #include "tile_code_table.h"
 #include "window_description.h"
@@ -22,16 +23,13 @@ void TForm1::PickCellTile(int cell) {
 }
 
 void TForm1::CopyShownScreen() {
-  const std::vector<std::uint8_t> bytes = RecordFromView(false);
-  RecordBytes record{};
-  std::copy(bytes.begin(), bytes.end(), record.begin());
-  QGuiApplication::clipboard()->setText(ScreenRecordText(record));
+  QGuiApplication::clipboard()->setText(ScreenRecordText(RecordOf(ShownScreenValue())));
 }
 
 void TForm1::PasteShownScreen() {
   const auto record = ParseScreenRecordText(QGuiApplication::clipboard()->text());
   if (!record) throw EditorError(kNoScreenOnClipboard);
-  ShowScreenData(DecodeScreenRecord(*record));
+  ShowScreenValue(ScreenValueOf(DecodeScreenRecord(*record)));
 }
 
 }  // namespace quelbrook

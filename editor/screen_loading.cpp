@@ -17,6 +17,7 @@
 #include "object_controls.h"
 #include "rom_image.h"
 #include "screen_decoding.h"
+#include "screen_value.h"
 #include "tile_code_table.h"
 
 namespace quelbrook {
@@ -70,7 +71,7 @@ void TForm1::Button1Click() {
 
   memo()->setPlainText(QString::fromStdU16String(ReadEndingText(rom)));
 
-  const EndScreenInfo end = ReadEndScreen(rom);
+  const EndScreenHook end = ReadEndScreen(rom);
   if (!end.hookPresent) {
     edit("Endscreen")->setText("0");
   } else {
@@ -84,7 +85,7 @@ void TForm1::Button1Click() {
   state_.recordLocated = false;
   history_->clear();
   state_.ScreenRecordOffset = recordOffset;
-  ShowScreenData(data);
+  ShowScreenValue(ScreenValueOf(data));
 
   // Only a hook that names a real, savable block is remembered for clearing later.
   if (end.hookPresent && state_.PreviousEndCodeOffset == 0 && IsEndScreenOperand(end.operand) &&
@@ -96,29 +97,10 @@ void TForm1::Button1Click() {
   MarkClean();
 }
 
-void TForm1::ShowScreenData(const ScreenData& data) {
-  for (int cell = 1; cell <= kTileCount; ++cell) {
-    const std::string code = IntToHexText(data.tiles[cell - 1]);
-    setPicture("Image" + QString::number(cell), TileBitmapPath(code));
-    tileTable()->setText(cell - 1, QString::fromStdString(code));
-  }
-  edit("itemnumber")->setText(HexText(data.itemCode));
-  edit("Edit3")->setText(QString::number(data.itemDestination));
-  edit("Edit2")->setText(QString::fromStdU16String(data.message));
-  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
-    edit(kObjects[enemy].kindField)->setText(HexText(data.enemyKinds[enemy - 1]));
-    edit(kObjects[enemy].destinationField)->setText(QString::number(data.enemyDestinations[enemy - 1]));
-  }
-  edit("pal1")->setText(QString::number(data.palette1));
-  edit("pal2")->setText(QString::number(data.palette2));
+void TForm1::ShowScreenValue(const ScreenValue& value) {
+  ShowTileCodes(value.tileCodes);
+  ShowFieldTexts(value);
   RecognisePreset();
-
-  for (const auto& object : kObjects) {
-    if (edit(object.destinationField)->text() == "255") {
-      image(object.marker)->move(8, 8);
-      edit(object.destinationField)->setText("0");
-    }
-  }
   PlaceMarker("selit", numberIn("Edit3"));
   const std::string itemPath = ItemBitmapPath(edit("itemnumber")->text().toStdString());
   setPicture("selit", itemPath);
@@ -135,6 +117,43 @@ void TForm1::ShowScreenData(const ScreenData& data) {
     setPicture(kObjects[enemy].marker,
                EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
   }
+}
+
+// A cell whose picture cannot be read keeps its code, so a failed load stops at that cell.
+void TForm1::ShowTileCodes(const MapFile& codes, const MapFile* unchanged) {
+  for (int cell = 1; cell <= kTileCount; ++cell) {
+    if (unchanged && (*unchanged)[cell - 1] == codes[cell - 1]) continue;
+    setPicture("Image" + QString::number(cell), TileBitmapPath(codes[cell - 1]));
+    tileTable()->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
+  }
+}
+
+void TForm1::ShowFieldTexts(const ScreenValue& value) {
+  edit("itemnumber")->setText(QString::fromStdString(value.itemCode));
+  edit("Edit3")->setText(QString::fromStdString(value.itemDestination));
+  edit("Edit2")->setText(QString::fromStdU16String(value.message));
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
+    edit(kObjects[enemy].kindField)->setText(QString::fromStdString(value.enemyKinds[enemy - 1]));
+    edit(kObjects[enemy].destinationField)
+        ->setText(QString::fromStdString(value.enemyDestinations[enemy - 1]));
+  }
+  edit("pal1")->setText(QString::fromStdString(value.palette1));
+  edit("pal2")->setText(QString::fromStdString(value.palette2));
+}
+
+ScreenValue TForm1::ShownScreenValue() const {
+  ScreenValue value;
+  for (int cell = 0; cell < kTileCount; ++cell) value.tileCodes[cell] = tileTable()->text(cell).toStdString();
+  value.itemCode = edit("itemnumber")->text().toStdString();
+  value.itemDestination = edit("Edit3")->text().toStdString();
+  value.message = edit("Edit2")->text().toStdU16String();
+  for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
+    value.enemyKinds[enemy - 1] = edit(kObjects[enemy].kindField)->text().toStdString();
+    value.enemyDestinations[enemy - 1] = edit(kObjects[enemy].destinationField)->text().toStdString();
+  }
+  value.palette1 = edit("pal1")->text().toStdString();
+  value.palette2 = edit("pal2")->text().toStdString();
+  return value;
 }
 
 }  // namespace quelbrook

@@ -11,6 +11,7 @@
 #include "form1.h"
 #include "rom_patch.h"
 #include "screen_decoding.h"
+#include "screen_value.h"
 #include "test_copies.h"
 
 namespace quelbrook {
@@ -21,7 +22,7 @@ void TForm1::TestScreenClick() {
   if (!emulator) throw EditorError(kNoEmulatorMessage);
   const int screen = (state_.ScreenRecordOffset - kScreenRecordBase) / kScreenStride;
   // The copy shows the screen as it is in the window, unsaved edits included.
-  const std::vector<std::uint8_t> record = RecordFromView(false);
+  const RecordBytes record = RecordOf(ShownScreenValue());
 
   QFile original(QFile::decodeName(state_.romPath.c_str()));
   if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
@@ -34,8 +35,8 @@ void TForm1::TestScreenClick() {
     throw EditorError("The test copy could not be written");
   copy.close();
   const std::string copyPath = QFile::encodeName(copy.fileName()).toStdString();
-  WritePatchesToFile(
-      copyPath, {{kStartScreenOffset, {EncodeStartScreenByte(screen)}}, {state_.ScreenRecordOffset, record}});
+  WritePatchesToFile(copyPath, {{kStartScreenOffset, {EncodeStartScreenByte(screen)}},
+                                {state_.ScreenRecordOffset, {record.begin(), record.end()}}});
   if (!QProcess::startDetached(emulator->program, emulator->arguments + QStringList{copy.fileName()}))
     throw EditorError("The emulator " + emulator->program.toStdString() + " could not be started");
   copy.setAutoRemove(false);  // the emulator reads it after this returns; a failed run removes it

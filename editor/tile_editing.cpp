@@ -24,11 +24,6 @@ void TForm1::PicClick(int paletteImage) {
   image("Green")->move(source->x() - 1, source->y() - 1);
 }
 
-void TForm1::Button10Click() {
-  for (int cell = 1; cell <= kTileCount; ++cell) {
-    setPicture("Image" + QString::number(cell), TileBitmapPath("0"));
-    tileTable()->setText(cell - 1, "0");
-  }
-}
+void TForm1::Button10Click() { ShowTileCodes(ScreenValue().tileCodes); }
 
 }  // namespace quelbrook

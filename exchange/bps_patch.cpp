@@ -1,7 +1,8 @@
 #include "bps_patch.h"
 
+#include <zlib.h>
+
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 namespace quelbrook {
@@ -22,16 +23,6 @@ ReadResult<Bytes> Failure(const std::string& error) {
   ReadResult<Bytes> result;
   result.error = error;
   return result;
-}
-
-std::array<std::uint32_t, 256> MakeCrcTable() {
-  std::array<std::uint32_t, 256> table{};
-  for (std::uint32_t n = 0; n < 256; ++n) {
-    std::uint32_t c = n;
-    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
-  }
-  return table;
 }
 
 std::string Hex8(std::uint32_t value) {
@@ -220,10 +211,14 @@ bool RunActions(BpsReader& reader, const Bytes& source, const Bytes& patch, Byte
 }  // namespace
 
 std::uint32_t Crc32(const Bytes& bytes, std::size_t length) {
-  static const auto table = MakeCrcTable();
-  std::uint32_t crc = 0xFFFFFFFFu;
-  for (std::size_t i = 0; i < length; ++i) crc = table[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
-  return crc ^ 0xFFFFFFFFu;
+  // zlib takes at most 4 GiB a call.
+  uLong crc = crc32(0L, Z_NULL, 0);
+  for (std::size_t at = 0; at < length;) {
+    const auto chunk = static_cast<uInt>(std::min<std::size_t>(length - at, 1u << 30));
+    crc = crc32(crc, bytes.data() + at, chunk);
+    at += chunk;
+  }
+  return static_cast<std::uint32_t>(crc);
 }
 
 ReadResult<Bytes> MakeBpsPatch(const Bytes& source, const Bytes& target, const std::string& metadata) {

@@ -16,14 +16,14 @@ std::string Trimmed(const std::string& text) {
 }
 }  // namespace
 
-std::string WriteMapFile(const TileCodeTexts& codes) {
+std::string WriteMapFile(const MapFile& codes) {
   std::vector<std::string> lines{std::to_string(kTileCount), "1"};
   lines.insert(lines.end(), codes.begin(), codes.end());
   return JoinLines(lines);
 }
 
-ReadResult<TileCodeTexts> ReadMapFile(const std::string& content) {
-  ReadResult<TileCodeTexts> result;
+ReadResult<MapFile> ReadMapFile(const std::string& content) {
+  ReadResult<MapFile> result;
   auto lines = SplitLines(content);
   const std::size_t needed = kCountLines + kTileCount;
   if (lines.size() < needed) {

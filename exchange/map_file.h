@@ -9,11 +9,11 @@
 
 namespace quelbrook {
 
-using TileCodeTexts = std::array<std::string, kTileCount>;
+using MapFile = std::array<std::string, kTileCount>;
 
-std::string WriteMapFile(const TileCodeTexts& codes);
+std::string WriteMapFile(const MapFile& codes);
 // Refuses anything export would not write; codes come back in the editor's form
 // (upper case, no leading zero).
-ReadResult<TileCodeTexts> ReadMapFile(const std::string& content);
+ReadResult<MapFile> ReadMapFile(const std::string& content);
 
 }  // namespace quelbrook

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "editor_error.h"
+
 namespace quelbrook {
 
 std::string JoinLines(const std::vector<std::string>& lines);
@@ -17,6 +19,13 @@ struct ReadResult {
   Values values{};
   std::string error;
 };
+
+// A reader's values, or its message as the failure of the operation that reads.
+template <typename Values>
+Values Accepted(const ReadResult<Values>& result) {
+  if (!result.ok) throw EditorError(result.error);
+  return result.values;
+}
 
 std::string LineError(const std::string& fileKind, std::size_t lineNumber, const std::string& problem);
 

@@ -13,40 +13,40 @@ constexpr const char* kKind = "Text/Palette/Item/Enemies";
 enum class LineKind { kMessage, kNumber, kCode };
 struct LineSlot {
   LineKind kind;
-  std::string TpieValues::*text;
-  std::array<std::string, kEnemyCount> TpieValues::*array;
+  std::string TpieFile::*text;
+  std::array<std::string, kEnemyCount> TpieFile::*array;
   int index;
 };
 
 const std::array<LineSlot, kTpieLineCount - 1> kSlots{{
-    {LineKind::kNumber, &TpieValues::palette1, nullptr, 0},
-    {LineKind::kNumber, &TpieValues::palette2, nullptr, 0},
-    {LineKind::kNumber, &TpieValues::itemDestination, nullptr, 0},
-    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 0},
-    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 1},
-    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 2},
-    {LineKind::kNumber, nullptr, &TpieValues::enemyDestinations, 3},
-    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 0},
-    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 1},
-    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 2},
-    {LineKind::kCode, nullptr, &TpieValues::enemyKinds, 3},
-    {LineKind::kCode, &TpieValues::itemCode, nullptr, 0},
+    {LineKind::kNumber, &TpieFile::palette1, nullptr, 0},
+    {LineKind::kNumber, &TpieFile::palette2, nullptr, 0},
+    {LineKind::kNumber, &TpieFile::itemDestination, nullptr, 0},
+    {LineKind::kNumber, nullptr, &TpieFile::enemyDestinations, 0},
+    {LineKind::kNumber, nullptr, &TpieFile::enemyDestinations, 1},
+    {LineKind::kNumber, nullptr, &TpieFile::enemyDestinations, 2},
+    {LineKind::kNumber, nullptr, &TpieFile::enemyDestinations, 3},
+    {LineKind::kCode, nullptr, &TpieFile::enemyKinds, 0},
+    {LineKind::kCode, nullptr, &TpieFile::enemyKinds, 1},
+    {LineKind::kCode, nullptr, &TpieFile::enemyKinds, 2},
+    {LineKind::kCode, nullptr, &TpieFile::enemyKinds, 3},
+    {LineKind::kCode, &TpieFile::itemCode, nullptr, 0},
 }};
 
-std::string& Field(TpieValues& values, const LineSlot& slot) {
+std::string& Field(TpieFile& values, const LineSlot& slot) {
   return slot.text ? values.*slot.text : (values.*slot.array)[slot.index];
 }
 }  // namespace
 
-std::string WriteTpieFile(const TpieValues& values) {
+std::string WriteTpieFile(const TpieFile& values) {
   std::vector<std::string> lines{ToUtf8(values.message)};
-  TpieValues copy = values;
+  TpieFile copy = values;
   for (const auto& slot : kSlots) lines.push_back(Field(copy, slot));
   return JoinLines(lines);
 }
 
-ReadResult<TpieValues> ReadTpieFile(const std::string& content) {
-  ReadResult<TpieValues> result;
+ReadResult<TpieFile> ReadTpieFile(const std::string& content) {
+  ReadResult<TpieFile> result;
   auto lines = SplitLines(content);
   if (lines.size() < static_cast<std::size_t>(kTpieLineCount)) {
     result.error =

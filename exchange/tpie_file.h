@@ -10,7 +10,7 @@
 
 namespace quelbrook {
 
-struct TpieValues {
+struct TpieFile {
   std::u16string message;
   std::string palette1, palette2;
   std::string itemDestination;
@@ -21,8 +21,8 @@ struct TpieValues {
 
 constexpr int kTpieLineCount = 13;
 
-std::string WriteTpieFile(const TpieValues& values);
+std::string WriteTpieFile(const TpieFile& values);
 // Refuses anything export would not write; codes come back in the editor's form.
-ReadResult<TpieValues> ReadTpieFile(const std::string& content);
+ReadResult<TpieFile> ReadTpieFile(const std::string& content);
 
 }  // namespace quelbrook

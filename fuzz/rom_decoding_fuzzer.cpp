@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "ending text does not encode back to its bytes");
   }
 
-  quelbrook::EndScreenInfo end;
+  quelbrook::EndScreenHook end;
   const bool hook = fits(quelbrook::kEndScreenHookOffset, 1) && data[quelbrook::kEndScreenHookOffset] == 0x20;
   Check(Succeeds(rom, [&](RomImage& r) { end = quelbrook::ReadEndScreen(r); }) ==
             fits(quelbrook::kEndScreenHookOffset, hook ? 3 : 1),
@@ -93,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(decoded.message.size() == 16,
           "message of " + std::to_string(decoded.message.size()) + " characters");
     quelbrook::RecordBytes encoded{};
-    Check(quelbrook::EncodeScreenRecord(decoded, encoded) && encoded == bytes,
+    Check(Succeeds(rom, [&](RomImage&) { encoded = quelbrook::EncodeScreenRecord(decoded); }) &&
+              encoded == bytes,
           "screen " + std::to_string(screen) + " does not encode back to its record");
   }
 

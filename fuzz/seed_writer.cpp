@@ -2,6 +2,7 @@
 // them, a short cartridge image and bitmaps of every depth and compression, so nothing
 // binary is kept in git.
 
+#include <QByteArray>
 #include <QImage>
 #include <algorithm>
 #include <array>
@@ -33,7 +34,7 @@ void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 }
 
 void WriteMaps(const fs::path& dir) {
-  quelbrook::TileCodeTexts codes;
+  quelbrook::MapFile codes;
   for (int i = 0; i < quelbrook::kTileCount; ++i) codes[i] = quelbrook::IntToHexText(i * 5 % 176);
   Write(dir / "export.map", quelbrook::WriteMapFile(codes));
   codes.fill("0");
@@ -43,7 +44,7 @@ void WriteMaps(const fs::path& dir) {
 }
 
 void WriteTpies(const fs::path& dir) {
-  quelbrook::TpieValues values;
+  quelbrook::TpieFile values;
   values.message = u"HELLO WORLD";
   values.palette1 = "3";
   values.palette2 = "12";
@@ -223,6 +224,34 @@ void WriteBitmaps(const fs::path& dir) {
 
 }  // namespace
 
+// The first byte picks the format: even for XML, odd for JSON.
+void WriteTiledMaps(const fs::path& dir) {
+  Write(dir / "small.tmx",
+        std::string(1, '\0') +
+            R"(<map orientation="orthogonal" width="2" height="1" tilewidth="32" tileheight="32">
+<properties><property name="startScreen" type="int" value="7"/><property name="endingText" value="A\u00E0"/></properties>
+<tileset firstgid="1" source="w-tiles.tsx"/><tileset firstgid="257" source="w-objects.tsx"/>
+<layer name="tiles" width="2" height="1"><data encoding="csv">1,2</data></layer>
+<objectgroup name="objects"><object id="1" gid="257" x="0" y="16" width="16" height="16"><properties>
+<property name="screen" type="int" value="1"/><property name="slot" value="item"/>
+<property name="kind" type="int" value="0"/><property name="destination" type="int" value="0"/>
+</properties></object></objectgroup>
+<objectgroup name="screens"><object id="2" name="Screen 1" x="0" y="0" width="256" height="192"><properties>
+<property name="message" value="HELLO"/><property name="palette1" type="int" value="3"/></properties></object>
+</objectgroup></map>)");
+  // A world-sized tile layer, small because packed, on a map without its object layers.
+  QByteArray cells;
+  for (int i = 0; i < 128 * 48; ++i) cells.append("\x01\0\0\0", 4);
+  const QByteArray packed = qCompress(cells).mid(4).toBase64();
+  Write(dir / "world.tmj",
+        "\x01{\"type\": \"map\", \"orientation\": \"orthogonal\", \"width\": 128, \"height\": 48, "
+        "\"tilewidth\": 32, \"tileheight\": 32, \"tilesets\": [{\"firstgid\": 1}, {\"firstgid\": 257}], "
+        "\"layers\": [{\"type\": \"tilelayer\", \"name\": \"tiles\", \"width\": 128, \"height\": 48, "
+        "\"encoding\": \"base64\", \"compression\": \"zlib\", \"data\": \"" +
+            packed.toStdString() +
+            "\"}, {\"type\": \"objectgroup\", \"name\": \"objects\", \"objects\": []}]}");
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
@@ -233,5 +262,6 @@ int main(int argc, char** argv) {
   WriteTpies(root / "tpie_file_fuzzer");
   WriteRoms(root / "rom_decoding_fuzzer");
   WriteBitmaps(root / "picture_loader_fuzzer");
+  WriteTiledMaps(root / "tiled_map_fuzzer");
   return 0;
 }

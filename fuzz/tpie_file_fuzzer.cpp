@@ -28,7 +28,7 @@ bool IsEditorCode(const std::string& code) {
   return true;
 }
 
-bool SameValues(const quelbrook::TpieValues& a, const quelbrook::TpieValues& b) {
+bool SameValues(const quelbrook::TpieFile& a, const quelbrook::TpieFile& b) {
   return a.message == b.message && a.palette1 == b.palette1 && a.palette2 == b.palette2 &&
          a.itemDestination == b.itemDestination && a.enemyDestinations == b.enemyDestinations &&
          a.enemyKinds == b.enemyKinds && a.itemCode == b.itemCode;

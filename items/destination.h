@@ -7,7 +7,6 @@ namespace quelbrook {
 
 constexpr int kDestinationColumns = 16;
 constexpr int kLastDestination = 191;
-constexpr int kUnsetDestination = 255;  // shown as destination 0
 
 struct MarkerPosition {
   int left = 0;

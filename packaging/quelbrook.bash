@@ -20,6 +20,8 @@ bps nes nes bps
 apply-bps nes bps
 render nes - png --pictures
 render-world nes png --scale --overlays --pictures
+export-tmx nes tmx --pictures
+import-tmx nes @(tmx|tmj|json)
 '
 
 _quelbrook() {

@@ -6,6 +6,7 @@
 #include "destination.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
+#include "screen_value.h"
 
 namespace quelbrook {
 
@@ -17,7 +18,7 @@ void DrawMarker(QPainter& painter, const QImage& picture, int destination) {
 }  // namespace
 
 std::optional<QPoint> RenderedMarkerCorner(int destination) {
-  if (destination == kUnsetDestination) destination = 0;
+  destination = ShownDestination(destination);
   if (destination < 0 || destination > kLastDestination) return std::nullopt;
   return QPoint(destination % kDestinationColumns * kMarkerPixels,
                 destination / kDestinationColumns * kMarkerPixels);

@@ -11,8 +11,9 @@ WorldData ReadWorld(RomImage& rom) {
   for (int screen = 1; screen <= kScreenCount; ++screen)
     world.screens[screen - 1] = ReadScreenRecord(rom, screen);
   world.startScreen = ReadStartScreen(rom);
-  const EndScreenInfo end = ReadEndScreen(rom);
+  const EndScreenHook end = ReadEndScreen(rom);
   if (end.hookPresent && IsEndScreenOperand(end.operand)) world.endScreen = end.endScreen;
+  world.endingText = ReadEndingText(rom);
   opened.Close();
   return world;
 }

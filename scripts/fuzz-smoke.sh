@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-15}"
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(map_file_fuzzer tpie_file_fuzzer rom_decoding_fuzzer picture_loader_fuzzer)
+((${#targets[@]})) || targets=(map_file_fuzzer tpie_file_fuzzer rom_decoding_fuzzer picture_loader_fuzzer tiled_map_fuzzer)
 
 export QUELBROOK_BUILD="$root/build-fuzz"
 export QUELBROOK_EXTRA_PACKAGES="clang libclang-rt-14-dev"
@@ -34,6 +34,8 @@ for target in "${targets[@]}"; do
   max_len=4096
   [ "$target" = rom_decoding_fuzzer ] && max_len=40000
   [ "$target" = picture_loader_fuzzer ] && max_len=65536
+  # A world-sized tile layer needs room even when packed.
+  [ "$target" = tiled_map_fuzzer ] && max_len=16384
   corpus="$QUELBROOK_BUILD/corpus/$target"
   log="$QUELBROOK_BUILD/$target.log"
   mkdir -p "$corpus"

@@ -6,8 +6,9 @@ set -euo pipefail
 QUELBROOK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUELBROOK_BUILD="${QUELBROOK_BUILD:-$QUELBROOK_ROOT/build}"
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev googletest fonts-dejavu-core fonts-liberation2
-  bash-completion)
+# tiled brings tiled and tmxrasterizer, which the map tests run.
+packages=(cmake g++ make qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev googletest fonts-dejavu-core fonts-liberation2
+  bash-completion tiled)
 # Other builds (sanitizers, fuzzing) add their packages and CMake options here.
 read -r -a extra_packages <<<"${QUELBROOK_EXTRA_PACKAGES:-}"
 read -r -a configure_args <<<"${QUELBROOK_CONFIGURE_ARGS:-}"

@@ -211,7 +211,7 @@ void WorldDocument::reloadAll() {
   RomImage rom(romPath_);
   WorldRecords records{};
   std::uint8_t startByte = 0;
-  EndScreenInfo end;
+  EndScreenHook end;
   {
     OpenedRom opened(rom);
     records = ReadAllRecords(rom);

@@ -70,7 +70,7 @@ TEST_F(DemoRom, ShowsEveryItemAndEnemyKind) {
 TEST_F(DemoRom, StartsOnScreen55) { EXPECT_EQ(ReadStartScreen(rom_), 55); }
 
 TEST_F(DemoRom, EndScreenHookNamesTheBlockThatWasWritten) {
-  const EndScreenInfo end = ReadEndScreen(rom_);
+  const EndScreenHook end = ReadEndScreen(rom_);
   ASSERT_TRUE(end.hookPresent);
   EXPECT_EQ(end.endScreen, demo::kEndScreen);
   EXPECT_TRUE(IsEndScreenOperand(end.operand));

@@ -35,6 +35,26 @@ class CliPatchTest : public CliTest {
 TEST_F(CliPatchTest, IpsTurnsTheFirstRomIntoTheSecond) { ExpectPatchTurnsOldIntoNew("ips", "apply-ips"); }
 TEST_F(CliPatchTest, BpsTurnsTheFirstRomIntoTheSecond) { ExpectPatchTurnsOldIntoNew("bps", "apply-bps"); }
 
+TEST_F(CliPatchTest, MakingAPatchPrintsTheChecksumsOfSourceAndTarget) {
+  WriteFile(Path("empty.nes"), {});
+  WriteFile(Path("abc.nes"), {'N', 'E', 'S', 0x1A, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'A', 'B', 'C'});
+  for (const char* command : {"ips", "bps"}) {
+    const auto run = RunCli({command, Path("empty.nes"), Path("abc.nes"), Path("p.patch")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find(
+                  "source size: 0\nsource crc32: 00000000\nsource md5: d41d8cd98f00b204e9800998ecf8427e\n"
+                  "source sha1: da39a3ee5e6b4b0d3255bfef95601890afd80709\nsource size without header: 0\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("target size: 19\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\ntarget size without header: 3\ntarget crc32 without header: a3830348\n"
+                           "target md5 without header: 902fbdd2b1df0c4f70b4a5d23525e932\n"
+                           "target sha1 without header: 3c01bdbb26f358bab27f267924aa2c9a03fcfdb8\n"),
+              std::string::npos)
+        << run.out;
+  }
+}
+
 TEST_F(CliPatchTest, PatchesAreTheLibrarysOwn) {
   ASSERT_EQ(RunCli({"ips", Path("old.nes"), Path("new.nes"), Path("p.ips")}).exitCode, 0);
   EXPECT_EQ(ReadFile(Path("p.ips")),

@@ -47,7 +47,21 @@ TEST_F(CliReadTest, InfoGivesTheGameSettingsAndALinePerScreen) {
                          "\", item B (Boss trap!), palettes 23 232\n"),
             std::string::npos);
   EXPECT_NE(run.out.find("\nscreen 128: "), std::string::npos);
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3 + kScreenCount);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3 + kScreenCount + 8);
+}
+
+// The figures of sha1sum, md5sum and zlib for the same bytes.
+TEST_F(CliReadTest, InfoEndsWithTheChecksumsOfTheFileAndOfItsContentWithoutTheHeader) {
+  WriteRom(RomBuilder());
+  const auto run = RunCli({"info", Rom()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string tail =
+      "\nsize: 131088\ncrc32: 93e5e501\nmd5: 2c0c00156bd2b114a364f08082fddadd\n"
+      "sha1: 8f87340bee386b4a5338dc0ce0400c0ea62acff1\nsize without header: 131072\n"
+      "crc32 without header: 7ee8cdcd\nmd5 without header: 0dfbe8aa4c20b52e1b8bf3cb6cbdf193\n"
+      "sha1 without header: 67dfd19f3eb3649d6f3f6631e44d0bd36b8d8d19\n";
+  ASSERT_GT(run.out.size(), tail.size());
+  EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
 }
 
 TEST_F(CliReadTest, InfoTellsAMissingHookFromAnOperandThatIsNoBlock) {
@@ -115,6 +129,8 @@ TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
       RomBuilder().DistinctScreens().Write(wholeRom);
       ASSERT_EQ(RunCli({"export-map", wholeRom, "5", map}).exitCode, 0);
       ASSERT_EQ(RunCli({"export-tpie", wholeRom, "5", tpie}).exitCode, 0);
+      ASSERT_EQ(
+          RunCli({"export-tmx", wholeRom, Path("whole.tmx"), "--pictures", dir.path().string()}).exitCode, 0);
     }
     const std::vector<std::vector<std::string>> calls = {
         {"info", Rom()},
@@ -127,6 +143,8 @@ TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
         {"export-tpie", Rom(), "3", Path("out.tpie")},
         {"render", Rom(), "3", Path("out.png"), "--pictures", dir.path().string()},
         {"render-world", Rom(), Path("out.png"), "--pictures", dir.path().string()},
+        {"export-tmx", Rom(), Path("out.tmx"), "--pictures", dir.path().string()},
+        {"import-tmx", Rom(), Path("whole.tmx")},
     };
     for (const auto& call : calls) {
       SCOPED_TRACE(call[0]);
@@ -136,6 +154,7 @@ TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
     EXPECT_FALSE(std::filesystem::exists(Path("out.map")));
     EXPECT_FALSE(std::filesystem::exists(Path("out.tpie")));
     EXPECT_FALSE(std::filesystem::exists(Path("out.png")));
+    EXPECT_FALSE(std::filesystem::exists(Path("out.tmx")));
   }
   // One byte more is the whole byte map.
   WriteRom(RomBuilder(kStartScreenOffset + 1).DistinctScreens());

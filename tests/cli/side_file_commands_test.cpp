@@ -17,7 +17,7 @@ std::string Lines(const std::vector<std::string>& lines) {
 // The window's view of a record right after a reload, written by the window's exporter.
 std::string WindowTpieOf(const RecordBytes& r, const std::string& message) {
   auto shown = [](std::uint8_t destination) { return std::to_string(destination == 255 ? 0 : destination); };
-  TpieValues values;
+  TpieFile values;
   values.message = FromUtf8(message);
   values.palette1 = std::to_string(r[kRecordPalette1]);
   values.palette2 = std::to_string(r[kRecordPalette2]);
@@ -65,7 +65,7 @@ TEST_F(CliSideFileTest, ExportTpieWritesWhatTheWindowShowsAfterAReload) {
 }
 
 TEST_F(CliSideFileTest, ImportMapOfTheWindowsFileWritesOnlyTheTiles) {
-  TileCodeTexts codes;
+  MapFile codes;
   for (int i = 0; i < kTileCount; ++i) codes[i] = IntToHexText(175 - i);
   WriteText(Path("w.map"), WriteMapFile(codes));
   const auto before = RomBytes();
@@ -75,7 +75,7 @@ TEST_F(CliSideFileTest, ImportMapOfTheWindowsFileWritesOnlyTheTiles) {
 }
 
 TEST_F(CliSideFileTest, ImportTpieOfTheWindowsFileWritesTheOtherBytes) {
-  TpieValues values;
+  TpieFile values;
   values.message = u"NEW \uE0FF";
   values.palette1 = "300";  // the window keeps the low 8 bits: 44
   values.palette2 = "7";

@@ -11,6 +11,7 @@
 
 #include "byte_map.h"
 #include "screen_decoding.h"
+#include "screen_edit.h"
 #include "window_fixture.h"
 
 namespace quelbrook::testing {
@@ -43,6 +44,22 @@ class HistoryTest : public WindowTest {
     return nullptr;
   }
 };
+
+TEST(ScreenEditCommand, SwapsTheTwoValuesAndLeavesTheFirstRedoToTheEdit) {
+  ScreenEdit before, after;
+  after.screen.tileCodes[0] = "AF";
+  after.palettePreset = 2;
+  QVector<ScreenEdit> applied;
+  QUndoStack stack;
+  stack.push(new ScreenEditCommand("Paint cell", before, after,
+                                   [&applied](const ScreenEdit& edit) { applied << edit; }));
+  EXPECT_TRUE(applied.isEmpty()) << "the edit has already happened";
+  stack.undo();
+  stack.redo();
+  ASSERT_EQ(applied.size(), 2);
+  EXPECT_EQ(applied[0], before);
+  EXPECT_EQ(applied[1], after);
+}
 
 TEST_F(HistoryTest, UndoAndRedoWalkBackAndForthThroughEdits) {
   const QStringList loaded = Codes();

@@ -8,8 +8,8 @@ namespace quelbrook {
 namespace {
 
 // Codes across the whole tile range, so that one- and two-digit codes both appear.
-TileCodeTexts SampleCodes() {
-  TileCodeTexts codes;
+MapFile SampleCodes() {
+  MapFile codes;
   for (int i = 0; i < kTileCount; ++i) codes[static_cast<std::size_t>(i)] = IntToHexText((i * 37) % 176);
   return codes;
 }
@@ -34,7 +34,7 @@ void ExpectRefusedAtLine(const std::string& content, std::size_t line) {
 }
 
 TEST(MapFileWrite, WritesCountsThenOneCodeALineEachEndedByCrLf) {
-  TileCodeTexts codes;
+  MapFile codes;
   codes.fill("0");
   codes[0] = "1F";
   codes[47] = "AF";

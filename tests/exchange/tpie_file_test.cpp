@@ -9,8 +9,8 @@ namespace quelbrook {
 namespace {
 
 // Every field different, so a swapped pair of lines shows up.
-TpieValues Sample() {
-  TpieValues values;
+TpieFile Sample() {
+  TpieFile values;
   values.message = u"HELLO, WORLD!";
   values.palette1 = "12";
   values.palette2 = "200";
@@ -31,7 +31,7 @@ std::string Join(const std::vector<std::string>& lines, const std::string& end =
   return content;
 }
 
-void ExpectSame(const TpieValues& actual, const TpieValues& expected) {
+void ExpectSame(const TpieFile& actual, const TpieFile& expected) {
   EXPECT_EQ(actual.message, expected.message);
   EXPECT_EQ(actual.palette1, expected.palette1);
   EXPECT_EQ(actual.palette2, expected.palette2);
@@ -60,7 +60,7 @@ TEST(TpieFileWrite, WritesThirteenLinesInFileOrder) {
 }
 
 TEST(TpieFileWrite, AsciiMessageIsWrittenByteForByte) {
-  TpieValues values = Sample();
+  TpieFile values = Sample();
   values.message = u"'QUOTE' \"+\" &!?@";
   std::string content = WriteTpieFile(values);
   EXPECT_EQ(content.substr(0, 18), "'QUOTE' \"+\" &!?@\r\n");
@@ -77,7 +77,7 @@ TEST(TpieFileRead, KeepsMessagesOfEveryGameByte) {
   for (int first = 0; first < 256; first += 16) {
     std::vector<std::uint8_t> bytes;
     for (int b = first; b < first + 16; ++b) bytes.push_back(static_cast<std::uint8_t>(b));
-    TpieValues values = Sample();
+    TpieFile values = Sample();
     values.message = DecodeText(bytes);
     auto result = ReadTpieFile(WriteTpieFile(values));
     ASSERT_TRUE(result.ok) << first << ": " << result.error;
@@ -88,7 +88,7 @@ TEST(TpieFileRead, KeepsMessagesOfEveryGameByte) {
 
 TEST(TpieFileRead, KeepsShortEmptyAndSpacePaddedMessages) {
   for (const char16_t* message : {u"", u" ", u"HI   ", u"   HI", u"1234567890123456"}) {
-    TpieValues values = Sample();
+    TpieFile values = Sample();
     values.message = message;
     auto result = ReadTpieFile(WriteTpieFile(values));
     ASSERT_TRUE(result.ok) << result.error;

@@ -31,13 +31,13 @@ case $case_name in
   completion_commands)
     expect_equal "the first word offers every command" \
       "$( (tool_commands; printf '%s\n' --help --version) | sort)" "$(complete_words "")"
-    expect_equal "a started command name" "$(printf '%s\n' export-map export-tpie)" "$(complete_words ex)"
+    expect_equal "a started command name" "$(printf '%s\n' export-map export-tmx export-tpie)" "$(complete_words ex)"
     ;;
   completion_files)
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cd "$work"
-    touch a.nes c.map d.tpie e.ips f.bps g.png h.txt
+    touch a.nes c.map d.tpie e.ips f.bps g.png h.txt w.tmx w.tmj
     mkdir sub
     expect_equal "a ROM" "$(printf '%s\n' a.nes sub)" "$(complete_words export-map "")"
     expect_equal "no file for a screen number" "" "$(complete_words export-map a.nes "")"
@@ -51,6 +51,8 @@ case $case_name in
       "$(complete_words render-world a.nes --scale 0.5 "")"
     expect_equal "a picture folder" "sub" "$(complete_words render-world a.nes --pictures "")"
     expect_equal "options" "--overlays" "$(complete_words render-world a.nes --o)"
+    expect_equal "a Tiled map in either format" "$(printf '%s\n' sub w.tmj w.tmx)" \
+      "$(complete_words import-tmx a.nes "")"
     expect_equal "fields of set" "$(printf '%s\n' palette1 palette2)" "$(complete_words set a.nes 3 pal)"
     expect_equal "nothing after the last argument" "" "$(complete_words info a.nes "")"
     expect_equal "an unknown command" "" "$(complete_words paint "")"

@@ -26,9 +26,7 @@ RomBuilder& RomBuilder::Record(int screen, const RecordBytes& bytes) {
 }
 
 RomBuilder& RomBuilder::Screen(int screen, const ScreenData& data) {
-  RecordBytes bytes{};
-  if (!EncodeScreenRecord(data, bytes)) throw std::invalid_argument("message has no byte form");
-  return Record(screen, bytes);
+  return Record(screen, EncodeScreenRecord(data));
 }
 
 RomBuilder& RomBuilder::StartScreenByte(std::uint8_t value) { return Set(kStartScreenOffset, value); }

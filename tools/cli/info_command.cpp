@@ -3,11 +3,13 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "file_checksums.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
 #include "quoted_text.h"
 #include "rom_image.h"
 #include "screen_decoding.h"
+#include "whole_files.h"
 
 namespace quelbrook::cli {
 
@@ -16,7 +18,7 @@ std::string StartScreenText(const std::optional<int>& start) {
   return start ? std::to_string(*start) : "none (the start byte names no screen)";
 }
 
-std::string EndScreenText(const EndScreenInfo& end) {
+std::string EndScreenText(const EndScreenHook& end) {
   if (!end.hookPresent) return "0 (none)";
   std::string text = std::to_string(end.endScreen);
   if (!IsEndScreenOperand(end.operand))
@@ -41,6 +43,7 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
   std::vector<ScreenData> screens;
   for (int screen = 1; screen <= kScreenCount; ++screen) screens.push_back(ReadScreenRecord(rom, screen));
   rom.Close();
+  const Bytes file = ReadWholeFile(args[0]);
 
   // Everything is read before the first line, so a failure prints no half result.
   out << "start screen: " << StartScreenText(start) << '\n'
@@ -51,11 +54,13 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
     out << "screen " << screen << ": " << QuotedText(data.message) << ", " << ItemText(data.itemCode)
         << ", palettes " << int(data.palette1) << ' ' << int(data.palette2) << '\n';
   }
+  PrintChecksums(out, "", file);
   return kExitOk;
 }
 }  // namespace
 
-extern const Command kInfoCommand{"info", "ROM",
-                                  "start screen, end screen, ending text and one line per screen", Info};
+extern const Command kInfoCommand{
+    "info", "ROM", "start screen, end screen, ending text, one line per screen, then size and checksums",
+    Info};
 
 }  // namespace quelbrook::cli

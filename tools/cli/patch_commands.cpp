@@ -5,6 +5,7 @@
 #include "bps_patch.h"
 #include "command.h"
 #include "editor_error.h"
+#include "file_checksums.h"
 #include "ips_patch.h"
 #include "whole_files.h"
 
@@ -14,16 +15,13 @@ namespace {
 using Maker = ReadResult<Bytes> (*)(const Bytes&, const Bytes&);
 using Applier = ReadResult<Bytes> (*)(const Bytes&, const Bytes&);
 
-Bytes Accepted(const ReadResult<Bytes>& result) {
-  if (!result.ok) throw EditorError(result.error);
-  return result.values;
-}
-
-int MakePatch(const std::vector<std::string>& args, Maker make) {
+int MakePatch(const std::vector<std::string>& args, std::ostream& out, Maker make) {
   RequireArgumentCount(args, 3);
   const Bytes original = ReadWholeFile(args[0]);
   const Bytes modified = ReadWholeFile(args[1]);
   ReplaceFile(args[2], Accepted(make(original, modified)));
+  PrintChecksums(out, "source ", original);
+  PrintChecksums(out, "target ", modified);
   return kExitOk;
 }
 
@@ -38,27 +36,29 @@ int ApplyPatch(const std::vector<std::string>& args, Applier apply) {
 
 ReadResult<Bytes> MakeBps(const Bytes& source, const Bytes& target) { return MakeBpsPatch(source, target); }
 
-int Ips(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
-  return MakePatch(args, MakeIpsPatch);
+int Ips(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
+  return MakePatch(args, out, MakeIpsPatch);
 }
 int ApplyIps(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   return ApplyPatch(args, ApplyIpsPatch);
 }
-int Bps(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
-  return MakePatch(args, MakeBps);
+int Bps(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
+  return MakePatch(args, out, MakeBps);
 }
 int ApplyBps(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   return ApplyPatch(args, ApplyBpsPatch);
 }
 }  // namespace
 
-extern const Command kIpsCommand{"ips", "ORIGINAL MODIFIED OUT.ips",
-                                 "write an IPS patch that turns ORIGINAL into MODIFIED (files up to 16 MiB)",
-                                 Ips};
+extern const Command kIpsCommand{
+    "ips", "ORIGINAL MODIFIED OUT.ips",
+    "write an IPS patch that turns ORIGINAL into MODIFIED (files up to 16 MiB); print both files' checksums",
+    Ips};
 extern const Command kApplyIpsCommand{
     "apply-ips", "ROM PATCH", "apply an IPS patch to ROM; a damaged patch leaves ROM untouched", ApplyIps};
-extern const Command kBpsCommand{"bps", "ORIGINAL MODIFIED OUT.bps",
-                                 "write a BPS patch that turns ORIGINAL into MODIFIED", Bps};
+extern const Command kBpsCommand{
+    "bps", "ORIGINAL MODIFIED OUT.bps",
+    "write a BPS patch that turns ORIGINAL into MODIFIED; print both files' checksums", Bps};
 extern const Command kApplyBpsCommand{
     "apply-bps", "ROM PATCH",
     "apply a BPS patch to ROM after checking it was made for this ROM; otherwise ROM stays untouched",

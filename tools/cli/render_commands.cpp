@@ -2,14 +2,13 @@
 #include <QImage>
 #include <QString>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
 #include "arguments.h"
 #include "command.h"
-#include "data_folder.h"
 #include "editor_error.h"
+#include "picture_call.h"
 #include "picture_folder.h"
 #include "rom_image.h"
 #include "screen_reading.h"
@@ -22,46 +21,6 @@
 namespace quelbrook::cli {
 
 namespace {
-struct PictureCall {
-  std::vector<std::string> positional;
-  std::optional<std::string> pictures;
-  std::optional<std::string> scale;
-  bool overlays = false;
-  bool strict = false;  // refuse a code without a picture instead of drawing a placeholder
-};
-
-// Options may stand anywhere among the positional words; each takes the word after it.
-PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions) {
-  PictureCall call;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    const bool takesValue = word == "--pictures" || (worldOptions && word == "--scale");
-    if (takesValue) {
-      if (i + 1 == args.size()) throw UsageError(word + " needs a value");
-      (word == "--pictures" ? call.pictures : call.scale) = args[++i];
-    } else if (worldOptions && word == "--overlays") {
-      call.overlays = true;
-    } else if (word == "--strict") {
-      call.strict = true;
-    } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
-      throw UsageError("unknown option " + word);
-    } else {
-      call.positional.push_back(word);
-    }
-  }
-  return call;
-}
-
-// The folder of graph/, items/ and enemyes/ unless told: the installed data folder, or
-// else the one the program lies in (the build's app/ folder).
-QString PictureDirectory(const PictureCall& call) {
-  if (call.pictures) return QString::fromStdString(*call.pictures);
-  const std::filesystem::path program = ProgramFolder();
-  if (program.empty())
-    throw EditorError("The program's folder is unknown: give the pictures with --pictures DIR");
-  return QString::fromStdString(InstalledDataFolder(program).value_or(program).string());
-}
-
 double ScaleArgument(const std::optional<std::string>& text) {
   if (!text) return 1.0;
   char* end = nullptr;

@@ -4,7 +4,6 @@
 #include "arguments.h"
 #include "atomic_file.h"
 #include "command.h"
-#include "editor_error.h"
 #include "screen_reading.h"
 #include "screen_side_files.h"
 
@@ -23,15 +22,9 @@ SideFileCall ReadCall(const std::vector<std::string>& args) {
   return {args[0], ScreenArgument(args[1]), args[2]};
 }
 
-template <typename Values>
-Values Accepted(const ReadResult<Values>& result) {
-  if (!result.ok) throw EditorError(result.error);
-  return result.values;
-}
-
 int ExportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const auto call = ReadCall(args);
-  WriteFileAtomically(call.file, WriteMapFile(MapTextsOf(ReadScreen(call.rom, call.screen))));
+  WriteFileAtomically(call.file, WriteMapFile(ScreenValueOf(ReadScreen(call.rom, call.screen)).tileCodes));
   return kExitOk;
 }
 
@@ -45,7 +38,7 @@ int ImportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&
 
 int ExportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const auto call = ReadCall(args);
-  WriteFileAtomically(call.file, WriteTpieFile(TpieTextsOf(ReadScreen(call.rom, call.screen))));
+  WriteFileAtomically(call.file, WriteTpieFile(TpieFileOf(ScreenValueOf(ReadScreen(call.rom, call.screen)))));
   return kExitOk;
 }
 

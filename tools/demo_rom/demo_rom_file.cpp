@@ -40,9 +40,7 @@ std::vector<std::uint8_t> Encoded(const std::u16string& text, std::size_t length
 std::vector<BytePatch> WorldPatches() {
   std::vector<BytePatch> patches;
   for (int screen = 1; screen <= kScreenCount; ++screen) {
-    RecordBytes record{};
-    if (!EncodeScreenRecord(DesignScreen(screen), record))
-      throw EditorError("demo screen " + std::to_string(screen) + " has a message outside the alphabet");
+    const RecordBytes record = EncodeScreenRecord(DesignScreen(screen));
     patches.push_back({ScreenRecordOffset(screen), {record.begin(), record.end()}});
   }
   patches.push_back({kEndingTextOffset, Encoded(EndingText(), kEndingTextLength)});

@@ -4,11 +4,14 @@
 
 #include <string>
 
-namespace quelbrook::cli {
+namespace quelbrook {
 
+// The escaped characters without the quotes around them (map properties hold these).
+std::string EscapedText(const std::u16string& text);
 // In double quotes, with " and \ escaped as well.
 std::string QuotedText(const std::u16string& text);
-// The reverse for a typed text: UTF-8, where \uXXXX stands for that character and \\ for \.
+// The reverse for a typed text: UTF-8, where \uXXXX stands for that character, a
+// backslash before a backslash or a double quote for that character.
 std::u16string UnescapedText(const std::string& typed);
 
-}  // namespace quelbrook::cli
+}  // namespace quelbrook

@@ -4,7 +4,7 @@
 
 #include "utf8.h"
 
-namespace quelbrook::cli {
+namespace quelbrook {
 
 namespace {
 constexpr std::size_t kEscapeLength = 6;  // \uXXXX
@@ -29,8 +29,8 @@ long EscapedCharacter(const std::u16string& text, std::size_t at) {
 }
 }  // namespace
 
-std::string QuotedText(const std::u16string& text) {
-  std::string out = "\"";
+std::string EscapedText(const std::u16string& text) {
+  std::string out;
   for (char16_t ch : text) {
     if (ch == u'"' || ch == u'\\') {
       out += '\\';
@@ -43,15 +43,17 @@ std::string QuotedText(const std::u16string& text) {
       out += escape;
     }
   }
-  return out + "\"";
+  return out;
 }
+
+std::string QuotedText(const std::u16string& text) { return '"' + EscapedText(text) + '"'; }
 
 std::u16string UnescapedText(const std::string& typed) {
   const std::u16string text = FromUtf8(typed);
   std::u16string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\\' && i + 1 < text.size() && text[i + 1] == u'\\') {
-      out += u'\\';
+    if (text[i] == u'\\' && i + 1 < text.size() && (text[i + 1] == u'\\' || text[i + 1] == u'"')) {
+      out += text[i + 1];
       ++i;
     } else if (const long escaped = EscapedCharacter(text, i); escaped >= 0) {
       out += static_cast<char16_t>(escaped);
@@ -63,4 +65,4 @@ std::u16string UnescapedText(const std::string& typed) {
   return out;
 }
 
-}  // namespace quelbrook::cli
+}  // namespace quelbrook

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "byte_map.h"
-#include "editor_error.h"
 #include "end_screen_patch.h"
+#include "field_clamp.h"
 #include "form1.h"
 #include "number_text.h"
 #include "rom_patch.h"
@@ -40,16 +40,14 @@ const char* const kEndScreenQuestion =
 
 void TForm1::Button37Click() {
   QLineEdit* field = edit("Startscreen");
-  if (StrToInt(field->text()) > kScreenCount) field->setText(QString::number(kScreenCount));
-  if (StrToInt(field->text()) <= 0) field->setText("1");
+  ClampField(field, kScreenCount, 1, 1);
   const int screen = StrToInt(field->text());
   WriteRom({{kStartScreenOffset, {EncodeStartScreenByte(screen)}}});
 }
 
 void TForm1::Button40Click() {
   QLineEdit* field = edit("Endscreen");
-  if (StrToInt(field->text()) > kScreenCount) field->setText(QString::number(kScreenCount));
-  if (StrToInt(field->text()) < 0) field->setText("1");
+  ClampField(field, kScreenCount, 1, 0);
   if (field->text() == "0") {
     dialogs_->message(QApplication::applicationName(), "Select End screen!");
   } else {
@@ -66,7 +64,7 @@ void TForm1::Button40Click() {
 
 void TForm1::Button41Click() {
   const std::u16string text = memo()->toPlainText().left(kEndingTextLength).toStdU16String();
-  if (auto bad = FindUnencodable(text)) throw EditorError(UnencodableTextMessage("ending text", text, *bad));
+  RequireEncodable("ending text", text);
   WriteRom({{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}});
 }
 

@@ -79,7 +79,7 @@ void WriteRoms(const fs::path& dir) {
 // A Windows bitmap written byte by byte, so the seeds hold every depth and compression a
 // bitmap may have, not only what Qt's writer makes: 1, 4, 8 (also RLE4 and RLE8), 16 and
 // 32 bits (also with bit fields), 24 bits, an OS/2 header and rows stored top-down.
-struct BitmapSpec {
+struct BitmapLayout {
   int bits;
   int compression;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
   int width;
@@ -95,16 +95,16 @@ void Put(std::string& out, std::uint32_t value, int bytes) {
 // Colour index or channel value of a pixel: stripes and gradients, so that the pixels differ.
 int Shade(int x, int y) { return (x * 7 + y * 13) & 0xFF; }
 
-std::string PixelRows(const BitmapSpec& spec) {
+std::string PixelRows(const BitmapLayout& layout) {
   std::string rows;
-  const int colours = spec.bits <= 8 ? (1 << spec.bits) : 0;
-  for (int row = 0; row < spec.height; ++row) {
-    const int y = spec.topDown ? row : spec.height - 1 - row;
+  const int colours = layout.bits <= 8 ? (1 << layout.bits) : 0;
+  for (int row = 0; row < layout.height; ++row) {
+    const int y = layout.topDown ? row : layout.height - 1 - row;
     std::string line;
-    if (spec.compression == 1 || spec.compression == 2) {  // runs of two pixels per pair of bytes
-      const int per = spec.compression == 1 ? 1 : 2;
-      for (int x = 0; x < spec.width; x += 8) {
-        const int count = std::min(8, spec.width - x);
+    if (layout.compression == 1 || layout.compression == 2) {  // runs of two pixels per pair of bytes
+      const int per = layout.compression == 1 ? 1 : 2;
+      for (int x = 0; x < layout.width; x += 8) {
+        const int count = std::min(8, layout.width - x);
         const int index = Shade(x, y) % colours;
         line += static_cast<char>(count);
         line += static_cast<char>(per == 1 ? index : (index << 4) | ((index + 1) % colours));
@@ -115,56 +115,57 @@ std::string PixelRows(const BitmapSpec& spec) {
     }
     std::uint32_t bitsBuffer = 0;
     int bitsHeld = 0;
-    for (int x = 0; x < spec.width; ++x) {
+    for (int x = 0; x < layout.width; ++x) {
       const int shade = Shade(x, y);
-      if (spec.bits <= 8) {
-        bitsBuffer = (bitsBuffer << spec.bits) | static_cast<std::uint32_t>(shade % colours);
-        bitsHeld += spec.bits;
+      if (layout.bits <= 8) {
+        bitsBuffer = (bitsBuffer << layout.bits) | static_cast<std::uint32_t>(shade % colours);
+        bitsHeld += layout.bits;
         if (bitsHeld == 8) {
           line += static_cast<char>(bitsBuffer);
           bitsBuffer = 0;
           bitsHeld = 0;
         }
-      } else if (spec.bits == 16) {
+      } else if (layout.bits == 16) {
         Put(line, static_cast<std::uint32_t>((shade >> 3) << 10 | (x & 31) << 5 | (y & 31)), 2);
-      } else if (spec.bits == 24) {
+      } else if (layout.bits == 24) {
         Put(line, static_cast<std::uint32_t>(shade << 16 | (x * 4 & 0xFF) << 8 | (y * 4 & 0xFF)), 3);
       } else {
-        Put(line, static_cast<std::uint32_t>(0xFFu << 24 | shade << 16 | (x * 4 & 0xFF) << 8 | (y * 4 & 0xFF)), 4);
+        Put(line,
+            static_cast<std::uint32_t>(0xFFu << 24 | shade << 16 | (x * 4 & 0xFF) << 8 | (y * 4 & 0xFF)), 4);
       }
     }
     if (bitsHeld) line += static_cast<char>(bitsBuffer << (8 - bitsHeld));
     while (line.size() % 4) line += '\0';
     rows += line;
   }
-  if (spec.compression == 1 || spec.compression == 2) rows += std::string("\0\1", 2);  // end of bitmap
+  if (layout.compression == 1 || layout.compression == 2) rows += std::string("\0\1", 2);  // end of bitmap
   return rows;
 }
 
-std::string Bitmap(const BitmapSpec& spec) {
-  const int colours = spec.bits <= 8 ? (1 << spec.bits) : 0;
-  const int headerSize = spec.core ? 12 : 40;
-  const int masks = spec.compression == 3 ? 12 : 0;
-  const int entry = spec.core ? 3 : 4;
-  const std::string pixels = PixelRows(spec);
+std::string Bitmap(const BitmapLayout& layout) {
+  const int colours = layout.bits <= 8 ? (1 << layout.bits) : 0;
+  const int headerSize = layout.core ? 12 : 40;
+  const int masks = layout.compression == 3 ? 12 : 0;
+  const int entry = layout.core ? 3 : 4;
+  const std::string pixels = PixelRows(layout);
   const std::uint32_t dataOffset = 14 + headerSize + masks + colours * entry;
   std::string out = "BM";
   Put(out, dataOffset + static_cast<std::uint32_t>(pixels.size()), 4);
   Put(out, 0, 4);
   Put(out, dataOffset, 4);
   Put(out, static_cast<std::uint32_t>(headerSize), 4);
-  const int height = spec.topDown ? -spec.height : spec.height;
-  if (spec.core) {
-    Put(out, static_cast<std::uint32_t>(spec.width), 2);
+  const int height = layout.topDown ? -layout.height : layout.height;
+  if (layout.core) {
+    Put(out, static_cast<std::uint32_t>(layout.width), 2);
     Put(out, static_cast<std::uint32_t>(height), 2);
     Put(out, 1, 2);
-    Put(out, static_cast<std::uint32_t>(spec.bits), 2);
+    Put(out, static_cast<std::uint32_t>(layout.bits), 2);
   } else {
-    Put(out, static_cast<std::uint32_t>(spec.width), 4);
+    Put(out, static_cast<std::uint32_t>(layout.width), 4);
     Put(out, static_cast<std::uint32_t>(height), 4);
     Put(out, 1, 2);
-    Put(out, static_cast<std::uint32_t>(spec.bits), 2);
-    Put(out, static_cast<std::uint32_t>(spec.compression), 4);
+    Put(out, static_cast<std::uint32_t>(layout.bits), 2);
+    Put(out, static_cast<std::uint32_t>(layout.compression), 4);
     Put(out, static_cast<std::uint32_t>(pixels.size()), 4);
     Put(out, 2835, 4);
     Put(out, 2835, 4);
@@ -172,7 +173,7 @@ std::string Bitmap(const BitmapSpec& spec) {
     Put(out, 0, 4);
   }
   if (masks) {
-    if (spec.bits == 16) {  // 5-6-5
+    if (layout.bits == 16) {  // 5-6-5
       Put(out, 0xF800, 4);
       Put(out, 0x07E0, 4);
       Put(out, 0x001F, 4);
@@ -193,7 +194,7 @@ void WriteBitmaps(const fs::path& dir) {
   fs::create_directories(dir);
   // The game's own size (32 x 32) at every depth, and larger pictures of 8 to 33 KB such
   // as real picture folders hold.
-  const std::vector<std::pair<const char*, BitmapSpec>> specs = {
+  const std::vector<std::pair<const char*, BitmapLayout>> layouts = {
       {"1bit.bmp", {1, 0, 32, 32}},
       {"4bit.bmp", {4, 0, 32, 32}},
       {"4bit-rle4.bmp", {4, 2, 32, 32}},
@@ -207,19 +208,20 @@ void WriteBitmaps(const fs::path& dir) {
       {"8bit-os2.bmp", {8, 0, 32, 32, true}},
       {"32bit.bmp", {32, 0, 32, 32}},
       {"32bit-bitfields.bmp", {32, 3, 32, 32}},
-      {"24bit-96x96.bmp", {24, 0, 96, 96}},     // 27,702 bytes
-      {"8bit-128x96.bmp", {8, 0, 128, 96}},     // 13,366 bytes
-      {"32bit-90x90.bmp", {32, 0, 90, 90}},     // 32,454 bytes
-      {"16bit-100x80.bmp", {16, 0, 100, 80}},   // 16,054 bytes
+      {"24bit-96x96.bmp", {24, 0, 96, 96}},    // 27,702 bytes
+      {"8bit-128x96.bmp", {8, 0, 128, 96}},    // 13,366 bytes
+      {"32bit-90x90.bmp", {32, 0, 90, 90}},    // 32,454 bytes
+      {"16bit-100x80.bmp", {16, 0, 100, 80}},  // 16,054 bytes
       {"8bit-rle8-160x100.bmp", {8, 1, 160, 100}},
   };
-  for (const auto& [name, spec] : specs) Write(dir / name, Bitmap(spec));
+  for (const auto& [name, layout] : layouts) Write(dir / name, Bitmap(layout));
   // And what Qt's own writer makes of the same picture.
   QImage colour(32, 32, QImage::Format_RGB32);
   for (int y = 0; y < colour.height(); ++y)
     for (int x = 0; x < colour.width(); ++x) colour.setPixel(x, y, qRgb(x * 8, y * 8, 200));
   colour.save(QString::fromStdString((dir / "qt-rgb.bmp").string()), "BMP");
-  colour.convertToFormat(QImage::Format_Indexed8).save(QString::fromStdString((dir / "qt-indexed.bmp").string()), "BMP");
+  colour.convertToFormat(QImage::Format_Indexed8)
+      .save(QString::fromStdString((dir / "qt-indexed.bmp").string()), "BMP");
 }
 
 }  // namespace

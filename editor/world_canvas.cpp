@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "digit_glyphs.h"
 #include "screen_rendering.h"
 #include "world_cells.h"
 #include "world_document.h"
 #include "world_overlays.h"
 #include "world_pictures.h"
+#include "world_screen_pictures.h"
 
 namespace quelbrook {
 
@@ -38,6 +38,17 @@ std::vector<QPoint> CellsAlong(QPoint from, QPoint to) {
 }
 
 void DrawFrame(QPainter& painter, const QRect& rect, QRgb colour, int inset, int width, Qt::PenStyle style) {
+  if (style == Qt::SolidLine) {
+    // Four bands: filling them costs a fraction of stroking a wide pen.
+    const QRect outer = rect.adjusted(inset, inset, -inset, -inset);
+    const QColor solid = QColor::fromRgb(colour);
+    const int side = outer.height() - 2 * width;
+    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), width), solid);
+    painter.fillRect(QRect(outer.left(), outer.bottom() - width + 1, outer.width(), width), solid);
+    painter.fillRect(QRect(outer.left(), outer.top() + width, width, side), solid);
+    painter.fillRect(QRect(outer.right() - width + 1, outer.top() + width, width, side), solid);
+    return;
+  }
   QPen pen{QColor::fromRgb(colour)};
   pen.setWidth(width);
   pen.setStyle(style);
@@ -53,6 +64,7 @@ WorldCanvas::WorldCanvas(WorldDocument& document, WorldPictures& pictures, QWidg
     : QAbstractScrollArea(parent),
       document_(document),
       pictures_(pictures),
+      screenPictures_(pictures),
       unsavedShown_(kScreenCount, false) {
   setObjectName("WorldCanvas");
   setFocusPolicy(Qt::StrongFocus);
@@ -352,19 +364,14 @@ void WorldCanvas::scrollContentsBy(int, int) { viewport()->update(); }
 void WorldCanvas::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   const int size = cellSize();
-  // The tiles cover the world; only the room around it needs a ground.
+  // The screens cover the world; only the room around it needs a ground.
   const QRegion around = QRegion(event->rect()) - viewRectOfCells(kWorldCells);
   for (const QRect& rect : around) painter.fillRect(rect, QColor(48, 48, 48));
   const QRect content = event->rect().translated(offset());
   const QRect cells = QRect(QPoint(content.left() / size, content.top() / size),
                             QPoint(content.right() / size, content.bottom() / size)) &
                       kWorldCells;
-  const QPoint shift = -offset();
-  for (int y = cells.top(); y <= cells.bottom(); ++y)
-    for (int x = cells.left(); x <= cells.right(); ++x)
-      painter.drawPixmap(x * size + shift.x(), y * size + shift.y(),
-                         pictures_.scaledTile(document_.tile({x, y})));
-  if (showObjects_) drawObjects(painter, cells);
+  drawScreens(painter, cells, event->rect());
   drawScreenMarks(painter, cells);
   if (!selection_.isEmpty()) {
     const QRect rect = viewRectOfCells(selection_);
@@ -386,59 +393,51 @@ void WorldCanvas::paintEvent(QPaintEvent* event) {
   }
 }
 
-void WorldCanvas::drawObjects(QPainter& painter, const QRect& cells) const {
+RecordBytes WorldCanvas::shownRecord(int screen) const {
+  RecordBytes record = document_.record(screen);
+  if (gesture_ == Gesture::DragObject && dragged_.screen == screen)
+    record[static_cast<std::size_t>(DestinationByteOfObject(dragged_.object))] =
+        static_cast<std::uint8_t>(dragDestination_);
+  return record;
+}
+
+void WorldCanvas::drawScreens(QPainter& painter, const QRect& cells, const QRect& area) {
+  const ScreenLook look{cellSize(), showObjects_, showGrid_};
   const int first = ScreenOfCell(cells.topLeft());
   const int last = ScreenOfCell(cells.bottomRight());
   for (int screen = first; screen <= last; ++screen) {
     if (!CellsOfScreen(screen).intersects(cells)) continue;
-    const RecordBytes& record = document_.record(screen);
-    for (int object = 0; object < kWorldObjectCount; ++object) {
-      int destination = record[static_cast<std::size_t>(DestinationByteOfObject(object))];
-      if (gesture_ == Gesture::DragObject && dragged_.screen == screen && dragged_.object == object)
-        destination = dragDestination_;
-      const QRect rect = objectRect(screen, destination);
-      if (rect.isEmpty()) continue;
-      const QPixmap& picture = object == 0 ? pictures_.scaledItem(record[kRecordItem])
-                                           : pictures_.scaledEnemy(record[kRecordEnemyKinds + object - 1]);
-      painter.drawPixmap(rect.topLeft(), picture);
+    const QRect rect = viewRectOfCells(CellsOfScreen(screen));
+    if (WorldScreenPictures::keeps(look)) {
+      const QRect shown = rect & area;
+      painter.drawPixmap(shown, screenPictures_.picture(screen, shownRecord(screen), look),
+                         shown.translated(-rect.topLeft()));
+    } else {
+      DrawScreen(painter, rect.topLeft(), screen, shownRecord(screen), look, pictures_);
     }
   }
-}
-
-const QPixmap& WorldCanvas::numberLabel(int screen, int square) const {
-  QPixmap& label = numberLabels_[static_cast<std::size_t>(screen - 1)];
-  if (label.isNull() || label.height() != NumberSize(screen, square).height() + 2 * square) {
-    label = QPixmap(NumberSize(screen, square) + QSize(2 * square, 2 * square));
-    label.fill(QColor(0, 0, 0, 160));
-    QPainter painter(&label);
-    DrawNumber(painter, QPoint(square, square), screen, square, Qt::white);
-  }
-  return label;
 }
 
 void WorldCanvas::drawScreenMarks(QPainter& painter, const QRect& cells) const {
   if (showGrid_) {
-    // The screens' borders: one line on each side of every border, all drawn at once.
+    // The screens' borders: a line on each side of every border, filled as thin bands,
+    // which is far cheaper than drawing long lines pixel by pixel.
     const QRect world = viewRectOfCells(kWorldCells);
-    QVector<QLine> lines;
+    const QColor colour = QColor::fromRgb(kGridColour);
     for (int column = 0; column <= kWorldColumns; ++column) {
       const int x = viewRectOfCells(QRect(column * kGridColumns, 0, 1, 1)).left();
-      lines << QLine(x, world.top(), x, world.bottom()) << QLine(x - 1, world.top(), x - 1, world.bottom());
+      painter.fillRect(QRect(x - 1, world.top(), 2, world.height()), colour);
     }
     for (int row = 0; row <= kWorldRows; ++row) {
       const int y = viewRectOfCells(QRect(0, row * kGridRows, 1, 1)).top();
-      lines << QLine(world.left(), y, world.right(), y) << QLine(world.left(), y - 1, world.right(), y - 1);
+      painter.fillRect(QRect(world.left(), y - 1, world.width(), 2), colour);
     }
-    painter.setPen(QColor::fromRgb(kGridColour));
-    painter.drawLines(lines);
   }
   const int first = ScreenOfCell(cells.topLeft());
   const int last = ScreenOfCell(cells.bottomRight());
-  const int square = std::max(1, cellSize() / 16);
   for (int screen = first; screen <= last; ++screen) {
     if (!CellsOfScreen(screen).intersects(cells)) continue;
     const QRect rect = viewRectOfCells(CellsOfScreen(screen));
-    if (showGrid_) painter.drawPixmap(rect.topLeft() + QPoint(1, 1), numberLabel(screen, square));
     if (document_.startScreen() == screen) DrawFrame(painter, rect, kStartFrameColour, 1, 3, Qt::SolidLine);
     if (document_.endScreen() == screen) DrawFrame(painter, rect, kEndFrameColour, 4, 3, Qt::SolidLine);
     if (document_.isScreenChanged(screen)) DrawFrame(painter, rect, kUnsavedFrameColour, 7, 2, Qt::DashLine);

@@ -9,6 +9,7 @@
 
 #include "byte_map.h"
 #include "tile_block.h"
+#include "world_screen_pictures.h"
 
 class QMenu;
 
@@ -88,13 +89,15 @@ class WorldCanvas : public QAbstractScrollArea {
   QRect objectRect(int screen, int destination) const;
   int destinationAt(int screen, QPoint viewportPoint) const;
   void paintAlong(QPoint from, QPoint to);
-  void drawObjects(QPainter& painter, const QRect& cells) const;
+  // The screen's record as drawn: a dragged marker shows where it would land.
+  RecordBytes shownRecord(int screen) const;
+  // The screens' tiles, markers and numbers in `cells`, painted within `area`.
+  void drawScreens(QPainter& painter, const QRect& cells, const QRect& area);
   void drawScreenMarks(QPainter& painter, const QRect& cells) const;
-  // A screen's number on its dark ground, drawn once for each size.
-  const QPixmap& numberLabel(int screen, int square) const;
 
   WorldDocument& document_;
   WorldPictures& pictures_;
+  WorldScreenPictures screenPictures_;
   int zoom_ = 100;
   bool showGrid_ = true;
   bool showObjects_ = true;
@@ -113,7 +116,6 @@ class WorldCanvas : public QAbstractScrollArea {
   QPoint panFrom_;
   int menuScreen_ = 0;
   std::vector<bool> unsavedShown_;
-  mutable std::vector<QPixmap> numberLabels_ = std::vector<QPixmap>(kScreenCount);
 };
 
 }  // namespace quelbrook

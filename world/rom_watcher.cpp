@@ -1,7 +1,7 @@
 #include "rom_watcher.h"
 
-#include <QCryptographicHash>
 #include <QFile>
+#include <utility>
 
 namespace quelbrook {
 
@@ -16,26 +16,26 @@ void RomWatcher::watch(const QString& path) {
   if (!path_.isEmpty()) watcher_.removePath(path_);
   path_ = path;
   watcher_.addPath(path_);
-  known_ = contentHash();
+  known_ = content();
 }
 
-void RomWatcher::noteOwnWrite() { known_ = contentHash(); }
+void RomWatcher::noteOwnWrite() { known_ = content(); }
 
 void RomWatcher::settle() {
   // A file replaced by renaming is no longer watched under its name: watch it again.
   if (!watcher_.files().contains(path_)) watcher_.addPath(path_);
-  const QByteArray now = contentHash();
+  QByteArray now = content();
   if (now == known_) return;
-  known_ = now;
+  known_ = std::move(now);
   emit changedElsewhere();
 }
 
-QByteArray RomWatcher::contentHash() const {
+QByteArray RomWatcher::content() const {
+  // The bytes themselves, not a digest: a ROM is small, and reading it costs a fraction of
+  // hashing it, which opening a window would otherwise pay.
   QFile file(path_);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  QCryptographicHash hash(QCryptographicHash::Sha256);
-  hash.addData(&file);
-  return hash.result();
+  return file.readAll();
 }
 
 }  // namespace quelbrook

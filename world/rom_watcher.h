@@ -27,7 +27,7 @@ class RomWatcher : public QObject {
 
  private:
   void settle();
-  QByteArray contentHash() const;
+  QByteArray content() const;
 
   QFileSystemWatcher watcher_;
   QTimer settleTimer_;

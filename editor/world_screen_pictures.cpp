@@ -16,7 +16,8 @@ constexpr int kFullTile = 32;
 void DrawObjects(QPainter& painter, QPoint origin, const RecordBytes& record, int cellSize,
                  const WorldPictures& pictures) {
   for (int object = 0; object < kWorldObjectCount; ++object) {
-    const auto corner = RenderedMarkerCorner(record[static_cast<std::size_t>(DestinationByteOfObject(object))]);
+    const auto corner =
+        RenderedMarkerCorner(record[static_cast<std::size_t>(DestinationByteOfObject(object))]);
     if (!corner) continue;
     const QPixmap& picture = object == 0 ? pictures.scaledItem(record[kRecordItem])
                                          : pictures.scaledEnemy(record[kRecordEnemyKinds + object - 1]);
@@ -28,13 +29,14 @@ void DrawScreenNumber(QPainter& painter, QPoint origin, int screen, int cellSize
   const int square = std::max(1, cellSize / 16);
   const QPoint corner = origin + QPoint(1, 1);
   // A dark backing keeps white digits readable over any tile.
-  painter.fillRect(QRect(corner, NumberSize(screen, square) + QSize(2 * square, 2 * square)), QColor(0, 0, 0, 160));
+  painter.fillRect(QRect(corner, NumberSize(screen, square) + QSize(2 * square, 2 * square)),
+                   QColor(0, 0, 0, 160));
   DrawNumber(painter, corner + QPoint(square, square), screen, square, Qt::white);
 }
 }  // namespace
 
-void DrawScreen(QPainter& painter, QPoint origin, int screen, const RecordBytes& record, const ScreenLook& look,
-                const WorldPictures& pictures) {
+void DrawScreen(QPainter& painter, QPoint origin, int screen, const RecordBytes& record,
+                const ScreenLook& look, const WorldPictures& pictures) {
   const int size = look.cellSize;
   for (int index = 0; index < kTileCount; ++index)
     painter.drawPixmap(origin + QPoint(index % kGridColumns * size, index / kGridColumns * size),

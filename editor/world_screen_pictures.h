@@ -27,8 +27,8 @@ struct ScreenLook {
 };
 
 // A screen's top left corner lies at `origin`.
-void DrawScreen(QPainter& painter, QPoint origin, int screen, const RecordBytes& record, const ScreenLook& look,
-                const WorldPictures& pictures);
+void DrawScreen(QPainter& painter, QPoint origin, int screen, const RecordBytes& record,
+                const ScreenLook& look, const WorldPictures& pictures);
 
 class WorldScreenPictures {
  public:

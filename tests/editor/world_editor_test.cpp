@@ -1,6 +1,7 @@
 // The world editor driven as a user drives it: strokes, picks, selections, stamps,
 // fills, marker drags and the screen menu, each undone and redone, then saved.
 #include <QLabel>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QWheelEvent>
 
@@ -290,6 +291,44 @@ TEST_F(WorldEditorTest, SaveAsPngWritesTheEditedWorld) {
   ASSERT_EQ(saved.size(), QSize(4096, 1536));
   EXPECT_EQ(QColor(saved.pixel(48, 48)), TileColour(0x1F));
   EXPECT_EQ(RomBytes(), before);
+}
+
+// Screens are kept as pictures between repaints; every kind of change must still show.
+TEST_F(WorldEditorTest, WhatTheCanvasShowsFollowsEveryChange) {
+  const auto shown = [this](QPoint at) { return QColor(View()->grab().toImage().pixel(at)); };
+  editor->findChild<QAction*>("ShowObjects")->trigger();  // no marker over the cells looked at
+  const QPoint cell(9, 1);
+  const QColor before = shown(At(cell));
+  EXPECT_EQ(before, TileColour(Tile(cell)));
+  ChooseTile(0x1F);
+  ClickAt(At(cell));
+  EXPECT_EQ(shown(At(cell)), TileColour(0x1F));
+  Ctrl(Qt::Key_Z, 'Z');
+  EXPECT_EQ(shown(At(cell)), before);
+  Ctrl(Qt::Key_Y, 'Y');
+  const auto zoomToTopLeft = [this](int percent) {
+    Canvas()->setZoom(percent);
+    Canvas()->horizontalScrollBar()->setValue(0);
+    Canvas()->verticalScrollBar()->setValue(0);
+  };
+  zoomToTopLeft(50);
+  EXPECT_EQ(shown(At(cell)), TileColour(0x1F)) << "at 50 %";
+  zoomToTopLeft(200);
+  EXPECT_EQ(shown(At(cell)), TileColour(0x1F)) << "at 200 %, drawn without kept pictures";
+  zoomToTopLeft(100);
+
+  editor->findChild<QAction*>("ShowObjects")->trigger();
+  const int screen = 18;
+  const QPoint target = Canvas()->cellCentre(CellOfTile(screen, 8 * 5 + 7)) + QPoint(8, 8);
+  const QColor tileThere = shown(target);
+  const QPoint from = Canvas()->objectCentre(screen, 4);
+  Press(from);
+  MoveTo(target);
+  EXPECT_NE(shown(target), tileThere) << "the marker follows the drag";
+  Release(target);
+  EXPECT_NE(shown(target), tileThere);
+  Ctrl(Qt::Key_Z, 'Z');
+  EXPECT_EQ(shown(target), tileThere);
 }
 
 TEST_F(WorldEditorTest, ThePaletteNamesCodesAndAddsTheWorldsCodesWithoutPictures) {

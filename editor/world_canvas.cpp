@@ -168,6 +168,7 @@ void WorldCanvas::setZoom(int percent, std::optional<QPoint> anchor) {
   const QPointF world = QPointF(fixed + offset()) / cellSize();
   zoom_ = percent;
   pictures_.setCellSize(cellSize());
+  screenPictures_.clear();
   updateScrollBars();
   const QPointF moved = world * cellSize() - QPointF(fixed);
   horizontalScrollBar()->setValue(static_cast<int>(std::lround(moved.x())));

@@ -41,6 +41,8 @@ class WorldScreenPictures {
 
   // Only for a look that `keeps`.
   const QPixmap& picture(int screen, const RecordBytes& record, const ScreenLook& look);
+  // After a zoom none of them fits any more: their memory goes now, not when each is redrawn.
+  void clear() { kept_.assign(kScreenCount, Kept{}); }
 
  private:
   struct Kept {

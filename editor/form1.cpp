@@ -23,7 +23,6 @@
 #include "item_catalogue.h"
 #include "number_text.h"
 #include "numeric_field.h"
-#include "object_controls.h"
 #include "rom_backup.h"
 #include "tile_code_table.h"
 #include "window_description.h"

@@ -7,7 +7,6 @@
 #include "decimal_text.h"
 #include "form1.h"
 #include "item_catalogue.h"
-#include "object_controls.h"
 #include "screen_edit.h"
 
 namespace quelbrook {
@@ -24,7 +23,7 @@ void TForm1::Undoable(const QString& description, const std::function<void()>& e
 }
 
 ScreenEdit TForm1::ShownScreenEdit() const {
-  return {ShownScreenValue(), edit("Edit4")->text(), label("Label3")->text(), label("Label15")->text(),
+  return {ShownScreenValue(), controls_.Edit4->text(), controls_.Label3->text(), controls_.Label15->text(),
           state_.PalettePreset};
 }
 
@@ -37,23 +36,23 @@ void TForm1::ShowScreenEdit(const ScreenEdit& target) {
   ShowFieldTexts(value);
   if (value.itemCode != shown.itemCode) {
     const std::string path = ItemBitmapPath(value.itemCode);
-    setPicture("items", path);
-    setPicture("selit", path);
+    setPicture(controls_.item().picture, path);
+    setPicture(controls_.item().marker, path);
   }
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
     if (value.enemyKinds[enemy - 1] == shown.enemyKinds[enemy - 1]) continue;
     const std::string path = EnemyBitmapPath(value.enemyKinds[enemy - 1]);
-    setPicture(kObjects[enemy].picture, path);
-    setPicture(kObjects[enemy].marker, path);
+    setPicture(controls_.objects[enemy].picture, path);
+    setPicture(controls_.objects[enemy].marker, path);
   }
   if (value.itemDestination != shown.itemDestination)
-    PlaceMarker(kObjects[kItemObject].marker, StrToInt(value.itemDestination));
+    PlaceMarker(controls_.item().marker, StrToInt(value.itemDestination));
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
     if (value.enemyDestinations[enemy - 1] != shown.enemyDestinations[enemy - 1])
-      PlaceMarker(kObjects[enemy].marker, StrToInt(value.enemyDestinations[enemy - 1]));
-  edit("Edit4")->setText(target.itemIndex);
-  label("Label3")->setText(target.itemCaption);
-  label("Label15")->setText(target.presetName);
+      PlaceMarker(controls_.objects[enemy].marker, StrToInt(value.enemyDestinations[enemy - 1]));
+  controls_.Edit4->setText(target.itemIndex);
+  controls_.Label3->setText(target.itemCaption);
+  controls_.Label15->setText(target.presetName);
   state_.PalettePreset = target.palettePreset;
 }
 
@@ -66,7 +65,7 @@ void TForm1::MarkClean() {
 }
 
 void TForm1::UpdateUnsavedLabel() {
-  label("UnsavedLabel")->setText(hasUnsavedEdits() ? "This screen has unsaved edits" : "");
+  controls_.UnsavedLabel->setText(hasUnsavedEdits() ? "This screen has unsaved edits" : "");
 }
 
 void TForm1::MoveSelection(int columns, int rows) {

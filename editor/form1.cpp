@@ -23,7 +23,6 @@
 #include "item_catalogue.h"
 #include "number_text.h"
 #include "numeric_field.h"
-#include "object_controls.h"
 #include "rom_backup.h"
 #include "tile_code_table.h"
 #include "window_description.h"
@@ -56,6 +55,10 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
   setFont(WindowFont());
   BuildWindow();
   BuildMenusAndStatus();
+  controls_ = Form1Controls::Bind(registry_);
+  controls_.pointertext->setText(kEndCodeBlockText);
+  // The game-wide block starts hidden; this box is the way to it.
+  controls_.CheckBox7->setChecked(false);
   ConnectHandlers();
   setFixedSize(sizeHint());
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -86,10 +89,10 @@ void TForm1::BuildWindow() {
     marker->setGeometry(kParked, kParked, kMarkerSize, kMarkerSize);
     registry_.add(marker);
   }
-  BuildImageGrid("Image", kTileCount, kGridColumns, kTileGridLeft, kTileGridTop);
-  BuildImageGrid("Pic", kPaletteSize, kPaletteColumns, kPaletteLeft, kPaletteTop);
+  BuildImageGrid(kCellStem, kTileCount, kGridColumns, kTileGridLeft, kTileGridTop);
+  BuildImageGrid(kPaletteStem, kPaletteSize, kPaletteColumns, kPaletteLeft, kPaletteTop);
   for (int n = 1; n <= kPaletteSize; ++n)
-    registry_.get<ImageControl>("Pic", n)->setToolTip("Tile " + QString::fromStdString(IntToHexText(n - 1)));
+    Pic(n)->setToolTip("Tile " + QString::fromStdString(IntToHexText(n - 1)));
 
   auto* info = new ImageControl(panel_);
   info->setObjectName("Image49");
@@ -106,14 +109,11 @@ void TForm1::BuildWindow() {
   registry_.add(backing);
 
   BuildControls(panel_, registry_, MainWindowControls());
-  edit("pointertext")->setText(kEndCodeBlockText);
-  // The game-wide block starts hidden; this box is the way to it.
-  check("CheckBox7")->setChecked(false);
 
-  // Destination markers sit over the tiles.
-  for (const auto& object : kObjects) {
+  // Destination markers sit over the tiles: the item's, then the enemies'.
+  for (const char* name : {"selit", "En1", "En2", "En3", "En4"}) {
     auto* marker = new ImageControl(panel_);
-    marker->setObjectName(object.marker);
+    marker->setObjectName(name);
     marker->setGeometry(8, 8, 16, 16);
     marker->raise();
     registry_.add(marker);
@@ -162,33 +162,27 @@ void TForm1::BuildImageGrid(const char* stem, int count, int columns, int left, 
 
 void TForm1::FormCreate() {
   state_.InfoPictureNumber = 0;
-  memo()->setPlainText(kMemoGreeting);
+  controls_.Memo1->setPlainText(kMemoGreeting);
   state_.StartDirectory = QDir::currentPath();
   pictures_ = std::make_unique<PictureLoader>(state_.StartDirectory);
   state_.PalettePreset = 0;
-  for (const char* marker : {"Red", "Green"}) image(marker)->move(kParked, kParked);
+  for (ImageControl* marker : {controls_.Red, controls_.Green}) marker->move(kParked, kParked);
   state_.SelectedCell = 0;
-  for (int n = 1; n <= kTileCount; ++n) setPicture("Image" + QString::number(n), TileBitmapPath("0"));
+  for (int n = 1; n <= kTileCount; ++n) setPicture(Image(n), TileBitmapPath("0"));
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
-    setPicture(kObjects[enemy].picture, EnemyBitmapPath("0"));
-    setPicture(kObjects[enemy].marker, EnemyBitmapPath("0"));
+    setPicture(controls_.objects[enemy].picture, EnemyBitmapPath("0"));
+    setPicture(controls_.objects[enemy].marker, EnemyBitmapPath("0"));
   }
-  for (int n = 1; n <= kPaletteSize; ++n)
-    setPicture("Pic" + QString::number(n), TileBitmapPath(IntToHexText(n - 1)));
-  setPicture("items", ItemBitmapPath("0"));
-  edit("Edit4")->setText("0");
-  setPicture("selit", ItemBitmapPath("0"));
-  for (const auto& object : kObjects) image(object.marker)->move(8, 8);
+  for (int n = 1; n <= kPaletteSize; ++n) setPicture(Pic(n), TileBitmapPath(IntToHexText(n - 1)));
+  setPicture(controls_.item().picture, ItemBitmapPath("0"));
+  controls_.Edit4->setText("0");
+  setPicture(controls_.item().marker, ItemBitmapPath("0"));
+  for (const auto& object : controls_.objects) object.marker->move(8, 8);
 }
 
-QLineEdit* TForm1::edit(const QString& name) const { return registry_.get<QLineEdit>(name); }
-QPushButton* TForm1::button(const QString& name) const { return registry_.get<QPushButton>(name); }
-QLabel* TForm1::label(const QString& name) const { return registry_.get<QLabel>(name); }
-QCheckBox* TForm1::check(const QString& name) const { return registry_.get<QCheckBox>(name); }
-ImageControl* TForm1::image(const QString& name) const { return registry_.get<ImageControl>(name); }
-TileCodeTable* TForm1::tileTable() const { return registry_.get<TileCodeTable>("StringGrid1"); }
-QPlainTextEdit* TForm1::memo() const { return registry_.get<QPlainTextEdit>("Memo1"); }
-int TForm1::numberIn(const QString& field) const { return StrToInt(edit(field)->text()); }
+ImageControl* TForm1::Image(int cell) const { return registry_.get<ImageControl>(kCellStem, cell); }
+ImageControl* TForm1::Pic(int n) const { return registry_.get<ImageControl>(kPaletteStem, n); }
+int TForm1::numberIn(const QLineEdit* field) { return StrToInt(field->text()); }
 
 void TForm1::EnsureBackup() {
   if (state_.backupChecked) return;
@@ -202,8 +196,8 @@ void TForm1::WriteRom(const std::vector<BytePatch>& patches) {
   NoteOwnRomWrite();
 }
 
-void TForm1::setPicture(const QString& imageName, const std::string& relativePath) {
-  image(imageName)->setPicture(pictures_->load(relativePath));
+void TForm1::setPicture(ImageControl* image, const std::string& relativePath) {
+  image->setPicture(pictures_->load(relativePath));
 }
 
 }  // namespace quelbrook

@@ -11,17 +11,15 @@
 #include "control_registry.h"
 #include "dialogs.h"
 #include "editor_state.h"
+#include "form1_controls.h"
 #include "map_file.h"
 #include "picture_loader.h"
 #include "rom_patch.h"
 #include "screen_edit.h"
 #include "screen_value.h"
 
-class QCheckBox;
 class QKeyEvent;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QUndoStack;
@@ -82,11 +80,11 @@ class TForm1 : public QMainWindow {
   void Button34Click();  // Import T/P/I/E
 
   // Game-wide settings.
-  void GameScreenStepClick(const char* field, int direction);  // Button35/36 start, Button38/39 end
-  void Button37Click();                                        // Save start screen
-  void Button40Click();                                        // Save end screen
-  void Button41Click();                                        // Save Ending text
-  bool Memo1KeyPress(const QKeyEvent& key) const;              // true: the key is discarded
+  void GameScreenStepClick(QLineEdit* field, int direction);  // Button35/36 start, Button38/39 end
+  void Button37Click();                                       // Save start screen
+  void Button40Click();                                       // Save end screen
+  void Button41Click();                                       // Save Ending text
+  bool Memo1KeyPress(const QKeyEvent& key) const;             // true: the key is discarded
   void GameSettingsToggled(bool shown);
 
   // Beyond the window's own controls: history, test run, shortcuts.
@@ -126,29 +124,24 @@ class TForm1 : public QMainWindow {
   void BuildWindow();
   void BuildImageGrid(const char* stem, int count, int columns, int left, int top);
   void ConnectHandlers();
-  void ConnectClick(const QString& button, std::function<void()> handler);
-  void ConnectEdit(const QString& button, const QString& description, std::function<void()> handler);
+  void ConnectClick(QPushButton* button, std::function<void()> handler);
+  void ConnectEdit(QPushButton* button, const QString& description, std::function<void()> handler);
   void BuildMenusAndStatus();
-  void AddShortcut(const QKeySequence& keys, const QString& button, std::function<void()> handler);
+  void AddShortcut(const QKeySequence& keys, QPushButton* button, std::function<void()> handler);
   void MarkClean();
   void UpdateUnsavedLabel();
-  void AddNumericField(const char* name, int lower, int upper, bool lenientMouse = false);
+  void AddNumericField(QLineEdit* field, int lower, int upper, bool lenientMouse = false);
 
-  void PlaceMarker(const QString& marker, int destination);
+  void PlaceMarker(ImageControl* marker, int destination);
   void RecognisePreset();
   void ApplyPreset(int preset);
   static void StepScreenField(QLineEdit* field, int direction);
 
-  // Lookups through the registry.
-  QLineEdit* edit(const QString& name) const;
-  QPushButton* button(const QString& name) const;
-  QLabel* label(const QString& name) const;
-  QCheckBox* check(const QString& name) const;
-  ImageControl* image(const QString& name) const;
-  TileCodeTable* tileTable() const;
-  QPlainTextEdit* memo() const;
-  int numberIn(const QString& field) const;
-  void setPicture(const QString& imageName, const std::string& relativePath);
+  // Tile cell n (1..48) and palette image n (1..176), looked up by their composed names.
+  ImageControl* Image(int cell) const;
+  ImageControl* Pic(int n) const;
+  static int numberIn(const QLineEdit* field);
+  void setPicture(ImageControl* image, const std::string& relativePath);
   void RequireLocatedRecord() const;
   // The backup copy before the first write after Open ROM.
   void EnsureBackup();
@@ -169,6 +162,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs* dialogs_;
   ControlRegistry registry_;
+  Form1Controls controls_{};
   EditorState state_;
   std::unique_ptr<PictureLoader> pictures_;
   ImagePanel* panel_ = nullptr;

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,20 +19,6 @@
 namespace quelbrook {
 
 namespace {
-const char* const kGameSettingsControls[] = {"GameSettingsBacking",
-                                             "Label16",
-                                             "Button37",
-                                             "Button35",
-                                             "Startscreen",
-                                             "Button36",
-                                             "Label17",
-                                             "Button40",
-                                             "Button38",
-                                             "Endscreen",
-                                             "Button39",
-                                             "Memo1",
-                                             "Button41"};
-
 const char* const kEndScreenQuestion =
     "This operation will write the End data\r\nin chosen End screen. The Previous End\r\nscreen will is "
     "refined. "
@@ -39,14 +26,14 @@ const char* const kEndScreenQuestion =
 }  // namespace
 
 void TForm1::Button37Click() {
-  QLineEdit* field = edit("Startscreen");
+  QLineEdit* field = controls_.Startscreen;
   ClampField(field, kScreenCount, 1, 1);
   const int screen = StrToInt(field->text());
   WriteRom({{kStartScreenOffset, {EncodeStartScreenByte(screen)}}});
 }
 
 void TForm1::Button40Click() {
-  QLineEdit* field = edit("Endscreen");
+  QLineEdit* field = controls_.Endscreen;
   ClampField(field, kScreenCount, 1, 0);
   if (field->text() == "0") {
     dialogs_->message(QApplication::applicationName(), "Select End screen!");
@@ -59,11 +46,11 @@ void TForm1::Button40Click() {
     WriteRom(patches);
     state_.PreviousEndCodeOffset = state_.EndCodeOffset;
   }
-  if (field->text() == edit("Edit1")->text()) Button1Click();
+  if (field->text() == controls_.Edit1->text()) Button1Click();
 }
 
 void TForm1::Button41Click() {
-  const std::u16string text = memo()->toPlainText().left(kEndingTextLength).toStdU16String();
+  const std::u16string text = controls_.Memo1->toPlainText().left(kEndingTextLength).toStdU16String();
   RequireEncodable("ending text", text);
   WriteRom({{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}});
 }
@@ -72,12 +59,16 @@ bool TForm1::Memo1KeyPress(const QKeyEvent& key) const {
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return true;
   // Typing stops at the region's length; replacing a selection is still typing.
   const bool typesCharacter = !key.text().isEmpty() && key.text()[0].isPrint();
-  return typesCharacter && !memo()->textCursor().hasSelection() &&
-         memo()->toPlainText().size() >= kEndingTextLength;
+  return typesCharacter && !controls_.Memo1->textCursor().hasSelection() &&
+         controls_.Memo1->toPlainText().size() >= kEndingTextLength;
 }
 
 void TForm1::GameSettingsToggled(bool shown) {
-  for (const char* name : kGameSettingsControls) registry_.get<QWidget>(name)->setVisible(shown);
+  const Form1Controls& c = controls_;
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           c.GameSettingsBacking, c.Label16, c.Button37, c.Button35, c.Startscreen, c.Button36, c.Label17,
+           c.Button40, c.Button38, c.Endscreen, c.Button39, c.Memo1, c.Button41})
+    control->setVisible(shown);
 }
 
 }  // namespace quelbrook

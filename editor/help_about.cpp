@@ -33,7 +33,7 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::Timer1Timer() {
   if (++state_.InfoPictureNumber > kInfoPictures) state_.InfoPictureNumber = 1;
-  setPicture("Image49", "info/info" + std::to_string(state_.InfoPictureNumber) + ".bmp");
+  setPicture(controls_.Image49, "info/info" + std::to_string(state_.InfoPictureNumber) + ".bmp");
 }
 
 void TForm1::Image49Click() { Timer1Timer(); }

@@ -9,53 +9,54 @@
 #include "hex_text.h"
 #include "image_control.h"
 #include "item_catalogue.h"
-#include "object_controls.h"
 
 namespace quelbrook {
 
 // Destinations: the number fields and the markers that show them over the tiles.
-void TForm1::PlaceMarker(const QString& marker, int destination) {
-  if (auto position = MarkerPositionOf(destination)) image(marker)->move(position->left, position->top);
+void TForm1::PlaceMarker(ImageControl* marker, int destination) {
+  if (auto position = MarkerPositionOf(destination)) marker->move(position->left, position->top);
 }
 
 void TForm1::DestinationStepClick(int object, int direction) {
-  if (auto moved = StepField(edit(kObjects[object].destinationField), 0, kLastDestination, direction))
-    PlaceMarker(kObjects[object].marker, *moved);
+  const ObjectControls& controls = controls_.objects[object];
+  if (auto moved = StepField(controls.destinationField, 0, kLastDestination, direction))
+    PlaceMarker(controls.marker, *moved);
 }
 
 // The "<<<" and ">>>" buttons that step through item and enemy kinds.
 void TForm1::ItemKindStepClick(int direction) {
-  int index = numberIn("Edit4");
+  int index = numberIn(controls_.Edit4);
   if (direction < 0 ? index > 0 : index < kItemKindCount - 1)
-    edit("Edit4")->setText(QString::number(index + direction));
-  const std::string code = IntToHexText(numberIn("Edit4"));
-  setPicture("items", ItemBitmapPath(code));
-  setPicture("selit", ItemBitmapPath(code));
-  index = numberIn("Edit4");
-  label("Label3")->setText(QString::fromStdString(ItemCaptionOfIndex(index)));
-  edit("itemnumber")->setText(QString::fromStdString(code));
+    controls_.Edit4->setText(QString::number(index + direction));
+  const std::string code = IntToHexText(numberIn(controls_.Edit4));
+  setPicture(controls_.item().picture, ItemBitmapPath(code));
+  setPicture(controls_.item().marker, ItemBitmapPath(code));
+  index = numberIn(controls_.Edit4);
+  controls_.Label3->setText(QString::fromStdString(ItemCaptionOfIndex(index)));
+  controls_.item().kindField->setText(QString::fromStdString(code));
 }
 
 void TForm1::EnemyKindStepClick(int enemy, int direction) {
-  const auto& controls = kObjects[enemy];
-  const int kind = HexTextToInt(edit(controls.kindField)->text().toStdString());
+  const ObjectControls& controls = controls_.objects[enemy];
+  const int kind = HexTextToInt(controls.kindField->text().toStdString());
   if (direction < 0 ? kind > 0 : kind < kEnemyKindCount - 1)
-    edit(controls.kindField)->setText(QString::fromStdString(IntToHexText(kind + direction)));
-  const std::string path = EnemyBitmapPath(edit(controls.kindField)->text().toStdString());
+    controls.kindField->setText(QString::fromStdString(IntToHexText(kind + direction)));
+  const std::string path = EnemyBitmapPath(controls.kindField->text().toStdString());
   setPicture(controls.picture, path);
   setPicture(controls.marker, path);
 }
 
 // Showing and hiding the item and enemy markers.
 void TForm1::ShowBoxClick(int object) {
-  image(kObjects[object].marker)->setVisible(check(kObjects[object].showBox)->isChecked());
+  const ObjectControls& controls = controls_.objects[object];
+  controls.marker->setVisible(controls.showBox->isChecked());
 }
 
 void TForm1::CheckBox6Click() {
-  const bool shown = check("CheckBox6")->isChecked();
-  for (const auto& object : kObjects) image(object.marker)->setVisible(shown);
+  const bool shown = controls_.CheckBox6->isChecked();
+  for (const auto& object : controls_.objects) object.marker->setVisible(shown);
   // Each box that changes runs its own handling through its toggled signal.
-  for (const auto& object : kObjects) check(object.showBox)->setChecked(shown);
+  for (const auto& object : controls_.objects) object.showBox->setChecked(shown);
 }
 
 }  // namespace quelbrook

@@ -11,10 +11,10 @@
 
 namespace quelbrook {
 
-void TForm1::AddShortcut(const QKeySequence& keys, const QString& name, std::function<void()> handler) {
+void TForm1::AddShortcut(const QKeySequence& keys, QPushButton* button, std::function<void()> handler) {
   // A key does what a click would: nothing while the button is disabled.
-  connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, name, handler] {
-    if (button(name)->isEnabled()) Run(handler);
+  connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, button, handler] {
+    if (button->isEnabled()) Run(handler);
   });
 }
 
@@ -24,13 +24,13 @@ void TForm1::BuildMenusAndStatus() {
 
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Open ROM...", QKeySequence::Open, this, [this] {
-    if (button("Button2")->isEnabled()) Run([this] { Button2Click(); });
+    if (controls_.Button2->isEnabled()) Run([this] { Button2Click(); });
   });
   file->addAction("&Reload screen", QKeySequence(Qt::Key_F5), this, [this] {
-    if (button("Button1")->isEnabled()) Run([this] { Button1Click(); });
+    if (controls_.Button1->isEnabled()) Run([this] { Button1Click(); });
   });
   file->addAction("&Save screen", QKeySequence::Save, this, [this] {
-    if (button("Button5")->isEnabled()) Run([this] { Button5Click(); });
+    if (controls_.Button5->isEnabled()) Run([this] { Button5Click(); });
   });
   file->addSeparator();
   file->addAction("&World editor...", QKeySequence(Qt::CTRL | Qt::Key_W), this,
@@ -58,8 +58,6 @@ void TForm1::BuildMenusAndStatus() {
   help->addAction("&Help", QKeySequence::HelpContents, this, [this] { ShowHelp(); });
   help->addAction("&About...", this, [this] { Run([this] { BitBtn1Click(); }); });
 
-  AddShortcut(QKeySequence(Qt::Key_PageUp), "Button3", [this] { Button3Click(); });
-  AddShortcut(QKeySequence(Qt::Key_PageDown), "Button4", [this] { Button4Click(); });
   const std::pair<Qt::Key, QPoint> arrows[] = {
       {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
   for (const auto& [key, step] : arrows)

@@ -16,17 +16,15 @@ void TForm1::StepScreenField(QLineEdit* field, int direction) {
 }
 
 void TForm1::Button3Click() {
-  StepScreenField(edit("Edit1"), -1);
+  StepScreenField(controls_.Edit1, -1);
   Button1Click();
 }
 
 void TForm1::Button4Click() {
-  StepScreenField(edit("Edit1"), +1);
+  StepScreenField(controls_.Edit1, +1);
   Button1Click();
 }
 
-void TForm1::GameScreenStepClick(const char* field, int direction) {
-  StepScreenField(edit(field), direction);
-}
+void TForm1::GameScreenStepClick(QLineEdit* field, int direction) { StepScreenField(field, direction); }
 
 }  // namespace quelbrook

@@ -1,27 +1,27 @@
 #pragma once
 // The controls that show a screen's item (object 0) and enemies (objects 1..4).
 
-#include <array>
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
 
 namespace quelbrook {
 
+class ImageControl;
+
 struct ObjectControls {
-  const char* destinationField;
-  const char* marker;
-  const char* kindField;
-  const char* picture;
-  const char* showBox;
+  QLineEdit* destinationField;
+  ImageControl* marker;   // over the tiles, at the destination
+  QLineEdit* kindField;   // the kind's hexadecimal code
+  ImageControl* picture;  // beside the kind's step buttons
+  QCheckBox* showBox;
+  QPushButton* destinationDown;
+  QPushButton* destinationUp;
+  QPushButton* kindDown;
+  QPushButton* kindUp;
 };
 
 constexpr int kItemObject = 0;
 constexpr int kObjectCount = 5;
-
-constexpr std::array<ObjectControls, kObjectCount> kObjects{{
-    {"Edit3", "selit", "itemnumber", "items", "CheckBox1"},
-    {"Edit5", "En1", "ene1", "Enemy1", "CheckBox2"},
-    {"Edit6", "En2", "ene2", "Enemy2", "CheckBox3"},
-    {"Edit7", "En3", "ene3", "Enemy3", "CheckBox4"},
-    {"Edit8", "En4", "ene4", "Enemy4", "CheckBox5"},
-}};
 
 }  // namespace quelbrook

@@ -10,14 +10,13 @@ namespace quelbrook {
 
 namespace {
 constexpr int kPaletteUpper = 256;  // the fields allow 256, stored as 0
-const char* PaletteField(int palette) { return palette == 1 ? "pal1" : "pal2"; }
 }  // namespace
 
 void TForm1::ApplyPreset(int preset) {
   if (preset == kManualPreset) return;
-  edit("pal1")->setText(kPalettePresets[preset].palette1);
-  edit("pal2")->setText(kPalettePresets[preset].palette2);
-  label("Label15")->setText(kPalettePresets[preset].name);
+  controls_.pal1->setText(kPalettePresets[preset].palette1);
+  controls_.pal2->setText(kPalettePresets[preset].palette2);
+  controls_.Label15->setText(kPalettePresets[preset].name);
 }
 
 void TForm1::SpinButton1DownClick() {
@@ -32,19 +31,19 @@ void TForm1::SpinButton1UpClick() {
 }
 
 void TForm1::PaletteStepClick(int palette, int direction) {
-  StepField(edit(PaletteField(palette)), 0, kPaletteUpper, direction);
+  StepField(palette == 1 ? controls_.pal1 : controls_.pal2, 0, kPaletteUpper, direction);
 }
 
 void TForm1::RecognisePreset() {
   for (int preset = 1; preset <= kPresetCount; ++preset) {
-    if (edit("pal1")->text() == kPalettePresets[preset].palette1 &&
-        edit("pal2")->text() == kPalettePresets[preset].palette2) {
-      label("Label15")->setText(kPalettePresets[preset].name);
+    if (controls_.pal1->text() == kPalettePresets[preset].palette1 &&
+        controls_.pal2->text() == kPalettePresets[preset].palette2) {
+      controls_.Label15->setText(kPalettePresets[preset].name);
       state_.PalettePreset = preset;
       return;
     }
   }
-  label("Label15")->setText(kManualName);
+  controls_.Label15->setText(kManualName);
 }
 
 }  // namespace quelbrook

@@ -26,7 +26,7 @@ void TForm1::NoteOwnRomWrite() {
 
 void TForm1::ReloadShownScreen() {
   const int screen = (state_.ScreenRecordOffset - kScreenRecordBase) / kScreenStride;
-  edit("Edit1")->setText(QString::number(screen));
+  controls_.Edit1->setText(QString::number(screen));
   Run([this] { Button1Click(); });
 }
 

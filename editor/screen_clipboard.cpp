@@ -15,11 +15,11 @@
 namespace quelbrook {
 
 void TForm1::PickCellTile(int cell) {
-  const int code = HexTextToInt(tileTable()->text(cell - 1).toStdString());
+  const int code = HexTextToInt(controls_.StringGrid1->text(cell - 1).toStdString());
   // Codes without a palette image have nothing to mark.
   if (code >= kPaletteSize) return;
-  const ImageControl* source = registry_.get<ImageControl>("Pic", code + 1);
-  image("Green")->move(source->x() - 1, source->y() - 1);
+  const ImageControl* source = Pic(code + 1);
+  controls_.Green->move(source->x() - 1, source->y() - 1);
 }
 
 void TForm1::CopyShownScreen() {

@@ -13,9 +13,9 @@ namespace quelbrook {
 
 struct ScreenEdit {
   ScreenValue screen;
-  QString itemIndex;    // the item kind's place in the catalogue ("Edit4")
-  QString itemCaption;  // "Label3"
-  QString presetName;   // "Label15"
+  QString itemIndex;    // the item kind's place in the catalogue, as Edit4 holds it
+  QString itemCaption;  // Label3's text
+  QString presetName;   // Label15's text
   int palettePreset = 0;
 
   bool operator==(const ScreenEdit& other) const {

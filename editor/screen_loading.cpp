@@ -14,7 +14,6 @@
 #include "hex_text.h"
 #include "image_control.h"
 #include "item_catalogue.h"
-#include "object_controls.h"
 #include "rom_image.h"
 #include "screen_decoding.h"
 #include "screen_value.h"
@@ -23,13 +22,6 @@
 namespace quelbrook {
 
 namespace {
-const char* const kRomCommands[] = {
-    "Button1",  "Button3",  "Button4",  "Button5",  "Button27", "Button28", "Button33", "Button34",
-    "Button35", "Button36", "Button37", "Button38", "Button39", "Button40", "Button41", "TestScreenButton"};
-
-// Typed into only when the game-wide block is shown; without a ROM there is nothing to set.
-const char* const kGameSettingsFields[] = {"Startscreen", "Endscreen", "Memo1"};
-
 QString HexText(int value) { return QString::fromStdString(IntToHexText(value)); }
 }  // namespace
 
@@ -43,8 +35,14 @@ void TForm1::Button2Click() {
   RomImage rom(state_.romPath);
   rom.Open();
   rom.Close();
-  for (const char* name : kRomCommands) button(name)->setEnabled(true);
-  for (const char* name : kGameSettingsFields) registry_.get<QWidget>(name)->setEnabled(true);
+  const Form1Controls& c = controls_;
+  for (QPushButton* command : {c.Button1, c.Button3, c.Button4, c.Button5, c.Button27, c.Button28, c.Button33,
+                               c.Button34, c.Button35, c.Button36, c.Button37, c.Button38, c.Button39,
+                               c.Button40, c.Button41, c.TestScreenButton})
+    command->setEnabled(true);
+  // Typed into only when the game-wide block is shown; without a ROM there is nothing to set.
+  for (QWidget* field : std::initializer_list<QWidget*>{c.Startscreen, c.Endscreen, c.Memo1})
+    field->setEnabled(true);
   state_.PreviousEndCodeOffset = 0;
   state_.FirstLoadDone = 0;
   WatchRom();
@@ -58,25 +56,25 @@ void TForm1::Button1Click() {
   RomImage rom(state_.romPath);
   rom.Open();
 
-  if (auto start = ReadStartScreen(rom)) edit("Startscreen")->setText(QString::number(*start));
+  if (auto start = ReadStartScreen(rom)) controls_.Startscreen->setText(QString::number(*start));
   if (state_.FirstLoadDone == 0) {
-    edit("Edit1")->setText(edit("Startscreen")->text());
+    controls_.Edit1->setText(controls_.Startscreen->text());
     state_.FirstLoadDone = 1;
   }
-  int screen = numberIn("Edit1");
-  if (screen > kScreenCount) edit("Edit1")->setText(QString::number(kScreenCount));
-  if (screen < 1) edit("Edit1")->setText("1");
-  screen = numberIn("Edit1");
+  int screen = numberIn(controls_.Edit1);
+  if (screen > kScreenCount) controls_.Edit1->setText(QString::number(kScreenCount));
+  if (screen < 1) controls_.Edit1->setText("1");
+  screen = numberIn(controls_.Edit1);
   const int recordOffset = ScreenRecordOffset(screen);
 
-  memo()->setPlainText(QString::fromStdU16String(ReadEndingText(rom)));
+  controls_.Memo1->setPlainText(QString::fromStdU16String(ReadEndingText(rom)));
 
   const EndScreenHook end = ReadEndScreen(rom);
   if (!end.hookPresent) {
-    edit("Endscreen")->setText("0");
+    controls_.Endscreen->setText("0");
   } else {
-    edit("pointer")->setText(HexText(end.operand));
-    edit("Endscreen")->setText(QString::number(end.endScreen));
+    controls_.pointer->setText(HexText(end.operand));
+    controls_.Endscreen->setText(QString::number(end.endScreen));
   }
 
   const ScreenData data = ReadScreenRecord(rom, screen);
@@ -90,7 +88,7 @@ void TForm1::Button1Click() {
   // Only a hook that names a real, savable block is remembered for clearing later.
   if (end.hookPresent && state_.PreviousEndCodeOffset == 0 && IsEndScreenOperand(end.operand) &&
       IsSavableEndScreen(end.endScreen))
-    state_.PreviousEndCodeOffset = EndCodeBlockOffset(numberIn("Endscreen"));
+    state_.PreviousEndCodeOffset = EndCodeBlockOffset(numberIn(controls_.Endscreen));
 
   rom.Close();
   state_.recordLocated = true;
@@ -101,21 +99,21 @@ void TForm1::ShowScreenValue(const ScreenValue& value) {
   ShowTileCodes(value.tileCodes);
   ShowFieldTexts(value);
   RecognisePreset();
-  PlaceMarker("selit", numberIn("Edit3"));
-  const std::string itemPath = ItemBitmapPath(edit("itemnumber")->text().toStdString());
-  setPicture("selit", itemPath);
-  setPicture("items", itemPath);
-  if (auto caption = ItemCaption(edit("itemnumber")->text().toStdString()))
-    label("Label3")->setText(QString::fromStdString(*caption));
-  button("Button5")->setEnabled(HexTextToInt(edit("itemnumber")->text().toStdString()) <=
+  PlaceMarker(controls_.item().marker, numberIn(controls_.item().destinationField));
+  const std::string itemPath = ItemBitmapPath(controls_.item().kindField->text().toStdString());
+  setPicture(controls_.item().marker, itemPath);
+  setPicture(controls_.item().picture, itemPath);
+  if (auto caption = ItemCaption(controls_.item().kindField->text().toStdString()))
+    controls_.Label3->setText(QString::fromStdString(*caption));
+  controls_.Button5->setEnabled(HexTextToInt(controls_.item().kindField->text().toStdString()) <=
                                 kLastSavableItemCode);
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy)
-    setPicture(kObjects[enemy].picture,
-               EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
+    setPicture(controls_.objects[enemy].picture,
+               EnemyBitmapPath(controls_.objects[enemy].kindField->text().toStdString()));
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
-    PlaceMarker(kObjects[enemy].marker, numberIn(kObjects[enemy].destinationField));
-    setPicture(kObjects[enemy].marker,
-               EnemyBitmapPath(edit(kObjects[enemy].kindField)->text().toStdString()));
+    PlaceMarker(controls_.objects[enemy].marker, numberIn(controls_.objects[enemy].destinationField));
+    setPicture(controls_.objects[enemy].marker,
+               EnemyBitmapPath(controls_.objects[enemy].kindField->text().toStdString()));
   }
 }
 
@@ -123,36 +121,37 @@ void TForm1::ShowScreenValue(const ScreenValue& value) {
 void TForm1::ShowTileCodes(const MapFile& codes, const MapFile* unchanged) {
   for (int cell = 1; cell <= kTileCount; ++cell) {
     if (unchanged && (*unchanged)[cell - 1] == codes[cell - 1]) continue;
-    setPicture("Image" + QString::number(cell), TileBitmapPath(codes[cell - 1]));
-    tileTable()->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
+    setPicture(Image(cell), TileBitmapPath(codes[cell - 1]));
+    controls_.StringGrid1->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
   }
 }
 
 void TForm1::ShowFieldTexts(const ScreenValue& value) {
-  edit("itemnumber")->setText(QString::fromStdString(value.itemCode));
-  edit("Edit3")->setText(QString::fromStdString(value.itemDestination));
-  edit("Edit2")->setText(QString::fromStdU16String(value.message));
+  controls_.item().kindField->setText(QString::fromStdString(value.itemCode));
+  controls_.item().destinationField->setText(QString::fromStdString(value.itemDestination));
+  controls_.Edit2->setText(QString::fromStdU16String(value.message));
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
-    edit(kObjects[enemy].kindField)->setText(QString::fromStdString(value.enemyKinds[enemy - 1]));
-    edit(kObjects[enemy].destinationField)
-        ->setText(QString::fromStdString(value.enemyDestinations[enemy - 1]));
+    controls_.objects[enemy].kindField->setText(QString::fromStdString(value.enemyKinds[enemy - 1]));
+    controls_.objects[enemy].destinationField->setText(
+        QString::fromStdString(value.enemyDestinations[enemy - 1]));
   }
-  edit("pal1")->setText(QString::fromStdString(value.palette1));
-  edit("pal2")->setText(QString::fromStdString(value.palette2));
+  controls_.pal1->setText(QString::fromStdString(value.palette1));
+  controls_.pal2->setText(QString::fromStdString(value.palette2));
 }
 
 ScreenValue TForm1::ShownScreenValue() const {
   ScreenValue value;
-  for (int cell = 0; cell < kTileCount; ++cell) value.tileCodes[cell] = tileTable()->text(cell).toStdString();
-  value.itemCode = edit("itemnumber")->text().toStdString();
-  value.itemDestination = edit("Edit3")->text().toStdString();
-  value.message = edit("Edit2")->text().toStdU16String();
+  for (int cell = 0; cell < kTileCount; ++cell)
+    value.tileCodes[cell] = controls_.StringGrid1->text(cell).toStdString();
+  value.itemCode = controls_.item().kindField->text().toStdString();
+  value.itemDestination = controls_.item().destinationField->text().toStdString();
+  value.message = controls_.Edit2->text().toStdU16String();
   for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
-    value.enemyKinds[enemy - 1] = edit(kObjects[enemy].kindField)->text().toStdString();
-    value.enemyDestinations[enemy - 1] = edit(kObjects[enemy].destinationField)->text().toStdString();
+    value.enemyKinds[enemy - 1] = controls_.objects[enemy].kindField->text().toStdString();
+    value.enemyDestinations[enemy - 1] = controls_.objects[enemy].destinationField->text().toStdString();
   }
-  value.palette1 = edit("pal1")->text().toStdString();
-  value.palette2 = edit("pal2")->text().toStdString();
+  value.palette1 = controls_.pal1->text().toStdString();
+  value.palette2 = controls_.pal2->text().toStdString();
   return value;
 }
 

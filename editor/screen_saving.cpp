@@ -17,7 +17,7 @@ void TForm1::RequireLocatedRecord() const {
 void TForm1::Button5Click() {
   RequireLocatedRecord();
   // Every field is converted before the file is touched, so a save is all or nothing.
-  QLineEdit* message = edit("Edit2");
+  QLineEdit* message = controls_.Edit2;
   // The field is padded in place once the conversions get to it.
   const RecordBytes record = RecordOf(ShownScreenValue(), [message] {
     message->setText(message->text().leftJustified(kMessageLength, ' '));

@@ -9,7 +9,6 @@
 #include "image_control.h"
 #include "item_catalogue.h"
 #include "map_file.h"
-#include "object_controls.h"
 #include "picture_loader.h"
 #include "screen_side_files.h"
 #include "tile_code_table.h"
@@ -45,8 +44,8 @@ void TForm1::Button28Click() {
     // Every picture is read before the view changes: a code without one refuses the file whole.
     const std::vector<QPixmap> pictures = LoadPictures(*pictures_, TilePicturePaths(codes));
     for (int cell = 1; cell <= kTileCount; ++cell) {
-      tileTable()->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
-      image("Image" + QString::number(cell))->setPicture(pictures[cell - 1]);
+      controls_.StringGrid1->setText(cell - 1, QString::fromStdString(codes[cell - 1]));
+      Image(cell)->setPicture(pictures[cell - 1]);
     }
   }
   Button5Click();
@@ -69,12 +68,12 @@ void TForm1::Button34Click() {
     QDir::setCurrent(state_.StartDirectory);
     for (int enemy = 1; enemy <= kEnemyCount; ++enemy) {
       const std::string path = EnemyBitmapPath(file.enemyKinds[enemy - 1]);
-      setPicture(kObjects[enemy].picture, path);
-      setPicture(kObjects[enemy].marker, path);
+      setPicture(controls_.objects[enemy].picture, path);
+      setPicture(controls_.objects[enemy].marker, path);
     }
-    const std::string itemPath = ItemBitmapPath(IntToHexText(numberIn("Edit4")));
-    setPicture("items", itemPath);
-    setPicture("selit", itemPath);
+    const std::string itemPath = ItemBitmapPath(IntToHexText(numberIn(controls_.Edit4)));
+    setPicture(controls_.item().picture, itemPath);
+    setPicture(controls_.item().marker, itemPath);
   }
   Button5Click();
   Button1Click();

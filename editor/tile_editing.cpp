@@ -11,17 +11,18 @@ namespace quelbrook {
 
 void TForm1::ImageClick(int cell) {
   state_.SelectedCell = cell;
-  const ImageControl* picture = registry_.get<ImageControl>("Image", cell);
-  image("Red")->move(picture->x() - 1, picture->y() - 1);
+  const ImageControl* picture = Image(cell);
+  controls_.Red->move(picture->x() - 1, picture->y() - 1);
 }
 
 void TForm1::PicClick(int paletteImage) {
-  const ImageControl* source = registry_.get<ImageControl>("Pic", paletteImage);
+  const ImageControl* source = Pic(paletteImage);
   if (state_.SelectedCell != 0) {
-    registry_.get<ImageControl>("Image", state_.SelectedCell)->setPicture(source->picture());
-    tileTable()->setText(state_.SelectedCell - 1, QString::fromStdString(IntToHexText(paletteImage - 1)));
+    Image(state_.SelectedCell)->setPicture(source->picture());
+    controls_.StringGrid1->setText(state_.SelectedCell - 1,
+                                   QString::fromStdString(IntToHexText(paletteImage - 1)));
   }
-  image("Green")->move(source->x() - 1, source->y() - 1);
+  controls_.Green->move(source->x() - 1, source->y() - 1);
 }
 
 void TForm1::Button10Click() { ShowTileCodes(ScreenValue().tileCodes); }

@@ -24,6 +24,10 @@ struct ControlDescription {
 
 const std::vector<ControlDescription>& MainWindowControls();
 
+// The tile cells are "Image" + n, the palette images "Pic" + n (n from 1).
+constexpr const char* kCellStem = "Image";
+constexpr const char* kPaletteStem = "Pic";
+
 // Grid geometry: cell n (1-based) of a grid with `columns` columns.
 constexpr int kCellSize = 32;
 constexpr int kCellPitch = 33;

@@ -19,7 +19,7 @@ void TForm1::ShowWorldEditor() {
   if (!editor) {
     WorldEditor::Hooks hooks;
     hooks.showScreen = [this](int screen) {
-      edit("Edit1")->setText(QString::number(screen));
+      controls_.Edit1->setText(QString::number(screen));
       Run([this] { Button1Click(); });
     };
     hooks.beforeWrite = [this] { EnsureBackup(); };

@@ -89,7 +89,7 @@ TEST_F(GameSettingsTest, StepButtonsStayWithin1To128AndWriteNothing) {
                                        {"200", +1, "128"}}) {
       SCOPED_TRACE(std::string(field) + " " + from + " " + std::to_string(direction));
       Edit(field)->setText(from);
-      Click([this, field, direction = direction] { window->GameScreenStepClick(field, direction); });
+      Click([this, field, direction = direction] { window->GameScreenStepClick(Edit(field), direction); });
       EXPECT_EQ(Edit(field)->text(), to);
     }
   }

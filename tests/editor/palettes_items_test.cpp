@@ -107,6 +107,35 @@ TEST_F(PalettesItemsTest, PaletteStepsStayWithinZeroTo256) {
   EXPECT_EQ(LastMessage(), "'' is not a valid integer value.");
 }
 
+// Clicked as a user clicks them: each pair of step buttons moves its own field, and no other.
+TEST_F(PalettesItemsTest, EveryStepButtonStepsItsOwnField) {
+  OpenRom(RomBuilder().DistinctScreens());
+  struct Steps {
+    const char *down, *up, *field;
+  };
+  const Steps pairs[] = {{"Button6", "Button7", "Edit3"},         {"Button13", "Button14", "Edit5"},
+                         {"Button17", "Button18", "Edit6"},       {"Button21", "Button22", "Edit7"},
+                         {"Button25", "Button26", "Edit8"},       {"Button8", "Button9", "Edit4"},
+                         {"Button11", "Button12", "ene1"},        {"Button15", "Button16", "ene2"},
+                         {"Button19", "Button20", "ene3"},        {"Button23", "Button24", "ene4"},
+                         {"Button31", "Button32", "pal1"},        {"Button29", "Button30", "pal2"},
+                         {"Button35", "Button36", "Startscreen"}, {"Button38", "Button39", "Endscreen"}};
+  const auto expectOnly = [&](const char* stepped, const char* value) {
+    for (const Steps& other : pairs)
+      EXPECT_EQ(Edit(other.field)->text(), other.field == stepped ? value : "5") << other.field;
+  };
+  for (const Steps& steps : pairs) {
+    SCOPED_TRACE(steps.field);
+    for (const Steps& other : pairs) Edit(other.field)->setText("5");
+    Button(steps.up)->click();
+    expectOnly(steps.field, "6");
+    Button(steps.down)->click();
+    Button(steps.down)->click();
+    expectOnly(steps.field, "4");
+  }
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+}
+
 TEST_F(PalettesItemsTest, ItemStepsFollowTheirOwnIndexNotTheLoadedItem) {
   OpenRom(RomBuilder().DistinctScreens().Record(3, With(3, {{kRecordItem, 4}})));
   ShowScreen(3);

@@ -37,4 +37,10 @@ struct BenchApp {
     benchmark::AddCustomContext("app_dir", appDir.toStdString());
     return true;
   }
+
+  static int run() {
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+  }
 };

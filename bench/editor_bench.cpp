@@ -264,7 +264,5 @@ int main(int argc, char** argv) {
   g_appDir = app.appDir;
   g_romPath = app.romPath;
   RecordEditorMemory();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return BenchApp::run();
 }

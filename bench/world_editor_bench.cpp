@@ -172,7 +172,5 @@ int main(int argc, char** argv) {
   if (!app.start(argc, argv)) return 1;
   g_appDir = app.appDir;
   g_romPath = app.romPath;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return BenchApp::run();
 }

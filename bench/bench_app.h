@@ -35,12 +35,21 @@ struct BenchApp {
     }
     romPath = QFile::encodeName(romCopy).toStdString();
     benchmark::AddCustomContext("app_dir", appDir.toStdString());
+    current_ = this;
     return true;
   }
+
+  // The folder with the real pictures, and the copy of its demo ROM that saving may change,
+  // once `start` succeeded.
+  static const QString& AppDir() { return current_->appDir; }
+  static const std::string& RomPath() { return current_->romPath; }
 
   static int run() {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
   }
+
+ private:
+  static inline const BenchApp* current_ = nullptr;
 };

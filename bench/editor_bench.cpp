@@ -36,9 +36,7 @@ using quelbrook::RomImage;
 using quelbrook::TForm1;
 using quelbrook::testing::ScriptedDialogs;
 
-QString g_appDir;       // the folder with the real pictures, the working directory
-std::string g_romPath;  // a copy of the demo ROM, so that saving leaves the build's one alone
-int g_screen = 1;       // the screen both the window and the baseline reload
+int g_screen = 1;  // the screen both the window and the baseline reload
 
 // Posted events (layout requests, deferred deletes) are handled between clicks in the
 // real program; here they are handled outside the timed part.
@@ -49,9 +47,9 @@ struct OpenWindow {
   std::unique_ptr<TForm1> form;
 
   OpenWindow() {
-    QDir::setCurrent(g_appDir);
+    QDir::setCurrent(BenchApp::AppDir());
     form = std::make_unique<TForm1>(&dialogs);
-    dialogs.fileAnswers << QString::fromStdString(g_romPath);
+    dialogs.fileAnswers << QString::fromStdString(BenchApp::RomPath());
     form->Run([this] { form->Button2Click(); });
   }
   void ShowScreen(int screen) { form->registry().get<QLineEdit>("Edit1")->setText(QString::number(screen)); }
@@ -64,7 +62,7 @@ struct OpenWindow {
 
 // The baseline's picture load: reader, pixmap, label; nothing else.
 void LoadInto(QLabel* label, const std::string& relativePath) {
-  QImageReader reader(g_appDir + '/' + QString::fromStdString(relativePath), "bmp");
+  QImageReader reader(BenchApp::AppDir() + '/' + QString::fromStdString(relativePath), "bmp");
   label->setPixmap(QPixmap::fromImage(reader.read()));
 }
 
@@ -95,7 +93,7 @@ void BM_ReloadScreen_Window(benchmark::State& state) {
 void BM_ReloadScreen_Baseline(benchmark::State& state) {
   auto labels = MakeLabels(58);
   for (auto _ : state) {
-    RomImage rom(g_romPath);
+    RomImage rom(BenchApp::RomPath());
     rom.Open();
     rom.Seek(quelbrook::kStartScreenOffset);
     benchmark::DoNotOptimize(rom.ReadByte());
@@ -131,7 +129,7 @@ void BM_ReloadScreen_Baseline(benchmark::State& state) {
 // ---- Window creation ----
 
 void BM_CreateWindow_Window(benchmark::State& state) {
-  QDir::setCurrent(g_appDir);
+  QDir::setCurrent(BenchApp::AppDir());
   ScriptedDialogs dialogs;
   for (auto _ : state) {
     auto form = std::make_unique<TForm1>(&dialogs);
@@ -145,7 +143,7 @@ void BM_CreateWindow_Window(benchmark::State& state) {
 
 // The picture part of creation alone, on a window that already exists.
 void BM_CreateWindow_FormCreateOnly(benchmark::State& state) {
-  QDir::setCurrent(g_appDir);
+  QDir::setCurrent(BenchApp::AppDir());
   ScriptedDialogs dialogs;
   TForm1 form(&dialogs);
   for (auto _ : state) {
@@ -177,12 +175,12 @@ void BM_CreateWindow_Baseline(benchmark::State& state) {
 // ---- One picture: the window's loader against the reader opening the file itself ----
 
 void BM_PictureLoad_Window(benchmark::State& state) {
-  const quelbrook::PictureLoader loader(g_appDir);
+  const quelbrook::PictureLoader loader(BenchApp::AppDir());
   for (auto _ : state) benchmark::DoNotOptimize(loader.load(quelbrook::TileBitmapPath("5")));
 }
 
 void BM_PictureLoad_Baseline(benchmark::State& state) {
-  const QString path = g_appDir + '/' + QString::fromStdString(quelbrook::TileBitmapPath("5"));
+  const QString path = BenchApp::AppDir() + '/' + QString::fromStdString(quelbrook::TileBitmapPath("5"));
   for (auto _ : state) {
     QImageReader reader(path, "bmp");
     benchmark::DoNotOptimize(QPixmap::fromImage(reader.read()));
@@ -261,8 +259,6 @@ void RecordEditorMemory() {
 int main(int argc, char** argv) {
   BenchApp app;
   if (!app.start(argc, argv)) return 1;
-  g_appDir = app.appDir;
-  g_romPath = app.romPath;
   RecordEditorMemory();
   return BenchApp::run();
 }

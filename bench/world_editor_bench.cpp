@@ -27,11 +27,9 @@ namespace {
 
 using namespace quelbrook;
 
-QString g_appDir;
-std::string g_romPath;
-
 std::unique_ptr<WorldEditor> OpenEditor(testing::ScriptedDialogs& dialogs) {
-  return std::make_unique<WorldEditor>(g_romPath, g_appDir, dialogs, WorldEditor::Hooks{});
+  return std::make_unique<WorldEditor>(BenchApp::RomPath(), BenchApp::AppDir(), dialogs,
+                                       WorldEditor::Hooks{});
 }
 
 void BM_OpenWorldEditor_Editor(benchmark::State& state) {
@@ -48,7 +46,7 @@ void BM_OpenWorldEditor_Editor(benchmark::State& state) {
 // Read the records, then every picture the world and the palette show, once each.
 void BM_OpenWorldEditor_Baseline(benchmark::State& state) {
   for (auto _ : state) {
-    RomImage rom(g_romPath);
+    RomImage rom(BenchApp::RomPath());
     WorldRecords records;
     {
       OpenedRom opened(rom);
@@ -62,7 +60,7 @@ void BM_OpenWorldEditor_Baseline(benchmark::State& state) {
       for (int enemy = 0; enemy < kEnemyCount; ++enemy)
         paths.insert(EnemyBitmapPath(IntToHexText(record[kRecordEnemyKinds + enemy])));
     }
-    PictureFolder folder(g_appDir, MissingPictures::kPlaceholder);
+    PictureFolder folder(BenchApp::AppDir(), MissingPictures::kPlaceholder);
     std::vector<QPixmap> pixmaps;
     for (const auto& path : paths) pixmaps.push_back(QPixmap::fromImage(folder.picture(path)));
     benchmark::DoNotOptimize(pixmaps.data());
@@ -73,8 +71,8 @@ void BM_OpenWorldEditor_Baseline(benchmark::State& state) {
 // `remade`: each repaint follows a change of look (objects hidden, then shown again), so
 // every screen's kept picture is made anew, as in the first repaint after opening.
 void RepaintCanvas(benchmark::State& state, int zoom, bool remade = false) {
-  WorldDocument document(g_romPath);
-  WorldPictures pictures(g_appDir);
+  WorldDocument document(BenchApp::RomPath());
+  WorldPictures pictures(BenchApp::AppDir());
   WorldCanvas canvas(document, pictures);
   canvas.setZoom(zoom);
   const int cell = 32 * zoom / 100;
@@ -102,12 +100,12 @@ void RepaintCanvas(benchmark::State& state, int zoom, bool remade = false) {
 }
 
 void RepaintBaseline(benchmark::State& state, int zoom) {
-  WorldDocument document(g_romPath);
+  WorldDocument document(BenchApp::RomPath());
   const int cell = 32 * zoom / 100;
   std::vector<QPixmap> tiles;
   for (int code = 0; code < 256; ++code)
     tiles.push_back(QPixmap::fromImage(PlaceholderPicture(code)).scaled(cell, cell));
-  PictureFolder folder(g_appDir, MissingPictures::kPlaceholder);
+  PictureFolder folder(BenchApp::AppDir(), MissingPictures::kPlaceholder);
   for (int code = 0; code < 176; ++code)
     tiles[static_cast<std::size_t>(code)] =
         QPixmap::fromImage(folder.picture(TileBitmapPath(IntToHexText(code)))).scaled(cell, cell);
@@ -129,7 +127,7 @@ void BM_Repaint25_Baseline(benchmark::State& state) { RepaintBaseline(state, 25)
 
 // Every screen changed: tile 0 alternates between two codes.
 void BM_Save128_Document(benchmark::State& state) {
-  WorldDocument document(g_romPath);
+  WorldDocument document(BenchApp::RomPath());
   int round = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -144,9 +142,9 @@ void BM_Save128_Document(benchmark::State& state) {
 }
 
 void BM_Save128_Baseline(benchmark::State& state) {
-  WorldDocument document(g_romPath);
+  WorldDocument document(BenchApp::RomPath());
   for (auto _ : state) {
-    const int fd = ::open(g_romPath.c_str(), O_RDWR);
+    const int fd = ::open(BenchApp::RomPath().c_str(), O_RDWR);
     for (int screen = 1; screen <= kScreenCount; ++screen)
       benchmark::DoNotOptimize(
           ::pwrite(fd, document.record(screen).data(), kScreenRecordLength, ScreenRecordOffset(screen)));
@@ -170,7 +168,5 @@ BENCHMARK(BM_Save128_Baseline)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   BenchApp app;
   if (!app.start(argc, argv)) return 1;
-  g_appDir = app.appDir;
-  g_romPath = app.romPath;
   return BenchApp::run();
 }

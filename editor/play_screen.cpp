@@ -2,7 +2,6 @@
 // record as shown, unsaved edits included), run in the Play panel. The ROM is only read.
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include "form1.h"
 #include "play_panel.h"
@@ -22,8 +21,7 @@ void TForm1::PlayScreen(int screen, const RecordBytes& record) {
   const QByteArray copy = play::TestCopyBytes(rom, screen, record);
   auto* panel = findChild<PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly);
   const bool made = !panel;
-  // A setting names another core than the first one found, e.g. one RetroArch downloaded.
-  if (made) panel = new PlayPanel(QSettings().value("play/core").toString(), this);
+  if (made) panel = new PlayPanel(this);
   try {
     panel->Play(copy, QFileInfo(rom).fileName() + ", screen " + QString::number(screen));
   } catch (...) {

@@ -27,12 +27,14 @@ QString ButtonTitle(play::PadButton button) {
 }
 }  // namespace
 
-PlayPanel::PlayPanel(const QString& corePath, QWidget* parent) : QWidget(parent, Qt::Window) {
+std::unique_ptr<QSettings> PlaySettings() { return std::make_unique<QSettings>("quelbrook", "editor"); }
+
+PlayPanel::PlayPanel(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("PlayPanel");
   setAttribute(Qt::WA_DeleteOnClose);
-  host_ = std::make_unique<play::Host>(play::ChooseNesCore(corePath));
-  QSettings settings;
-  keys_ = KeyMap::Load(settings);
+  const auto settings = PlaySettings();
+  host_ = std::make_unique<play::Host>(play::ChooseNesCore(settings->value("play/core").toString()));
+  keys_ = KeyMap::Load(*settings);
 
   view_ = new PlayView(this);
   view_->installEventFilter(this);
@@ -148,8 +150,7 @@ bool PlayPanel::HandleKey(const QKeyEvent& event, bool down) {
   if (down && rebinding_) {
     if (event.key() != Qt::Key_Escape) {
       keys_.Bind(*rebinding_, KeyMap::BindingOf(event));
-      QSettings settings;
-      keys_.Save(settings);
+      keys_.Save(*PlaySettings());
     }
     rebinding_.reset();
     ShowKeyNames();

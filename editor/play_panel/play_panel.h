@@ -13,6 +13,7 @@
 #include "key_map.h"
 
 class QGridLayout;
+class QSettings;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -22,15 +23,20 @@ namespace quelbrook {
 class GameSound;
 class PlayView;
 
+// Where the panel keeps its key map ("play/keys/...") and where a core other than the first
+// one found is named ("play/core"): ~/.config/quelbrook/editor.conf.
+std::unique_ptr<QSettings> PlaySettings();
+
 class PlayPanel : public QWidget {
   Q_OBJECT
  public:
-  // Starts the core on the ROM's bytes; throws EditorError when there is no core or it
-  // refuses the ROM. `corePath` empty: the first NES core found.
-  PlayPanel(const QString& corePath, QWidget* parent = nullptr);
+  // Loads the core the settings name, else the first NES core found; throws EditorError
+  // when there is none or it cannot be loaded.
+  explicit PlayPanel(QWidget* parent = nullptr);
   ~PlayPanel() override;
 
-  // Runs `rom` from its start, its name shown in the title.
+  // Runs `rom` from its start, its name shown in the title; throws EditorError when the core
+  // refuses it.
   void Play(const QByteArray& rom, const QString& name);
   void SetPaused(bool paused);
   bool IsPaused() const;

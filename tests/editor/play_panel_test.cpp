@@ -20,7 +20,7 @@ class PlayPanelTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    QSettings().clear();
+    PlaySettings()->clear();
     // The test program, laid out as the game's cartridge, with a start screen to show.
     auto rom = ReadFile(QUELBROOK_PAD_SPRITE_ROM);
     rom[kStartScreenOffset] = EncodeStartScreenByte(12);

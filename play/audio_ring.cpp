@@ -9,15 +9,22 @@ AudioRing::AudioRing(std::size_t capacityInFrames)
       capacity_(std::max<std::size_t>(capacityInFrames, 1)) {}
 
 void AudioRing::Push(const std::int16_t* interleaved, std::size_t frames) {
-  for (std::size_t i = 0; i < frames; ++i) {
-    if (held_ == capacity_) {
-      start_ = (start_ + 1) % capacity_;
-      --held_;
-    }
-    const std::size_t slot = (start_ + held_) % capacity_;
-    samples_[2 * slot] = interleaved[2 * i];
-    samples_[2 * slot + 1] = interleaved[2 * i + 1];
-    ++held_;
+  // Only the newest capacity's worth can stay.
+  if (frames > capacity_) {
+    interleaved += 2 * (frames - capacity_);
+    frames = capacity_;
+  }
+  const std::size_t overflow = held_ + frames > capacity_ ? held_ + frames - capacity_ : 0;
+  start_ = (start_ + overflow) % capacity_;
+  held_ -= overflow;
+  std::size_t end = (start_ + held_) % capacity_;
+  while (frames > 0) {
+    const std::size_t run = std::min(frames, capacity_ - end);
+    std::copy(interleaved, interleaved + 2 * run, samples_.begin() + std::ptrdiff_t(2 * end));
+    interleaved += 2 * run;
+    frames -= run;
+    held_ += run;
+    end = (end + run) % capacity_;
   }
 }
 

@@ -23,12 +23,22 @@ QByteArray MadeFolder(const QString& path) {
   return QFile::encodeName(path);
 }
 
-QRgb PixelOf(const void* row, unsigned x, int format) {
-  if (format == RETRO_PIXEL_FORMAT_XRGB8888) return 0xff000000u | static_cast<const std::uint32_t*>(row)[x];
-  const std::uint16_t p = static_cast<const std::uint16_t*>(row)[x];
+// The 16-bit formats scaled to 8 bits a channel.
+QRgb PixelOf16(std::uint16_t p, int format) {
   if (format == RETRO_PIXEL_FORMAT_RGB565)
     return qRgb(((p >> 11) & 0x1f) * 255 / 31, ((p >> 5) & 0x3f) * 255 / 63, (p & 0x1f) * 255 / 31);
   return qRgb(((p >> 10) & 0x1f) * 255 / 31, ((p >> 5) & 0x1f) * 255 / 31, (p & 0x1f) * 255 / 31);
+}
+
+void CopyRow(const void* row, unsigned width, int format, QRgb* out) {
+  if (format == RETRO_PIXEL_FORMAT_XRGB8888) {
+    // The core leaves the top byte undefined; QImage's RGB32 wants it opaque.
+    const auto* in = static_cast<const std::uint32_t*>(row);
+    for (unsigned x = 0; x < width; ++x) out[x] = 0xff000000u | in[x];
+    return;
+  }
+  const auto* in = static_cast<const std::uint16_t*>(row);
+  for (unsigned x = 0; x < width; ++x) out[x] = PixelOf16(in[x], format);
 }
 }  // namespace
 
@@ -96,11 +106,9 @@ struct HostCallbacks {
     if (!data) return;  // a repeated frame: the last picture stands
     if (host.frame_.width() != int(width) || host.frame_.height() != int(height))
       host.frame_ = QImage(int(width), int(height), QImage::Format_RGB32);
-    for (unsigned y = 0; y < height; ++y) {
-      const void* row = static_cast<const char*>(data) + y * pitch;
-      auto* out = reinterpret_cast<QRgb*>(host.frame_.scanLine(int(y)));
-      for (unsigned x = 0; x < width; ++x) out[x] = PixelOf(row, x, host.pixelFormat_);
-    }
+    for (unsigned y = 0; y < height; ++y)
+      CopyRow(static_cast<const char*>(data) + y * pitch, width, host.pixelFormat_,
+              reinterpret_cast<QRgb*>(host.frame_.scanLine(int(y))));
   }
 
   static void AudioSample(std::int16_t left, std::int16_t right) {

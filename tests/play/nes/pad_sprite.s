@@ -49,12 +49,7 @@ reset:
   sta sprite_y
   jsr place_sprite
   reset_scroll
-  lda #PPUCTRL_NMI
-  sta PPUCTRL
-  lda #PPUMASK_SHOW_ALL
-  sta PPUMASK
-forever:
-  jmp forever
+  show_picture_and_wait
 
 ; Pattern table 0, which the background and the sprites both use.
 load_tile_pictures:

@@ -13,12 +13,7 @@ reset:
   lda #0
   sta frame_count
   ; Every tile picture is blank, so every pixel shows the backdrop colour.
-  lda #PPUCTRL_NMI
-  sta PPUCTRL
-  lda #PPUMASK_SHOW_ALL
-  sta PPUMASK
-forever:
-  jmp forever
+  show_picture_and_wait
 
 nmi:
   lda frame_count

@@ -23,11 +23,12 @@ void TForm1::PlayScreen(int screen, const RecordBytes& record) {
   const bool made = !panel;
   if (made) panel = new PlayPanel(this);
   try {
-    panel->Play(copy, QFileInfo(rom).fileName() + ", screen " + QString::number(screen));
+    panel->Play(copy, QFileInfo(rom).fileName());
   } catch (...) {
     if (made) delete panel;
     throw;
   }
+  panel->setWindowTitle(panel->windowTitle() + ", screen " + QString::number(screen));
   panel->show();
   panel->raise();
   panel->activateWindow();

@@ -47,7 +47,13 @@ PlayPanel::PlayPanel(QWidget* parent) : QWidget(parent, Qt::Window) {
   status_->setObjectName("PlayStatus");
   for (QPushButton* button : {pauseButton_, restart}) button->setFocusPolicy(Qt::NoFocus);
   connect(pauseButton_, &QPushButton::toggled, this, [this](bool paused) { SetPaused(paused); });
-  connect(restart, &QPushButton::clicked, this, [this] { Restart(); });
+  connect(restart, &QPushButton::clicked, this, [this] {
+    try {
+      Restart();
+    } catch (const std::exception& error) {
+      status_->setText(error.what());  // no exception may leave a Qt slot
+    }
+  });
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(pauseButton_);
@@ -95,6 +101,8 @@ void PlayPanel::ShowKeyNames() {
 }
 
 void PlayPanel::Play(const QByteArray& rom, const QString& name) {
+  // Until the new game is loaded there is nothing to run.
+  timer_->stop();
   host_->LoadRom(rom, name);
   rom_ = rom;
   name_ = name;

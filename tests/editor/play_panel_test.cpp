@@ -12,6 +12,10 @@
 #include "play_view.h"
 #include "screen_decoding.h"
 #include "window_fixture.h"
+#include "world_canvas.h"
+#include "world_cells.h"
+#include "world_document.h"
+#include "world_editor.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -136,6 +140,48 @@ TEST_F(PlayPanelTest, AChangedKeyIsUsedAndRemembered) {
   QTest::qWait(100);
   EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart, kSpriteColourA));
   QTest::keyRelease(panel->view(), Qt::Key_C);
+}
+
+TEST_F(PlayPanelTest, ARomTheCoreCannotRunIsAMessageAndNoPanel) {
+  auto rom = RomBytes();
+  rom[0] = 'X';  // no iNES header
+  WriteFile(RomPath(), rom);
+  QTest::keyClick(window.get(), Qt::Key_F6);
+  EXPECT_EQ(LastMessage(), "Quelbrook.nes is not an NES ROM: it does not begin with an iNES header.");
+  EXPECT_EQ(Panel(), nullptr);
+
+  rom[0] = 'N';
+  rom[6] = 0x20;  // mapper 98, which the core refuses
+  rom[7] = 0x60;
+  WriteFile(RomPath(), rom);
+  QTest::keyClick(window.get(), Qt::Key_F6);
+  EXPECT_EQ(LastMessage(), "The NES core refused Quelbrook.nes.");
+  EXPECT_EQ(Panel(), nullptr);
+  EXPECT_EQ(RomBytes(), rom) << "the ROM is only read";
+}
+
+TEST_F(PlayPanelTest, TheWorldEditorPlaysItsScreenAsEdited) {
+  Click([this] { window->ShowWorldEditor(); });
+  auto* editor = window->findChild<WorldEditor*>("WorldEditor");
+  ASSERT_NE(editor, nullptr);
+  RecordBytes record = editor->document().record(40);
+  record[7] = 0x33;
+  editor->document().putRecord(40, record);  // not saved
+  editor->resize(1400, 900);
+  QApplication::setActiveWindow(editor);
+  QTest::mouseClick(editor->canvas()->viewport(), Qt::RightButton, Qt::ControlModifier,
+                    editor->canvas()->cellCentre(CellsOfScreen(40).center()));
+  ASSERT_NE(editor->screenMenu(), nullptr);
+  QAction* play = nullptr;
+  for (QAction* action : editor->screenMenu()->actions())
+    if (action->text() == "Play from this screen") play = action;
+  ASSERT_NE(play, nullptr);
+  play->trigger();
+  ASSERT_NE(Panel(), nullptr);
+  EXPECT_EQ(std::uint8_t(Panel()->rom()[kStartScreenOffset]), EncodeStartScreenByte(40));
+  EXPECT_EQ(std::uint8_t(Panel()->rom()[ScreenRecordOffset(40) + 7]), 0x33);
+  EXPECT_EQ(RomBytes()[ScreenRecordOffset(40) + 7], 0);
+  editor->screenMenu()->hide();
 }
 
 TEST_F(PlayPanelTest, TheMenusOfferIt) {

@@ -28,7 +28,8 @@ TEST(CliHelp, OneCommandsHelp) {
 TEST(CliHelp, VersionIsTheBuildsOne) {
   const auto run = RunCli({"--version"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out, "quelbrook " QUELBROOK_TEST_VERSION "\n");
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "quelbrook " QUELBROOK_TEST_VERSION "\n");
+  EXPECT_NE(run.out.find("\nLicense GPL-3.0-or-later"), std::string::npos) << run.out;
   EXPECT_EQ(run.err, "");
 }
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "editor_error.h"
+#include "licence_notice.h"
 #include "usage_error.h"
 
 namespace quelbrook::cli {
@@ -19,8 +20,10 @@ const Command* FindCommand(const std::string& name) {
 
 bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h" || word == "help"; }
 
-// The version the build was given.
-void PrintVersion(std::ostream& out) { out << kToolName << ' ' << QUELBROOK_VERSION << '\n'; }
+// The version the build was given, then the licence.
+void PrintVersion(std::ostream& out) {
+  out << kToolName << ' ' << QUELBROOK_VERSION << '\n' << kLicenceNotice << '\n';
+}
 }  // namespace
 
 void PrintHelp(std::ostream& out) {

@@ -5,6 +5,7 @@
 
 #include "editor_error.h"
 #include "licence_notice.h"
+#include "picture_folder.h"
 #include "usage_error.h"
 
 namespace quelbrook::cli {
@@ -44,6 +45,9 @@ int RunCommand(const Command& command, const std::vector<std::string>& args, std
     err << kToolName << ": " << command.name << ": " << error.what() << "\nUsage: " << kToolName << ' '
         << command.name << ' ' << command.usage << '\n';
     return kExitUsage;
+  } catch (const PictureNotValid& error) {
+    err << kToolName << ": " << error.path() << ": " << error.what() << '\n';
+    return kExitFailure;
   } catch (const EditorError& error) {
     err << kToolName << ": " << error.what() << '\n';
     return kExitFailure;

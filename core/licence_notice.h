@@ -6,7 +6,8 @@ namespace quelbrook {
 
 inline constexpr char kLicenceNotice[] =
     "Copyright (C) 2026 The Quelbrook editor developers\n"
-    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl-3.0.html>\n"
+    "License GPL-3.0-or-later: GNU GPL version 3 or later\n"
+    "<https://www.gnu.org/licenses/gpl-3.0.html>\n"
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.";
 

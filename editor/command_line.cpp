@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "data_folder.h"
@@ -14,6 +15,10 @@ namespace {
 QString DataFolderText() {
   const auto installed = InstalledDataFolder(ProgramFolder());
   return installed ? QString::fromStdString(installed->string()) : "the folder it is started in";
+}
+
+void AddRomArgument(QCommandLineParser& parser) {
+  parser.addPositionalArgument("ROM", "The cartridge image (.nes) to open.", "[ROM]");
 }
 
 QString FilesText() {
@@ -33,6 +38,7 @@ std::optional<int> AnswerInformationOptions(int argc, char** argv) {
                                 "Print this help and where the pictures and the demo ROM are.");
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  AddRomArgument(parser);
   // Options the window's toolkit reads (-platform, -style ...) are no error here.
   parser.parse(QCoreApplication::arguments());
   QString text;
@@ -44,6 +50,18 @@ std::optional<int> AnswerInformationOptions(int argc, char** argv) {
     return std::nullopt;
   std::fputs(text.toLocal8Bit().constData(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+QString RomArgument(const QStringList& arguments) {
+  QCommandLineParser parser;
+  AddRomArgument(parser);
+  parser.parse(arguments);
+  const QStringList named = parser.positionalArguments();
+  if (named.isEmpty()) return {};
+  if (named.size() > 1)
+    std::fprintf(stderr, "quelbrook-editor: opens one ROM at a time, here %s\n", qPrintable(named[0]));
+  // Made absolute now: the installed program moves to the folder of its pictures.
+  return QFileInfo(named[0]).absoluteFilePath();
 }
 
 void EnterInstalledDataFolder() {

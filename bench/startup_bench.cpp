@@ -105,11 +105,12 @@ class Display {
 Display* display = nullptr;
 
 // One start: exec to the first painted window, then a close as a user's and a wait.
-double StartSeconds(const std::string& program) {
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+double StartSeconds(const std::string& program, const char* option = nullptr) {
+  char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(option), nullptr};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   display->drainEvents();
   const auto started = Clock::now();
   pid_t child = 0;
@@ -123,9 +124,9 @@ double StartSeconds(const std::string& program) {
   return window ? seconds : -1;
 }
 
-void Start(benchmark::State& state, const std::string& program) {
+void Start(benchmark::State& state, const std::string& program, const char* option = nullptr) {
   for (auto _ : state) {
-    const double seconds = StartSeconds(program);
+    const double seconds = StartSeconds(program, option);
     if (seconds < 0) {
       state.SkipWithError(("no window from " + program).c_str());
       return;
@@ -136,9 +137,11 @@ void Start(benchmark::State& state, const std::string& program) {
 
 void BM_StartUp_Editor(benchmark::State& state) { Start(state, QUELBROOK_BENCH_EDITOR); }
 void BM_StartUp_BareWindow(benchmark::State& state) { Start(state, QUELBROOK_BENCH_BARE_WINDOW); }
+void BM_StartUp_TextWindow(benchmark::State& state) { Start(state, QUELBROOK_BENCH_BARE_WINDOW, "--text"); }
 
 BENCHMARK(BM_StartUp_Editor)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp_BareWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp_TextWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

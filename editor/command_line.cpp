@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 #include "data_folder.h"
@@ -29,6 +30,9 @@ QString FilesText() {
 }  // namespace
 
 std::optional<int> AnswerInformationOptions(int argc, char** argv) {
+  // Without any option there is nothing to answer, and no application to make before the window's.
+  if (std::none_of(argv + 1, argv + argc, [](const char* argument) { return argument[0] == '-'; }))
+    return std::nullopt;
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName("quelbrook-editor");
   QCoreApplication::setApplicationVersion(QUELBROOK_VERSION);

@@ -49,6 +49,7 @@ class TForm1 : public QMainWindow {
 
   const ControlRegistry& registry() const { return registry_; }
   EditorState& state() { return state_; }
+  // The help window; without one, the window makes its own when help is first asked for.
   void setHelpWindow(TForm2* help) { help_ = help; }
 
   // Window creation and the ROM.

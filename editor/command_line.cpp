@@ -19,7 +19,8 @@ QString DataFolderText() {
 }
 
 void AddRomArgument(QCommandLineParser& parser) {
-  parser.addPositionalArgument("ROM", "The cartridge image (.nes) to open.", "[ROM]");
+  parser.addPositionalArgument(
+      "ROM", "The cartridge image (.nes) to open, a path from the folder the editor is started in.", "[ROM]");
 }
 
 QString FilesText() {

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "data_folder.h"
+#include "licence_notice.h"
 
 namespace quelbrook {
 
@@ -48,7 +49,7 @@ std::optional<int> AnswerInformationOptions(int argc, char** argv) {
   parser.parse(QCoreApplication::arguments());
   QString text;
   if (parser.isSet(version))
-    text = "quelbrook-editor " QUELBROOK_VERSION "\n";
+    text = QStringLiteral("quelbrook-editor " QUELBROOK_VERSION "\n") + kLicenceNotice + '\n';
   else if (parser.isSet(help))
     text = parser.helpText() + FilesText();
   else

@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "licence_notice.h"
 
 namespace quelbrook {
 
@@ -27,8 +28,8 @@ QString DemoRomNote(const QString& startDirectory) {
 }  // namespace
 
 void TForm1::BitBtn1Click() {
-  if (dialogs_->about(QApplication::applicationName(), kAboutText + DemoRomNote(state_.StartDirectory)))
-    ShowHelp();
+  const QString text = kAboutText + DemoRomNote(state_.StartDirectory) + "\n\n" + kLicenceNotice;
+  if (dialogs_->about(QApplication::applicationName(), text)) ShowHelp();
 }
 
 void TForm1::Timer1Timer() {

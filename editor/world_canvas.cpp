@@ -284,7 +284,7 @@ void WorldCanvas::mousePressEvent(QMouseEvent* event) {
   } else if (auto hit = showObjects_ ? objectAt(point) : std::nullopt) {
     gesture_ = Gesture::DragObject;
     dragged_ = *hit;
-    dragDestination_ = destinationAt(hit->screen, point);
+    dragFrom_ = dragDestination_ = destinationAt(hit->screen, point);
     updateScreens({hit->screen});
   } else {
     gesture_ = Gesture::Paint;
@@ -331,10 +331,13 @@ void WorldCanvas::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-void WorldCanvas::mouseReleaseEvent(QMouseEvent*) {
+void WorldCanvas::mouseReleaseEvent(QMouseEvent* event) {
   const Gesture ended = std::exchange(gesture_, Gesture::None);
   if (ended == Gesture::DragObject) {
-    document_.moveObject(dragged_.screen, dragged_.object, dragDestination_);
+    // A click, or a drag back to where it began, keeps the stored byte: 255 is shown at 0
+    // and must not become 0.
+    const int destination = destinationAt(dragged_.screen, event->position().toPoint());
+    if (destination != dragFrom_) document_.moveObject(dragged_.screen, dragged_.object, destination);
     updateScreens({dragged_.screen});
   } else if (ended == Gesture::Pan) {
     viewport()->unsetCursor();
@@ -420,7 +423,7 @@ void WorldCanvas::paintEvent(QPaintEvent* event) {
 
 RecordBytes WorldCanvas::shownRecord(int screen) const {
   RecordBytes record = document_.record(screen);
-  if (gesture_ == Gesture::DragObject && dragged_.screen == screen)
+  if (gesture_ == Gesture::DragObject && dragged_.screen == screen && dragDestination_ != dragFrom_)
     record[static_cast<std::size_t>(DestinationByteOfObject(dragged_.object))] =
         static_cast<std::uint8_t>(dragDestination_);
   return record;

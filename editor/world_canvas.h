@@ -98,7 +98,7 @@ class WorldCanvas : public QAbstractScrollArea {
   QRect objectRect(int screen, int destination) const;
   int destinationAt(int screen, QPoint viewportPoint) const;
   void paintAlong(QPoint from, QPoint to);
-  // The screen's record as drawn: a dragged marker shows where it would land.
+  // The screen's record as drawn: a dragged marker shows where it would land once it left its cell.
   RecordBytes shownRecord(int screen) const;
   // The screens' tiles, markers and numbers in `cells`, painted within `area`.
   void drawScreens(QPainter& painter, const QRect& cells, const QRect& area);
@@ -122,6 +122,7 @@ class WorldCanvas : public QAbstractScrollArea {
   std::optional<TileBlock> stamp_;
   QPoint stampAt_;
   ObjectHit dragged_;
+  int dragFrom_ = 0;  // the destination cell under the press
   int dragDestination_ = 0;
   QPoint panFrom_;
   int menuScreen_ = 0;

@@ -78,7 +78,8 @@ void WriteRoms(const fs::path& dir) {
 
 // A Windows bitmap written byte by byte, so the seeds hold every depth and compression a
 // bitmap may have, not only what Qt's writer makes: 1, 4, 8 (also RLE4 and RLE8), 16 and
-// 32 bits (also with bit fields), 24 bits, an OS/2 header and rows stored top-down.
+// 32 bits (also with bit fields), 24 bits, an OS/2 header, rows stored top-down and colour
+// tables shorter than the indices the pixels use.
 struct BitmapLayout {
   int bits;
   int compression;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
@@ -86,6 +87,7 @@ struct BitmapLayout {
   int height;
   bool core = false;     // the 12-byte OS/2 header
   bool topDown = false;  // negative height
+  int tableColours = 0;  // entries of the colour table; 0: as many as the depth can name
 };
 
 void Put(std::string& out, std::uint32_t value, int bytes) {
@@ -143,7 +145,7 @@ std::string PixelRows(const BitmapLayout& layout) {
 }
 
 std::string Bitmap(const BitmapLayout& layout) {
-  const int colours = layout.bits <= 8 ? (1 << layout.bits) : 0;
+  const int colours = layout.bits > 8 ? 0 : layout.tableColours ? layout.tableColours : 1 << layout.bits;
   const int headerSize = layout.core ? 12 : 40;
   const int masks = layout.compression == 3 ? 12 : 0;
   const int entry = layout.core ? 3 : 4;
@@ -213,6 +215,10 @@ void WriteBitmaps(const fs::path& dir) {
       {"32bit-90x90.bmp", {32, 0, 90, 90}},    // 32,454 bytes
       {"16bit-100x80.bmp", {16, 0, 100, 80}},  // 16,054 bytes
       {"8bit-rle8-160x100.bmp", {8, 1, 160, 100}},
+      {"8bit-101-colours.bmp", {8, 0, 32, 32, false, false, 101}},
+      {"8bit-rle8-101-colours.bmp", {8, 1, 32, 32, false, false, 101}},
+      {"4bit-rle4-3-colours.bmp", {4, 2, 32, 32, false, false, 3}},
+      {"1bit-1-colour.bmp", {1, 0, 32, 32, false, false, 1}},
   };
   for (const auto& [name, layout] : layouts) Write(dir / name, Bitmap(layout));
   // And what Qt's own writer makes of the same picture.

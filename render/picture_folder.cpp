@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -45,25 +46,50 @@ bool HoldsPixelData(const QByteArray& file, QSize decoded) {
   return file.size() >= needed;
 }
 
+// The reader keeps the indices a file holds (bmpsuite's pal8badindex names colour 255 of
+// 101), and drawing looks each up in the table unchecked.
+bool IndicesWithinColourTable(const QImage& image) {
+  const int colours = image.colorCount();
+  switch (image.format()) {
+    case QImage::Format_Indexed8:
+      for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        if (std::any_of(row, row + image.width(), [colours](uchar index) { return index >= colours; }))
+          return false;
+      }
+      return true;
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+      if (colours >= 2) return true;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixelIndex(x, y) >= colours) return false;
+      return true;
+    default:
+      return true;
+  }
+}
 
 // The file's bitmap, or nothing when the file cannot be opened; throws for a file that
 // is there but holds no valid bitmap.
 std::optional<QImage> LoadExistingBitmap(const QString& directory, const std::string& relativePath) {
   const QString path = QDir(directory).filePath(QString::fromStdString(relativePath));
+  const std::string pathText = QFile::encodeName(path).toStdString();
   std::optional<std::string> content;
   try {
-    content = ReadRegularFile(QFile::encodeName(path).toStdString(), kPictureFileLimit);
+    content = ReadRegularFile(pathText, kPictureFileLimit);
   } catch (const EditorError&) {
     return std::nullopt;
   }
-  if (!content) throw EditorError("Bitmap image is not valid");
+  if (!content) throw PictureNotValid(pathText);
   QByteArray file = QByteArray::fromRawData(content->data(), static_cast<qsizetype>(content->size()));
   QBuffer device(&file);
   device.open(QIODevice::ReadOnly);
   QImageReader reader(&device, "bmp");
   reader.setDecideFormatFromContent(false);
   QImage image = reader.read();
-  if (image.isNull() || !HoldsPixelData(file, image.size())) throw EditorError("Bitmap image is not valid");
+  if (image.isNull() || !HoldsPixelData(file, image.size()) || !IndicesWithinColourTable(image))
+    throw PictureNotValid(pathText);
   return image;
 }
 
@@ -95,8 +121,9 @@ QImage PlaceholderPicture(int code) {
   const std::string text = IntToHexText(code & 0xff);
   constexpr int kSquare = 3;
   const QSize size = HexTextSize(text, kSquare);
-  DrawHexText(painter, QPoint((kPlaceholderPixels - size.width()) / 2, (kPlaceholderPixels - size.height()) / 2),
-              text, kSquare, QColor::fromRgb(kPlaceholderInkColour));
+  DrawHexText(painter,
+              QPoint((kPlaceholderPixels - size.width()) / 2, (kPlaceholderPixels - size.height()) / 2), text,
+              kSquare, QColor::fromRgb(kPlaceholderInkColour));
   return image;
 }
 

@@ -7,7 +7,21 @@
 #include <set>
 #include <string>
 
+#include "editor_error.h"
+
 namespace quelbrook {
+
+// A file that is there but holds no valid bitmap. It says "Bitmap image is not valid", as
+// the window does, and keeps the file's path for a tool to name it.
+class PictureNotValid : public EditorError {
+ public:
+  explicit PictureNotValid(std::string path)
+      : EditorError("Bitmap image is not valid"), path_(std::move(path)) {}
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
 
 class PictureSource {
  public:
@@ -17,7 +31,8 @@ class PictureSource {
 };
 
 // Reads one bitmap of the program's folders, with the editor's messages:
-// "Cannot open file <relative path>" or "Bitmap image is not valid".
+// "Cannot open file <relative path>" or PictureNotValid. An indexed picture whose pixels
+// name colours beyond its table is not valid: drawing it would read past the table.
 QImage LoadBitmapImage(const QString& directory, const std::string& relativePath);
 
 // The placeholder square for a code that has no picture file: 32 x 32 pixels of

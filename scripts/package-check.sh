@@ -47,8 +47,12 @@ appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xm
 
 cd /
 bin="$unpacked/usr/bin"
-[ "$("$bin/quelbrook" --version)" = "quelbrook $version" ] || fail "quelbrook --version"
-[ "$("$bin/quelbrook-editor" --version)" = "quelbrook-editor $version" ] || fail "quelbrook-editor --version"
+# The first line is the program and its version; the licence follows.
+for program in quelbrook quelbrook-editor; do
+  said=$("$bin/$program" --version) || fail "$program --version"
+  [ "$(head -n 1 <<<"$said")" = "$program $version" ] || fail "$program --version: $said"
+  grep -q "^License GPL-3.0-or-later" <<<"$said" || fail "$program --version names no licence: $said"
+done
 info=$("$bin/quelbrook" info "$unpacked/usr/share/quelbrook/Quelbrook.nes") || fail "quelbrook info on the demo ROM"
 grep -q "^start screen: " <<<"$info" || fail "quelbrook info printed: $info"
 "$bin/quelbrook" render "$unpacked/usr/share/quelbrook/Quelbrook.nes" 55 "$unpacked/screen.png" ||

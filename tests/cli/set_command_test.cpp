@@ -59,6 +59,42 @@ TEST_F(CliSetTest, EveryFieldChangesOnlyItsOwnBytes) {
   }
 }
 
+// Real ROMs hold codes without pictures and destinations off the grid; what show prints,
+// set puts back, with a word on standard error.
+TEST_F(CliSetTest, EveryByteAShowCanPrintIsWrittenWithANote) {
+  WriteRom(RomBuilder().DistinctScreens());
+  const struct {
+    std::vector<std::string> words;
+    std::string note;
+    std::string shown;
+  } cases[] = {
+      {{"tile5", "F0"}, "No picture, drawn as a placeholder: tile5 F0\n", "\"tiles\": [21, 22, 23, 24, 240,"},
+      {{"tile", "6", "b0"}, "No picture, drawn as a placeholder: tile6 B0\n", ", 240, 176,"},
+      {{"item", "C"}, "No picture, drawn as a placeholder: item C\n", "\"item\": 12,"},
+      {{"enemy2-kind", "10"},
+       "No picture, drawn as a placeholder: enemy2-kind 10\n",
+       "\"enemy_kinds\": [3, 16,"},
+      {{"item-destination", "255"},
+       "Off the 16 x 12 grid: item-destination 255, shown at 0\n",
+       "\"item_destination\": 255,"},
+      {{"enemy1-destination", "192"},
+       "Off the 16 x 12 grid: enemy1-destination 192, not shown\n",
+       "\"enemy_destinations\": [192,"},
+      {{"tile1", "AF"}, "", "\"tiles\": [175,"},
+      {{"item", "B"}, "", "\"item\": 11,"},
+      {{"enemy2-destination", "191"}, "", "\"enemy_destinations\": [192, 191,"},
+  };
+  for (const auto& field : cases) {
+    std::vector<std::string> args{"set", Rom(), "3"};
+    args.insert(args.end(), field.words.begin(), field.words.end());
+    const auto run = RunCli(args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, field.note);
+    const auto shown = RunCli({"show", Rom(), "3"}).out;
+    EXPECT_NE(shown.find(field.shown), std::string::npos) << field.shown << " in " << shown;
+  }
+}
+
 TEST_F(CliSetTest, TheLastScreenAndTheFirstAreReachable) {
   WriteRom(RomBuilder().DistinctScreens());
   ASSERT_EQ(RunCli({"set", Rom(), "128", "palette2", "7"}).exitCode, 0);

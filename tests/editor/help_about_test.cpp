@@ -54,6 +54,7 @@ TEST_F(HelpAboutTest, AboutShowsTheTitleLineAndLeadsToHelpOnlyWhenAsked) {
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.captions.back(), "QuelbrookEditor");
   EXPECT_TRUE(LastMessage().startsWith("QuelbrookFullEditor  ver.1.0\n\n")) << LastMessage().toStdString();
+  EXPECT_TRUE(LastMessage().contains("\nLicense GPL-3.0-or-later")) << LastMessage().toStdString();
   EXPECT_FALSE(help->isVisible());
 
   dialogs.aboutAsksForHelp = true;

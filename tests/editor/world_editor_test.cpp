@@ -133,6 +133,33 @@ TEST_F(WorldEditorTest, DraggingAMarkerMovesItOnTheDestinationGrid) {
   SaveAndExpectOnly({screen});
 }
 
+TEST_F(WorldEditorTest, AClickOrADragBackToTheStartLeavesAMarkerAsStored) {
+  const int screen = 18;
+  const std::size_t itemDestination = ScreenRecordOffset(screen) + kRecordItemDestination;
+  auto rom = RomBytes();
+  rom[itemDestination] = 255;  // "unset", shown at 0
+  WriteFile(RomPath(), rom);
+  Document().reloadAll();
+  original = RomBytes();
+
+  ClickAt(Canvas()->objectCentre(screen, 0));
+  const QPoint enemy = Canvas()->objectCentre(screen, 4);
+  ClickAt(enemy);
+  Press(enemy);
+  MoveTo(enemy + QPoint(80, 40));
+  MoveTo(enemy);
+  Release(enemy);
+  EXPECT_EQ(History().count(), 0);
+  EXPECT_FALSE(editor->isWindowModified());
+  EXPECT_EQ(Document().record(screen)[kRecordItemDestination], 255);
+  EXPECT_EQ(Document().record(screen)[kRecordEnemyDestinations + 3],
+            DistinctRecord(screen)[kRecordEnemyDestinations + 3]);
+
+  ClickAt(At(CellOfTile(screen, 3)));  // a painted cell, away from the markers, gets the record written
+  SaveAndExpectOnly({screen});
+  EXPECT_EQ(RomBytes()[itemDestination], 255);
+}
+
 TEST_F(WorldEditorTest, HiddenObjectsCannotBeDraggedAndTheCellIsPaintedInstead) {
   editor->findChild<QAction*>("ShowObjects")->trigger();
   EXPECT_FALSE(Canvas()->showsObjects());

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "fault_case.h"
+#include "indexed_bitmap.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -75,6 +76,10 @@ const Damage kDamages[] = {
      [](const fs::path& path, std::vector<std::uint8_t> bytes) {
        bytes.resize(bytes.size() - 100);
        WriteFile(path, bytes);
+     }},
+    {"pixels naming colours beyond the table", false,
+     [](const fs::path& path, std::vector<std::uint8_t>) {
+       WriteFile(path, IndexedBitmap(8, 32, 32, 101, [](int x, int y) { return (x * 8 + y) & 0xFF; }));
      }},
 };
 

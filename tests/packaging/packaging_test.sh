@@ -65,8 +65,10 @@ case $case_name in
     ;;
   editor_options)
     # Answered before any window: no display is needed.
-    expect_equal "--version" "quelbrook-editor $version" \
-      "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$editor" --version)"
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$editor" --version)
+    expect_equal "--version" "quelbrook-editor $version" "$(head -n 1 <<<"$said")"
+    grep -q "^License GPL-3.0-or-later" <<<"$said" ||
+      expect_equal "--version names the licence" "License GPL-3.0-or-later" "$said"
     help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$editor" --help)
     grep -q "^Usage: .* \[ROM\]$" <<<"$help" || expect_equal "--help has a usage line with the ROM" "Usage: [ROM]" "$help"
     grep -q "copy it to a folder of your own before editing it" <<<"$help" ||

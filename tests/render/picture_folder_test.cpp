@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <set>
 
 #include "editor_error.h"
+#include "indexed_bitmap.h"
 #include "render_fixture.h"
 
 namespace quelbrook::testing {
@@ -51,6 +53,49 @@ TEST_F(PictureFolderTest, BitmapCutShortIsNotValid) {
   bytes.resize(bytes.size() - 40);
   WriteFile(dir / "items" / "7.bmp", bytes);
   EXPECT_EQ(FailureOf([&] { LoadBitmapImage(Folder(), "items/7.bmp"); }), "Bitmap image is not valid");
+}
+
+// Stretched onto a tile as a rendering draws it; under the sanitizers a lookup past the
+// colour table would fail here.
+QImage DrawnAsATile(const QImage& picture) {
+  QImage tile(32, 32, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&tile);
+  painter.drawImage(tile.rect(), picture);
+  return tile;
+}
+
+TEST_F(PictureFolderTest, IndexedPicturesWithShortTablesLoadAndDrawTheirColours) {
+  const auto ramp = [](int x, int y) { return (x + 32 * y) % 101; };
+  WriteFile(dir / "graph" / "1.bmp", IndexedBitmap(8, 32, 32, 101, ramp));
+  WriteFile(dir / "graph" / "2.bmp", IndexedBitmap(4, 32, 32, 3, [](int x, int) { return x % 3; }));
+  WriteFile(dir / "graph" / "3.bmp", IndexedBitmap(1, 32, 32, 1, [](int, int) { return 0; }));
+  const QImage eight = DrawnAsATile(LoadBitmapImage(Folder(), "graph/1.bmp"));
+  EXPECT_EQ(eight.pixel(5, 3), TableColour(ramp(5, 3)));
+  EXPECT_EQ(DrawnAsATile(LoadBitmapImage(Folder(), "graph/2.bmp")).pixel(2, 9), TableColour(2));
+  EXPECT_EQ(DrawnAsATile(LoadBitmapImage(Folder(), "graph/3.bmp")).pixel(31, 31), TableColour(0));
+}
+
+// As bmpsuite's pal8badindex: 101 colours, and pixels naming colour 255.
+TEST_F(PictureFolderTest, PixelsNamingColoursBeyondTheTableAreNotValid) {
+  const auto lastPixelBeyond = [](int beyond) {
+    return [beyond](int x, int y) { return x == 31 && y == 31 ? beyond : 0; };
+  };
+  WriteFile(dir / "graph" / "1.bmp", IndexedBitmap(8, 32, 32, 101, lastPixelBeyond(255)));
+  WriteFile(dir / "graph" / "2.bmp", IndexedBitmap(8, 32, 32, 101, lastPixelBeyond(101)));
+  WriteFile(dir / "graph" / "3.bmp", IndexedBitmap(4, 32, 32, 3, lastPixelBeyond(15)));
+  WriteFile(dir / "graph" / "4.bmp", IndexedBitmap(1, 32, 32, 1, lastPixelBeyond(1)));
+  PictureFolder pictures(Folder(), MissingPictures::kPlaceholder);
+  for (const std::string path : {"graph/1.bmp", "graph/2.bmp", "graph/3.bmp", "graph/4.bmp"}) {
+    EXPECT_EQ(FailureOf([&] { DrawnAsATile(LoadBitmapImage(Folder(), path)); }), "Bitmap image is not valid")
+        << path;
+    EXPECT_EQ(FailureOf([&] { pictures.picture(path); }), "Bitmap image is not valid") << path;
+  }
+  try {
+    LoadBitmapImage(Folder(), "graph/1.bmp");
+    ADD_FAILURE() << "loaded";
+  } catch (const PictureNotValid& error) {
+    EXPECT_EQ(error.path(), Folder().toStdString() + "/graph/1.bmp");
+  }
 }
 
 TEST_F(PictureFolderTest, FolderOfAPicturesNameCannotBeOpened) {
@@ -119,8 +164,9 @@ TEST_F(PictureFolderTest, RefusingFolderRecordsNothing) {
 
 TEST_F(PictureFolderTest, MissingPicturesTextGroupsCodesByKindInCodeOrder) {
   EXPECT_EQ(MissingPicturesText({}), "");
-  EXPECT_EQ(MissingPicturesText({"graph/C3.bmp", "graph/B0.bmp", "graph/F.bmp", "items/C.bmp", "enemyes/10.bmp"}),
-            "tiles F, B0, C3; items C; enemies 10");
+  EXPECT_EQ(
+      MissingPicturesText({"graph/C3.bmp", "graph/B0.bmp", "graph/F.bmp", "items/C.bmp", "enemyes/10.bmp"}),
+      "tiles F, B0, C3; items C; enemies 10");
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 #include <QProcess>
 
 #include "byte_map.h"
+#include "indexed_bitmap.h"
+#include "picture_folder.h"
 #include "render_fixture.h"
 #include "screen_decoding.h"
 #include "world_geometry.h"
 #include "world_overlays.h"
-#include "picture_folder.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -104,6 +105,18 @@ TEST_F(RenderCommandsTest, RenderWorldDrawsCodesWithoutAPictureAsPlaceholders) {
   ASSERT_EQ(image.size(), QSize(4096, 1536));
   EXPECT_EQ(image.pixel(256 + 40, 2), kPlaceholderColour);
   EXPECT_EQ(PixelAt(image, 256 * 3 + 10, 192 * 2 + 10), TileColour(36));
+}
+
+// The file is named: the message alone would not tell which of 200 pictures it is.
+TEST_F(RenderCommandsTest, APictureNamingColoursBeyondItsTableIsRefusedByName) {
+  WriteFile(dir / "graph" / "4.bmp", IndexedBitmap(8, 32, 32, 101, [](int x, int) { return x * 8; }));
+  for (const QStringList& words :
+       {QStringList{"render", Rom(), "4", Out()}, QStringList{"render-world", Rom(), Out()}}) {
+    const ToolRun run = Tool(words + QStringList{"--pictures", Folder()});
+    EXPECT_EQ(run.exitCode, 1) << words.join(' ').toStdString();
+    EXPECT_EQ(run.err, "quelbrook: " + Folder() + "/graph/4.bmp: Bitmap image is not valid\n");
+    EXPECT_FALSE(QFile::exists(Out()));
+  }
 }
 
 TEST_F(RenderCommandsTest, MissingRomFails) {

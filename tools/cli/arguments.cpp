@@ -25,13 +25,10 @@ int DecimalArgument(const std::string& text, int min, int max, const std::string
   return value;
 }
 
-std::uint8_t CodeArgument(const std::string& text, int max, const std::string& what) {
-  const std::string range = " (0 to " + IntToHexText(max) + ")";
+std::uint8_t CodeArgument(const std::string& text, const std::string& what) {
   if (!IsByteHexText(text))
-    throw UsageError(what + " '" + text + "' is not one or two hexadecimal digits" + range);
-  const int value = HexTextToInt(text);
-  if (value > max) throw UsageError(what + " " + text + " is out of range" + range);
-  return static_cast<std::uint8_t>(value);
+    throw UsageError(what + " '" + text + "' is not one or two hexadecimal digits (0 to FF)");
+  return static_cast<std::uint8_t>(HexTextToInt(text));
 }
 
 }  // namespace quelbrook::cli

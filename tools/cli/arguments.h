@@ -12,7 +12,7 @@ void RequireArgumentCount(const std::vector<std::string>& args, std::size_t coun
 int ScreenArgument(const std::string& text);
 // Plain decimal digits in min..max.
 int DecimalArgument(const std::string& text, int min, int max, const std::string& what);
-// One or two hexadecimal digits as the window writes codes, at most `max`.
-std::uint8_t CodeArgument(const std::string& text, int max, const std::string& what);
+// One or two hexadecimal digits as the window writes codes: any byte.
+std::uint8_t CodeArgument(const std::string& text, const std::string& what);
 
 }  // namespace quelbrook::cli

@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "editor_error.h"
+#include "licence_notice.h"
+#include "picture_folder.h"
 #include "usage_error.h"
 
 namespace quelbrook::cli {
@@ -19,8 +21,10 @@ const Command* FindCommand(const std::string& name) {
 
 bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h" || word == "help"; }
 
-// The version the build was given.
-void PrintVersion(std::ostream& out) { out << kToolName << ' ' << QUELBROOK_VERSION << '\n'; }
+// The version the build was given, then the licence.
+void PrintVersion(std::ostream& out) {
+  out << kToolName << ' ' << QUELBROOK_VERSION << '\n' << kLicenceNotice << '\n';
+}
 }  // namespace
 
 void PrintHelp(std::ostream& out) {
@@ -41,6 +45,9 @@ int RunCommand(const Command& command, const std::vector<std::string>& args, std
     err << kToolName << ": " << command.name << ": " << error.what() << "\nUsage: " << kToolName << ' '
         << command.name << ' ' << command.usage << '\n';
     return kExitUsage;
+  } catch (const PictureNotValid& error) {
+    err << kToolName << ": " << error.path() << ": " << error.what() << '\n';
+    return kExitFailure;
   } catch (const EditorError& error) {
     err << kToolName << ": " << error.what() << '\n';
     return kExitFailure;

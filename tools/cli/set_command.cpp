@@ -18,7 +18,7 @@ std::vector<std::string> JoinedTileWords(const std::vector<std::string>& args) {
   return args;
 }
 
-int Set(const std::vector<std::string>& givenArgs, std::ostream&, std::ostream&) {
+int Set(const std::vector<std::string>& givenArgs, std::ostream&, std::ostream& err) {
   const auto args = JoinedTileWords(givenArgs);
   RequireArgumentCount(args, 4);
   const int screen = ScreenArgument(args[1]);
@@ -30,6 +30,7 @@ int Set(const std::vector<std::string>& givenArgs, std::ostream&, std::ostream&)
   const auto bytes = FieldBytes(*field, args[3]);
   RequireGameImage(args[0]);
   WritePatchesToFile(args[0], {{ScreenRecordOffset(screen) + field->offset, bytes}});
+  if (const std::string note = FieldNote(*field, bytes.front()); !note.empty()) err << note << '\n';
   return kExitOk;
 }
 }  // namespace
@@ -37,8 +38,9 @@ int Set(const std::vector<std::string>& givenArgs, std::ostream&, std::ostream&)
 extern const Command kSetCommand{
     "set", "ROM N FIELD VALUE",
     "change one field of screen N, e.g. tile5 1F (or tile 5 1F), item B, enemy2-kind F, "
-    "item-destination 17, palette1 200, message \"HELLO\"; codes are hexadecimal, "
-    "numbers decimal, messages padded with spaces",
+    "item-destination 17, palette1 200, message \"HELLO\"; codes are hexadecimal (0 to FF), "
+    "numbers decimal (0 to 255), messages padded with spaces; a code without a picture or a "
+    "destination off the grid is written with a note",
     Set};
 
 }  // namespace quelbrook::cli

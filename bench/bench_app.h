@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
@@ -24,6 +25,9 @@ struct BenchApp {
     benchmark::Initialize(&argc, argv);
     application = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName("QuelbrookEditor");
+    // The windows' settings go to the temporary folder, never to the user's.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, romDir.path());
     appDir =
         QDir(qEnvironmentVariableIsEmpty("QUELBROOK_APP_DIR") ? QString(QUELBROOK_BENCH_APP_DIR)
                                                               : qEnvironmentVariable("QUELBROOK_APP_DIR"))

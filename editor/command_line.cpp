@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 #include "data_folder.h"
@@ -17,6 +19,11 @@ QString DataFolderText() {
   return installed ? QString::fromStdString(installed->string()) : "the folder it is started in";
 }
 
+void AddRomArgument(QCommandLineParser& parser) {
+  parser.addPositionalArgument(
+      "ROM", "The cartridge image (.nes) to open, a path from the folder the editor is started in.", "[ROM]");
+}
+
 QString FilesText() {
   const QString folder = DataFolderText();
   return "\nThe window finds its pictures in the graph/, items/, enemyes/ and info/ folders of\n" + folder +
@@ -25,6 +32,9 @@ QString FilesText() {
 }  // namespace
 
 std::optional<int> AnswerInformationOptions(int argc, char** argv) {
+  // Without any option there is nothing to answer, and no application to make before the window's.
+  if (std::none_of(argv + 1, argv + argc, [](const char* argument) { return argument[0] == '-'; }))
+    return std::nullopt;
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName("quelbrook-editor");
   QCoreApplication::setApplicationVersion(QUELBROOK_VERSION);
@@ -34,6 +44,7 @@ std::optional<int> AnswerInformationOptions(int argc, char** argv) {
                                 "Print this help and where the pictures and the demo ROM are.");
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  AddRomArgument(parser);
   // Options the window's toolkit reads (-platform, -style ...) are no error here.
   parser.parse(QCoreApplication::arguments());
   QString text;
@@ -45,6 +56,18 @@ std::optional<int> AnswerInformationOptions(int argc, char** argv) {
     return std::nullopt;
   std::fputs(text.toLocal8Bit().constData(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+QString RomArgument(const QStringList& arguments) {
+  QCommandLineParser parser;
+  AddRomArgument(parser);
+  parser.parse(arguments);
+  const QStringList named = parser.positionalArguments();
+  if (named.isEmpty()) return {};
+  if (named.size() > 1)
+    std::fprintf(stderr, "quelbrook-editor: opens one ROM at a time, here %s\n", qPrintable(named[0]));
+  // Made absolute now: the installed program moves to the folder of its pictures.
+  return QFileInfo(named[0]).absoluteFilePath();
 }
 
 void EnterInstalledDataFolder() {

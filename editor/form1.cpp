@@ -27,6 +27,7 @@
 #include "tile_code_table.h"
 #include "window_description.h"
 #include "window_font.h"
+#include "window_layout.h"
 
 namespace quelbrook {
 
@@ -61,8 +62,10 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
   controls_.CheckBox7->setChecked(false);
   ConnectHandlers();
   setFixedSize(sizeHint());
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  setAcceptDrops(true);
+  if (!RestoreWindowLayout(*this, kMainWindowLayout))
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      move(screen->availableGeometry().center() - rect().center());
   Run([this] { FormCreate(); });
   timer_->start();
 }

@@ -18,7 +18,11 @@
 #include "screen_edit.h"
 #include "screen_value.h"
 
+class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -31,6 +35,7 @@ class ImageControl;
 class ImagePanel;
 class TileCodeTable;
 class TForm2;
+class WorldEditor;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -44,11 +49,16 @@ class TForm1 : public QMainWindow {
 
   const ControlRegistry& registry() const { return registry_; }
   EditorState& state() { return state_; }
+  // The help window; without one, the window makes its own when help is first asked for.
   void setHelpWindow(TForm2* help) { help_ = help; }
 
   // Window creation and the ROM.
   void FormCreate();
   void Button2Click();  // Open ROM
+  // Opens a ROM without the dialog (command line, Open Recent, a dropped file), asking
+  // first when the shown screen has unsaved edits; true when it is open now.
+  bool OpenRomFile(const QString& path);
+  void OpenRecentRom(const QString& path);
   void Button1Click();  // Reload screen
   void Button5Click();  // Save screen
 
@@ -102,6 +112,8 @@ class TForm1 : public QMainWindow {
   void PlayScreen(int screen, const RecordBytes& record);
   // Opens the world editor on the bound ROM, or brings it to the front.
   void ShowWorldEditor();
+  // The open world editor; none when it is closed.
+  WorldEditor* ShownWorldEditor() const;
   // After the world editor saved these records: show the saved screen, or say why not.
   void WorldScreensSaved(const std::vector<int>& screens);
   // Right click on cell n: its tile becomes the palette's marked tile.
@@ -123,11 +135,19 @@ class TForm1 : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildWindow();
   void BuildImageGrid(const char* stem, int count, int columns, int left, int top);
   void ConnectHandlers();
+  // Open ROM once a file is chosen: binds it, shows its start screen, lists it as recent.
+  void OpenRom(const QString& path);
+  // True when there are no unsaved edits of the shown screen, or the user lets them go.
+  bool MayLoseUnsavedEdits(const QString& because, const QString& action);
+  void FillRecentMenu();
   void ConnectClick(QPushButton* button, std::function<void()> handler);
   void ConnectEdit(QPushButton* button, const QString& description, std::function<void()> handler);
   void BuildMenusAndStatus();
@@ -175,6 +195,7 @@ class TForm1 : public QMainWindow {
   QTimer* timer_ = nullptr;
   TForm2* help_ = nullptr;
   QUndoStack* history_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
   bool typedSinceClean_ = false;  // typing is not on the undo stack but is unsaved
 };
 

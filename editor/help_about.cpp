@@ -40,7 +40,8 @@ void TForm1::Timer1Timer() {
 void TForm1::Image49Click() { Timer1Timer(); }
 
 void TForm1::ShowHelp() {
-  if (!help_) return;
+  // Made when first asked for, so that it costs the start nothing.
+  if (!help_) help_ = new TForm2(this);
   help_->show();
   help_->raise();
   help_->activateWindow();

@@ -2,16 +2,16 @@
 
 #include "command_line.h"
 #include "form1.h"
-#include "form2.h"
 
 int main(int argc, char** argv) {
   if (const auto exitCode = quelbrook::AnswerInformationOptions(argc, argv)) return *exitCode;
-  quelbrook::EnterInstalledDataFolder();
   QApplication application(argc, argv);
+  QApplication::setOrganizationName("Quelbrook");
   QApplication::setApplicationName("QuelbrookEditor");
+  const QString rom = quelbrook::RomArgument(QApplication::arguments());
+  quelbrook::EnterInstalledDataFolder();
   quelbrook::TForm1 form1;
-  quelbrook::TForm2 form2(&form1);
-  form1.setHelpWindow(&form2);
   form1.show();
+  if (!rom.isEmpty()) form1.OpenRomFile(rom);
   return QApplication::exec();
 }

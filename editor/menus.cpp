@@ -26,6 +26,9 @@ void TForm1::BuildMenusAndStatus() {
   file->addAction("&Open ROM...", QKeySequence::Open, this, [this] {
     if (controls_.Button2->isEnabled()) Run([this] { Button2Click(); });
   });
+  recentMenu_ = file->addMenu("Open &Recent");
+  recentMenu_->setObjectName("RecentMenu");
+  connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
   file->addAction("&Reload screen", QKeySequence(Qt::Key_F5), this, [this] {
     if (controls_.Button1->isEnabled()) Run([this] { Button1Click(); });
   });

@@ -14,6 +14,7 @@
 #include "hex_text.h"
 #include "image_control.h"
 #include "item_catalogue.h"
+#include "recent_roms.h"
 #include "rom_image.h"
 #include "screen_decoding.h"
 #include "screen_value.h"
@@ -28,8 +29,11 @@ QString HexText(int value) { return QString::fromStdString(IntToHexText(value));
 void TForm1::Button2Click() {
   QDir::setCurrent(state_.StartDirectory);
   auto chosen = dialogs_->openFile({" Open file Quelbrook.nes", "Any file (*.*)|*.*", ""});
-  if (!chosen) return;
-  state_.romPath = QFile::encodeName(*chosen).toStdString();
+  if (chosen) OpenRom(*chosen);
+}
+
+void TForm1::OpenRom(const QString& path) {
+  state_.romPath = QFile::encodeName(path).toStdString();
   state_.recordLocated = false;
   state_.backupChecked = false;
   RomImage rom(state_.romPath);
@@ -47,6 +51,7 @@ void TForm1::Button2Click() {
   state_.FirstLoadDone = 0;
   WatchRom();
   Button1Click();
+  AddRecentRom(path);
 }
 
 void TForm1::Button1Click() {

@@ -33,12 +33,7 @@ void TForm1::ImportWorldFromTiled() {
   if (!chosen) return;
   // The whole map is checked, and the ROM compared with it, before anything is written.
   const WorldImportPlan plan = PlanWorldMapImport(state_.romPath, LocalPathOf(*chosen));
-  if (hasUnsavedEdits() &&
-      !dialogs_->question(
-          "Attention!",
-          "The shown screen has unsaved edits, and the import shows it again as the ROM holds "
-          "it.\r\nImport anyway and lose those edits?"))
-    return;
+  if (!MayLoseUnsavedEdits("the import shows it again as the ROM holds it", "Import")) return;
   if (!plan.patches.empty()) WriteRom(plan.patches);
   if (plan.newEndScreen) state_.PreviousEndCodeOffset = EndCodeBlockOffset(*plan.newEndScreen);
   Button1Click();

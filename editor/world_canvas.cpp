@@ -162,7 +162,26 @@ void WorldCanvas::updateScrollBars() {
 }
 
 void WorldCanvas::setZoom(int percent, std::optional<QPoint> anchor) {
-  percent = std::clamp(percent, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
+  fitting_ = false;
+  changeZoom(percent, anchor);
+}
+
+void WorldCanvas::zoomToFit() {
+  fitting_ = true;
+  changeZoom(fittingZoom(), std::nullopt);
+}
+
+int WorldCanvas::fittingZoom() const {
+  const QSize view = viewport()->size();
+  const int largestCell = kFullTile * kZoomSteps[std::size(kZoomSteps) - 1] / 100;
+  const int cell =
+      std::clamp(std::min(view.width() / kWorldCellColumns, view.height() / kWorldCellRows), 1, largestCell);
+  // The smallest percentage whose cells are that many pixels wide.
+  return (cell * 100 + kFullTile - 1) / kFullTile;
+}
+
+void WorldCanvas::changeZoom(int percent, std::optional<QPoint> anchor) {
+  percent = std::clamp(percent, kSmallestZoom, kZoomSteps[std::size(kZoomSteps) - 1]);
   if (percent == zoom_) return;
   const QPoint fixed = anchor.value_or(viewport()->rect().center());
   const QPointF world = QPointF(fixed + offset()) / cellSize();
@@ -179,9 +198,13 @@ void WorldCanvas::setZoom(int percent, std::optional<QPoint> anchor) {
 
 void WorldCanvas::zoomBy(int steps, std::optional<QPoint> anchor) {
   const auto* begin = std::begin(kZoomSteps);
-  const int index = static_cast<int>(std::lower_bound(begin, std::end(kZoomSteps), zoom_) - begin);
-  const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
-  setZoom(kZoomSteps[std::clamp(index + steps, 0, last)], anchor);
+  const auto* end = std::end(kZoomSteps);
+  // From a fitted zoom between two steps, one step in is the next larger one.
+  const auto* next = std::lower_bound(begin, end, zoom_);
+  const int index = static_cast<int>(next - begin) + (steps > 0 && (next == end || *next != zoom_) ? -1 : 0);
+  const int target = index + steps;
+  if (target < 0) return;  // already below the smallest step
+  setZoom(kZoomSteps[std::min(target, static_cast<int>(std::size(kZoomSteps)) - 1)], anchor);
 }
 
 void WorldCanvas::setShowGrid(bool shown) {
@@ -360,6 +383,7 @@ void WorldCanvas::contextMenuEvent(QContextMenuEvent* event) {
 
 void WorldCanvas::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
+  if (fitting_) changeZoom(fittingZoom(), std::nullopt);
   updateScrollBars();
 }
 

@@ -22,6 +22,8 @@ class WorldCanvas : public QAbstractScrollArea {
   Q_OBJECT
  public:
   static constexpr int kZoomSteps[] = {25, 50, 75, 100, 150, 200, 300, 400};
+  // Below the steps only to fit the world: one pixel a cell.
+  static constexpr int kSmallestZoom = 4;
 
   WorldCanvas(WorldDocument& document, WorldPictures& pictures, QWidget* parent = nullptr);
 
@@ -29,6 +31,10 @@ class WorldCanvas : public QAbstractScrollArea {
   // Keeps the world point under `anchor` (viewport coordinates) in place.
   void setZoom(int percent, std::optional<QPoint> anchor = std::nullopt);
   void zoomBy(int steps, std::optional<QPoint> anchor = std::nullopt);
+  // The whole world in view, and kept so as the window is resized until another zoom.
+  // The canvas starts so.
+  void zoomToFit();
+  bool fitsWorld() const { return fitting_; }
   void setShowGrid(bool shown);
   void setShowObjects(bool shown);
   bool showsGrid() const { return showGrid_; }
@@ -79,6 +85,9 @@ class WorldCanvas : public QAbstractScrollArea {
   };
 
   int cellSize() const;
+  void changeZoom(int percent, std::optional<QPoint> anchor);
+  // The largest zoom at which the whole world fits the viewport.
+  int fittingZoom() const;
   QPoint offset() const;
   QRect viewRectOfCells(const QRect& cells) const;
   void updateCells(const QRect& cells);
@@ -99,6 +108,7 @@ class WorldCanvas : public QAbstractScrollArea {
   WorldPictures& pictures_;
   WorldScreenPictures screenPictures_;
   int zoom_ = 100;
+  bool fitting_ = true;
   bool showGrid_ = true;
   bool showObjects_ = true;
   int chosenTile_ = 0;

@@ -4,17 +4,23 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QUndoView>
 
 #include "hex_text.h"
 #include "number_text.h"
+#include "rom_drop.h"
 #include "rom_watcher.h"
+#include "window_layout.h"
 #include "world_canvas.h"
 #include "world_cells.h"
 #include "world_document.h"
@@ -22,6 +28,15 @@
 #include "world_tile_palette.h"
 
 namespace quelbrook {
+
+namespace {
+// Without a kept layout: large enough for the whole world beside the tiles, within the screen.
+QSize DefaultSize() {
+  const QSize wanted(1280, 800);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? wanted.boundedTo(screen->availableGeometry().size() * 9 / 10) : wanted;
+}
+}  // namespace
 
 QString ScreenListText(const std::vector<int>& screens) {
   QStringList numbers;
@@ -82,7 +97,8 @@ WorldEditor::WorldEditor(std::string romPath, const QString& pictureDirectory, D
   watcher_->watch(QString::fromStdString(document_->romPath()));
   connect(watcher_, &RomWatcher::changedElsewhere, this, [this] { run([this] { fileChangedElsewhere(); }); });
   if (parent) parent->installEventFilter(this);
-  resize(1280, 800);
+  setAcceptDrops(true);
+  if (!RestoreWindowLayout(*this, kWorldEditorLayout)) resize(DefaultSize());
 }
 
 WorldEditor::~WorldEditor() = default;
@@ -91,7 +107,11 @@ void WorldEditor::buildDocks() {
   palette_ = new WorldTilePalette(*pictures_, this);
   auto* paletteScroll = new QScrollArea(this);
   paletteScroll->setWidget(palette_);
-  paletteScroll->setMinimumWidth(palette_->sizeHint().width() + 24);
+  // As wide as the tiles and the scroll bar beside them: the rest of the window is the world's.
+  const int paletteWidth = palette_->sizeHint().width() +
+                           paletteScroll->verticalScrollBar()->sizeHint().width() +
+                           2 * paletteScroll->frameWidth();
+  paletteScroll->setMinimumWidth(paletteWidth);
   auto* paletteDock = new QDockWidget("Tiles", this);
   paletteDock->setObjectName("TilesDock");
   paletteDock->setWidget(paletteScroll);
@@ -106,6 +126,7 @@ void WorldEditor::buildDocks() {
   historyDock->setWidget(history);
   historyDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
   addDockWidget(Qt::RightDockWidgetArea, historyDock);
+  resizeDocks({paletteDock}, {paletteWidth}, Qt::Horizontal);
 }
 
 void WorldEditor::buildMenus() {
@@ -140,6 +161,7 @@ void WorldEditor::buildMenus() {
       [this] { canvas_->zoomBy(1); });
   add(view, "Zoom &out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { canvas_->zoomBy(-1); });
   add(view, "&Actual size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { canvas_->setZoom(100); });
+  add(view, "Zoom to &fit", {QKeySequence(Qt::CTRL | Qt::Key_9)}, [this] { canvas_->zoomToFit(); });
   view->addSeparator();
   QAction* grid = view->addAction("Screen &borders and numbers");
   grid->setObjectName("ShowGrid");
@@ -205,14 +227,31 @@ bool WorldEditor::mayClose() {
   return false;
 }
 
+void WorldEditor::closeWithoutAsking() {
+  closeAgreed_ = true;
+  close();
+}
+
 void WorldEditor::closeEvent(QCloseEvent* event) {
-  if (mayClose()) {
+  if (closeAgreed_ || mayClose()) {
     // Asked once: the main window's own close must not ask again.
     if (parentWidget()) parentWidget()->removeEventFilter(this);
+    SaveWindowLayout(*this, kWorldEditorLayout);
     event->accept();
   } else {
     event->ignore();
   }
+}
+
+void WorldEditor::dragEnterEvent(QDragEnterEvent* event) {
+  if (hooks_.openRom && !DroppedRom(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void WorldEditor::dropEvent(QDropEvent* event) {
+  const QString rom = DroppedRom(event->mimeData());
+  if (rom.isEmpty() || !hooks_.openRom) return;
+  event->acceptProposedAction();
+  if (mayClose()) hooks_.openRom(rom);
 }
 
 bool WorldEditor::eventFilter(QObject* watched, QEvent* event) {

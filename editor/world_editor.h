@@ -11,6 +11,8 @@
 #include "dialogs.h"
 #include "screen_data.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 
@@ -30,6 +32,7 @@ class WorldEditor : public QMainWindow {
     std::function<void(int screen, const RecordBytes& record)> playScreen;  // "Play from this screen"
     std::function<void()> beforeWrite;                                      // the backup before a save writes
     std::function<void(const std::vector<int>& screens)> saved;             // records just written
+    std::function<void(const QString& path)> openRom;                       // a .nes file dropped here
   };
 
   // Reads the ROM at once; throws EditorError when it cannot be read. Pictures are
@@ -45,6 +48,8 @@ class WorldEditor : public QMainWindow {
 
   // Writes the changes; false when nothing could be written (the user was told why).
   bool save();
+  // Closes when the user already agreed to let the unsaved changes go.
+  void closeWithoutAsking();
   // The full-size world (4096 x 1536) as edited, with its marks; throws EditorError.
   void saveAsPng(const QString& path) const;
 
@@ -62,6 +67,8 @@ class WorldEditor : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildMenus();
@@ -91,6 +98,7 @@ class WorldEditor : public QMainWindow {
   QLabel* hoverLabel_ = nullptr;
   QLabel* missingLabel_ = nullptr;
   int copiedScreen_ = 0;
+  bool closeAgreed_ = false;
 };
 
 // "screen 3" or "screens 3, 7 and 9".

@@ -9,9 +9,16 @@
 
 namespace quelbrook {
 
+WorldEditor* TForm1::ShownWorldEditor() const {
+  // A closed editor stays a child until its deletion, hidden.
+  for (auto* editor : findChildren<WorldEditor*>("WorldEditor", Qt::FindDirectChildrenOnly))
+    if (!editor->isHidden()) return editor;
+  return nullptr;
+}
+
 void TForm1::ShowWorldEditor() {
   if (state_.romPath.empty()) throw EditorError("Open a ROM first: the world editor edits its screens");
-  auto* editor = findChild<WorldEditor*>("WorldEditor", Qt::FindDirectChildrenOnly);
+  auto* editor = ShownWorldEditor();
   if (editor && editor->property("romPath").toString() != QString::fromStdString(state_.romPath)) {
     if (!editor->close()) return;
     editor = nullptr;
@@ -25,6 +32,12 @@ void TForm1::ShowWorldEditor() {
     hooks.playScreen = [this](int screen, const RecordBytes& record) { PlayScreen(screen, record); };
     hooks.beforeWrite = [this] { EnsureBackup(); };
     hooks.saved = [this](const std::vector<int>& screens) { WorldScreensSaved(screens); };
+    hooks.openRom = [this](const QString& path) {
+      if (!OpenRomFile(path)) return;
+      // The world editor let its changes go before it passed the file on.
+      if (WorldEditor* old = ShownWorldEditor()) old->closeWithoutAsking();
+      Run([this] { ShowWorldEditor(); });
+    };
     editor = new WorldEditor(state_.romPath, state_.StartDirectory, *dialogs_, std::move(hooks), this);
     editor->setProperty("romPath", QString::fromStdString(state_.romPath));
   }

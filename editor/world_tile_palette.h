@@ -13,7 +13,8 @@ class WorldPictures;
 class WorldTilePalette : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int kColumns = 16;
+  // Eight tiles a row (the game's rows start at codes ending in 0 or 8): narrow beside the wide world.
+  static constexpr int kColumns = 8;
   static constexpr int kPitch = 33;  // 32-pixel tiles, 1-pixel gaps
 
   WorldTilePalette(const WorldPictures& pictures, QWidget* parent = nullptr);

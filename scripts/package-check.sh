@@ -40,6 +40,9 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop"
+# The file type the menu entry opens is Debian's own (shared-mime-info), with the .nes glob.
+mime=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$unpacked/usr/share/applications/$app_id.desktop")
+grep -q '<glob pattern="\*\.nes"/>' "/usr/share/mime/$mime.xml" || fail "no shared-mime-info type $mime for *.nes"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xml"
 
 cd /
@@ -59,11 +62,20 @@ grep -q "^start screen: " <<<"$info" || fail "quelbrook info printed: $info"
 # open after a few seconds without such a report has found its pictures.
 run_editor() {
   local status=0
-  QT_QPA_PLATFORM=offscreen timeout 5 "$bin/quelbrook-editor" >/dev/null 2>"$unpacked/editor.err" || status=$?
+  QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$unpacked/config" timeout 5 "$bin/quelbrook-editor" "$@" \
+    >/dev/null 2>"$unpacked/editor.err" || status=$?
   [ "$status" -eq 124 ] || fail "the editor ended with status $status: $(cat "$unpacked/editor.err")"
 }
 run_editor
 ! grep -q "Cannot open file" "$unpacked/editor.err" || fail "the editor misses pictures: $(cat "$unpacked/editor.err")"
+# A ROM named relative to the folder the editor is started in opens, although the installed
+# editor moves to its pictures; one that is not there is reported.
+mkdir "$unpacked/roms"
+cp "$unpacked/usr/share/quelbrook/Quelbrook.nes" "$unpacked/roms/mine.nes"
+(cd "$unpacked/roms" && run_editor mine.nes)
+! grep -q "^QuelbrookEditor: " "$unpacked/editor.err" || fail "the editor with a ROM argument said: $(cat "$unpacked/editor.err")"
+(cd "$unpacked/roms" && run_editor missing.nes)
+grep -q "File not found" "$unpacked/editor.err" || fail "a missing ROM argument went unreported"
 # The same check sees it when the pictures are not where the program looks.
 mv "$unpacked/usr/share/quelbrook/graph" "$unpacked/graph.away"
 run_editor

@@ -27,7 +27,7 @@ QString ButtonTitle(play::PadButton button) {
 }
 }  // namespace
 
-std::unique_ptr<QSettings> PlaySettings() { return std::make_unique<QSettings>("quelbrook", "editor"); }
+std::unique_ptr<QSettings> PlaySettings() { return std::make_unique<QSettings>(); }
 
 PlayPanel::PlayPanel(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("PlayPanel");

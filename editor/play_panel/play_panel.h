@@ -24,7 +24,7 @@ class GameSound;
 class PlayView;
 
 // Where the panel keeps its key map ("play/keys/...") and where a core other than the first
-// one found is named ("play/core"): ~/.config/quelbrook/editor.conf.
+// one found is named ("play/core"): the editor's settings, as main.cpp names them.
 std::unique_ptr<QSettings> PlaySettings();
 
 class PlayPanel : public QWidget {

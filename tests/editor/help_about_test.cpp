@@ -85,6 +85,16 @@ TEST_F(HelpAboutTest, F1OpensTheHelpWindow) {
   EXPECT_TRUE(help->isVisible());
 }
 
+TEST_F(HelpAboutTest, WithoutAHelpWindowTheFirstAskMakesOne) {
+  window->setHelpWindow(nullptr);
+  EXPECT_EQ(window->findChild<TForm2*>(), nullptr);  // the start does not pay for it
+  window->ShowHelp();
+  window->ShowHelp();
+  const auto made = window->findChildren<TForm2*>();
+  ASSERT_EQ(made.size(), 1);
+  EXPECT_TRUE(made[0]->isVisible());
+}
+
 TEST_F(HelpAboutTest, HelpWindowDrawsTheNeighboursOfAScreen) {
   EXPECT_EQ(help->objectName(), "Form2");
   EXPECT_EQ(help->windowTitle(), "QuelbrookEditor help");

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QUndoStack>
 
@@ -30,6 +31,10 @@ class WorldEditorTest : public WindowTest {
     editor = window->findChild<WorldEditor*>("WorldEditor");
     ASSERT_NE(editor, nullptr);
     editor->resize(1400, 900);
+    // The gestures are tried at full size, from the world's top left corner.
+    Canvas()->setZoom(100);
+    Canvas()->horizontalScrollBar()->setValue(0);
+    Canvas()->verticalScrollBar()->setValue(0);
     QApplication::setActiveWindow(editor);
     Canvas()->setFocus();
     original = RomBytes();

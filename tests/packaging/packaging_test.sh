@@ -74,7 +74,7 @@ case $case_name in
     grep -q "^License GPL-3.0-or-later" <<<"$said" ||
       expect_equal "--version names the licence" "License GPL-3.0-or-later" "$said"
     help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$editor" --help)
-    grep -q "^Usage: " <<<"$help" || expect_equal "--help has a usage line" "Usage:" "$help"
+    grep -q "^Usage: .* \[ROM\]$" <<<"$help" || expect_equal "--help has a usage line with the ROM" "Usage: [ROM]" "$help"
     grep -q "copy it to a folder of your own before editing it" <<<"$help" ||
       expect_equal "--help tells to copy the demo ROM" "copy it" "$help"
     ;;

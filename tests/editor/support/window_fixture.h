@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <memory>
 
 #include "asset_folder.h"
@@ -26,6 +27,7 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     MakeAssetFolder(Folder());
     QDir::setCurrent(Folder());
+    QSettings().clear();  // each test starts as a first run
     window = std::make_unique<TForm1>(&dialogs);
   }
   void TearDown() override {

@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # settings hold for the build as well as for ctest.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-export LSAN_OPTIONS="print_suppressions=0"
+export LSAN_OPTIONS="print_suppressions=0:suppressions=$root/scripts/lsan-suppressions.txt"
 export QT_QPA_PLATFORM=offscreen
 
 export QUELBROOK_BUILD="$root/build-asan"

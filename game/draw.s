@@ -22,28 +22,24 @@
 
 ; record := ScreenRecords + 76 * screenIndex
 .proc CopyRecord
-  lda screenIndex
-  sta temp
-  lda #0
-  sta temp + 1
-  ldx #RECORD_LENGTH - 1    ; add the index 76 times: short and plain
   lda #<ScreenRecords
-  sta temp2
+  sta recordPointer
   lda #>ScreenRecords
-  sta temp2 + 1
+  sta recordPointer + 1
+  ldx #RECORD_LENGTH      ; add the index 76 times: short and plain
 add:
-  lda temp2
+  lda recordPointer
   clc
-  adc temp
-  sta temp2
+  adc screenIndex
+  sta recordPointer
   bcc no_carry
-  inc temp2 + 1
+  inc recordPointer + 1
 no_carry:
   dex
-  bpl add
+  bne add
   ldy #RECORD_LENGTH - 1
 copy:
-  lda (temp2),y
+  lda (recordPointer),y
   sta record,y
   dey
   bpl copy
@@ -81,7 +77,7 @@ sprites:
   tax
   ldy #1
 hero:
-  lda HeroPalettes,x
+  lda HeroPalettes + 1,x  ; colours 1..3; 0 is transparent
   sta paletteBuffer + 16,y
   inx
   iny
@@ -289,109 +285,3 @@ next:
   bne next
   rts
 .endproc
-
-; Sprites 4..23: enemy 4 first so that it is in front, the item last, as the editor
-; stacks them. An object whose code has no picture, or whose destination is 192..254,
-; is not shown; 255 stands at 0.
-.proc PlaceObjects
-  ldx #4 * 4
-  ldy #3
-enemy:
-  lda record + REC_ENEMIES,y
-  and #$F0
-  bne enemy_hidden      ; kinds 16..255 have no picture
-  lda record + REC_ENEMIES,y
-  ora #16
-  pha
-  lda record + REC_ENEMY_DEST,y
-  sta temp2
-  pla
-  jsr PlaceObject
-  jmp enemy_next
-enemy_hidden:
-  jsr HideObject
-enemy_next:
-  dey
-  bpl enemy
-  lda record + REC_ITEM
-  and #$F0
-  bne item_hidden
-  lda record + REC_ITEM_DEST
-  sta temp2
-  lda record + REC_ITEM
-  jmp PlaceObject
-item_hidden:
-  jmp HideObject
-.endproc
-
-; A = object number (items 0..15, enemies 16..31), temp2 = destination, X = OAM
-; offset, advanced by 16.
-.proc PlaceObject
-  sty temp + 1
-  tay
-  lda ObjectTiles,y
-  cmp #$FF
-  beq hidden
-  sta temp
-  lda ObjectPalettes,y
-  sta subRow
-  lda temp2
-  cmp #$FF
-  bne placed
-  lda #0
-placed:
-  cmp #192
-  bcs hidden
-  sta temp2
-  ldy #0
-next:
-  lda temp2             ; y: 16 + row * 16 - 1 (+8 for the lower half)
-  and #$F0
-  clc
-  adc #PLAYFIELD_TOP - 1
-  adc HalfRow,y
-  sta oamBuffer,x
-  lda temp
-  clc
-  adc QuarterTile,y
-  sta oamBuffer + 1,x
-  lda subRow
-  sta oamBuffer + 2,x
-  lda temp2
-  asl
-  asl
-  asl
-  asl
-  clc
-  adc HalfColumn,y
-  sta oamBuffer + 3,x
-  inx
-  inx
-  inx
-  inx
-  iny
-  cpy #4
-  bne next
-  ldy temp + 1
-  rts
-hidden:
-  ldy temp + 1
-  jmp HideObject
-.endproc
-
-.proc HideObject
-  lda #$FF
-  sta oamBuffer,x
-  sta oamBuffer + 4,x
-  sta oamBuffer + 8,x
-  sta oamBuffer + 12,x
-  txa
-  clc
-  adc #16
-  tax
-  rts
-.endproc
-
-HalfRow:     .byte 0, 0, 8, 8
-HalfColumn:  .byte 0, 8, 0, 8
-QuarterTile: .byte 0, 1, 2, 3

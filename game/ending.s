@@ -57,7 +57,7 @@ sprites:
   stx OAMADDR
   lda #>oamBuffer
   sta OAMDMA
-  jsr WaitFrameHere
+  jsr WaitFrame         ; bank 0 stays mapped at $8000
   lda #0
   sta PPUSCROLL
   sta PPUSCROLL
@@ -82,14 +82,5 @@ write:
   sta PPUDATA
   jmp next
 done:
-  rts
-
-WaitFrameHere:          ; the ROM copy may not be mapped any more
-  lda #0
-  sta frameState
-wait:
-  lda frameState
-  cmp #2
-  bne wait
   rts
 .endproc

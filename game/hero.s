@@ -60,40 +60,16 @@ done:
 
 ; Sprites 0..3, in front of every object.
 .proc PlaceHero
+  ldx #0
   lda heroShown
   bne shown
-  lda #$FF
-  sta oamBuffer
-  sta oamBuffer + 4
-  sta oamBuffer + 8
-  sta oamBuffer + 12
-  rts
+  jmp HideObject
 shown:
-  ldx #0
-  ldy #0
-next:
-  lda heroY
-  clc
-  adc HeroRowOffset,y
-  sta oamBuffer,x
-  tya
-  sta oamBuffer + 1,x   ; tiles 0..3
-  lda #0
-  sta oamBuffer + 2,x
+  stx spriteTile        ; tiles 0..3, sprite palette 0
+  stx spritePalette
   lda heroX
-  clc
-  adc HeroColumnOffset,y
-  sta oamBuffer + 3,x
-  inx
-  inx
-  inx
-  inx
-  iny
-  cpy #4
-  bne next
-  rts
+  sta spriteLeft
+  lda heroY
+  sta spriteTop
+  jmp PutFourSprites
 .endproc
-
-; A sprite shows one line below its Y byte.
-HeroRowOffset:    .byte $FF, $FF, 7, 7
-HeroColumnOffset: .byte 0, 8, 0, 8

@@ -32,12 +32,7 @@ wait2:
   sta heroY
   lda #1
   sta ppuBusy
-  jsr DrawScreen
-  jsr PlaceHero
-  lda #MASK_SHOW_ALL
-  sta maskShadow
-  lda #0
-  sta ppuBusy
+  jsr EnterScreen
   lda #CTRL_NMI_ON
   sta PPUCTRL
 loop:

@@ -15,9 +15,6 @@ struct EmulatorCall {
 // The first of fceux, nestopia and mednafen on the PATH, else RetroArch with a NES core
 // found in one of `coreFolders`; none when there is neither.
 std::optional<EmulatorCall> FindEmulatorCall(const QStringList& coreFolders);
-// Where libretro cores lie: Debian's /usr/lib/<architecture>/libretro and /usr/lib/libretro,
-// and the cores RetroArch downloaded for the user.
-QStringList LibretroCoreFolders();
 
 // The packages that would give an emulator, for the message when none is found.
 inline constexpr const char* kNoEmulatorMessage =

@@ -96,6 +96,10 @@ class TForm1 : public QMainWindow {
   bool hasUnsavedEdits() const;
   void MoveSelection(int columns, int rows);  // arrow keys
   void TestScreenClick();
+  // F6: the shown screen, unsaved edits included, in the Play panel; PlayScreen runs a record
+  // of the caller's (the world editor's) instead.
+  void PlayScreenClick();
+  void PlayScreen(int screen, const RecordBytes& record);
   // Opens the world editor on the bound ROM, or brings it to the front.
   void ShowWorldEditor();
   // After the world editor saved these records: show the saved screen, or say why not.
@@ -143,6 +147,8 @@ class TForm1 : public QMainWindow {
   static int numberIn(const QLineEdit* field);
   void setPicture(ImageControl* image, const std::string& relativePath);
   void RequireLocatedRecord() const;
+  // The number (1..128) of the screen whose record is shown.
+  int ShownScreenNumber() const;
   // The backup copy before the first write after Open ROM.
   void EnsureBackup();
   // Notices changes of the bound ROM that this window did not make.

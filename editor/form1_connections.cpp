@@ -93,6 +93,7 @@ void TForm1::ConnectHandlers() {
   c.Memo1->installEventFilter(this);
   connect(c.CheckBox7, &QCheckBox::toggled, this, [this](bool shown) { GameSettingsToggled(shown); });
   ConnectClick(c.TestScreenButton, [this] { TestScreenClick(); });
+  ConnectClick(c.PlayScreenButton, [this] { PlayScreenClick(); });
   // Typing is an edit too, though not one the history can take back.
   const auto noteTyping = [this](QLineEdit* field) {
     connect(field, &QLineEdit::textEdited, this, [this] {

@@ -96,6 +96,7 @@ Form1Controls Form1Controls::Bind(const ControlRegistry& registry) {
   QUELBROOK_BIND(SpinButton1Up);
   QUELBROOK_BIND(SpinButton1Down);
   QUELBROOK_BIND(TestScreenButton);
+  QUELBROOK_BIND(PlayScreenButton);
   QUELBROOK_BIND(Red);
   QUELBROOK_BIND(Green);
   QUELBROOK_BIND(Image49);

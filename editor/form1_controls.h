@@ -39,7 +39,8 @@ struct Form1Controls {
   // Commands.
   QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button10, *Button27, *Button28, *Button29,
       *Button30, *Button31, *Button32, *Button33, *Button34, *Button35, *Button36, *Button37, *Button38,
-      *Button39, *Button40, *Button41, *BitBtn1, *SpinButton1Up, *SpinButton1Down, *TestScreenButton;
+      *Button39, *Button40, *Button41, *BitBtn1, *SpinButton1Up, *SpinButton1Down, *TestScreenButton,
+      *PlayScreenButton;
   // Selection markers, the info picture and the status row.
   ImageControl *Red, *Green, *Image49;
   QLabel* UnsavedLabel;

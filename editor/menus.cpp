@@ -38,6 +38,9 @@ void TForm1::BuildMenusAndStatus() {
   file->addAction("&Export world to Tiled...", this, [this] { Run([this] { ExportWorldToTiled(); }); });
   file->addAction("&Import world from Tiled...", this, [this] { Run([this] { ImportWorldFromTiled(); }); });
   file->addAction("&Test this screen", this, [this] { Run([this] { TestScreenClick(); }); });
+  file->addAction("&Play from this screen", QKeySequence(Qt::Key_F6), this, [this] {
+    if (controls_.PlayScreenButton->isEnabled()) Run([this] { PlayScreenClick(); });
+  });
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
 
@@ -75,6 +78,12 @@ void TForm1::BuildMenusAndStatus() {
   test->setEnabled(false);
   registry_.add(test);
   statusBar()->addPermanentWidget(test);
+  auto* play = new QPushButton("Play from this screen", this);
+  play->setObjectName("PlayScreenButton");
+  play->setToolTip("Run a copy of the ROM that starts on this screen here, in the Play panel (F6)");
+  play->setEnabled(false);
+  registry_.add(play);
+  statusBar()->addPermanentWidget(play);
   statusBar()->setSizeGripEnabled(false);
 }
 

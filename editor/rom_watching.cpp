@@ -25,8 +25,7 @@ void TForm1::NoteOwnRomWrite() {
 }
 
 void TForm1::ReloadShownScreen() {
-  const int screen = (state_.ScreenRecordOffset - kScreenRecordBase) / kScreenStride;
-  controls_.Edit1->setText(QString::number(screen));
+  controls_.Edit1->setText(QString::number(ShownScreenNumber()));
   Run([this] { Button1Click(); });
 }
 

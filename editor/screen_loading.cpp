@@ -38,7 +38,7 @@ void TForm1::Button2Click() {
   const Form1Controls& c = controls_;
   for (QPushButton* command : {c.Button1, c.Button3, c.Button4, c.Button5, c.Button27, c.Button28, c.Button33,
                                c.Button34, c.Button35, c.Button36, c.Button37, c.Button38, c.Button39,
-                               c.Button40, c.Button41, c.TestScreenButton})
+                               c.Button40, c.Button41, c.TestScreenButton, c.PlayScreenButton})
     command->setEnabled(true);
   // Typed into only when the game-wide block is shown; without a ROM there is nothing to set.
   for (QWidget* field : std::initializer_list<QWidget*>{c.Startscreen, c.Endscreen, c.Memo1})

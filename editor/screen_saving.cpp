@@ -14,6 +14,10 @@ void TForm1::RequireLocatedRecord() const {
     throw EditorError("There is no loaded screen to save into: reload the screen first");
 }
 
+int TForm1::ShownScreenNumber() const {
+  return (state_.ScreenRecordOffset - kScreenRecordBase) / kScreenStride;
+}
+
 void TForm1::Button5Click() {
   RequireLocatedRecord();
   // Every field is converted before the file is touched, so a save is all or nothing.

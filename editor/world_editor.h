@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dialogs.h"
+#include "screen_data.h"
 
 class QLabel;
 class QMenu;
@@ -25,9 +26,10 @@ class WorldEditor : public QMainWindow {
   Q_OBJECT
  public:
   struct Hooks {
-    std::function<void(int screen)> showScreen;                  // "Show in main window"
-    std::function<void()> beforeWrite;                           // the backup before a save writes
-    std::function<void(const std::vector<int>& screens)> saved;  // records just written
+    std::function<void(int screen)> showScreen;                             // "Show in main window"
+    std::function<void(int screen, const RecordBytes& record)> playScreen;  // "Play from this screen"
+    std::function<void()> beforeWrite;                                      // the backup before a save writes
+    std::function<void(const std::vector<int>& screens)> saved;             // records just written
   };
 
   // Reads the ROM at once; throws EditorError when it cannot be read. Pictures are

@@ -148,6 +148,10 @@ void WorldEditor::showScreenMenu(int screen, QPoint globalPosition) {
   add("Show in main window", [this, screen] {
     if (hooks_.showScreen) hooks_.showScreen(screen);
   });
+  // The screen as edited here, unsaved changes included.
+  add("Play from this screen", [this, screen] {
+    if (hooks_.playScreen) hooks_.playScreen(screen, document_->record(screen));
+  });
   screenMenu_->popup(globalPosition);
 }
 

@@ -22,6 +22,7 @@ void TForm1::ShowWorldEditor() {
       controls_.Edit1->setText(QString::number(screen));
       Run([this] { Button1Click(); });
     };
+    hooks.playScreen = [this](int screen, const RecordBytes& record) { PlayScreen(screen, record); };
     hooks.beforeWrite = [this] { EnsureBackup(); };
     hooks.saved = [this](const std::vector<int>& screens) { WorldScreensSaved(screens); };
     editor = new WorldEditor(state_.romPath, state_.StartDirectory, *dialogs_, std::move(hooks), this);

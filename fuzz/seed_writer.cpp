@@ -254,6 +254,18 @@ void WriteTiledMaps(const fs::path& dir) {
             "\"}, {\"type\": \"objectgroup\", \"name\": \"objects\", \"objects\": []}]}");
 }
 
+// Scripts as the manual writes them, and iNES headers whole, cut off and with a trainer.
+void WritePlayInputs(const fs::path& dir) {
+  Write(dir / "script.txt", std::string("right:60-119,a:130,start:0"));
+  Write(dir / "buttons.txt", std::string("up:1,down:2-3,left:4,b:5,select:6-6"));
+  std::vector<std::uint8_t> rom(24592, 0);
+  const std::uint8_t header[] = {'N', 'E', 'S', 0x1A, 1, 1, 0x04, 0x08, 0, 0x10};
+  std::copy(std::begin(header), std::end(header), rom.begin());
+  Write(dir / "nes2-trainer.nes", rom);
+  rom.resize(40);
+  Write(dir / "cut.nes", rom);
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
@@ -265,5 +277,6 @@ int main(int argc, char** argv) {
   WriteRoms(root / "rom_decoding_fuzzer");
   WriteBitmaps(root / "picture_loader_fuzzer");
   WriteTiledMaps(root / "tiled_map_fuzzer");
+  WritePlayInputs(root / "play_input_fuzzer");
   return 0;
 }

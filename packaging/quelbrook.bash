@@ -22,6 +22,7 @@ render nes - png --pictures
 render-world nes png --scale --overlays --pictures
 export-tmx nes tmx --pictures
 import-tmx nes @(tmx|tmj|json)
+play nes --screen --frames --input --png --every --core
 '
 
 _quelbrook() {
@@ -44,8 +45,21 @@ _quelbrook() {
             _filedir -d
             return
             ;;
-        --scale) return ;;
+        --png)
+            _filedir png
+            return
+            ;;
+        --core)
+            _filedir so
+            return
+            ;;
+        --scale | --screen | --frames | --input | --every) return ;;
     esac
+    # --every takes a step, then the folder for the pictures.
+    if ((cword > 2)) && [[ ${words[cword - 2]} == --every ]]; then
+        _filedir -d
+        return
+    fi
 
     local kinds=() options=() word
     for word in ${line#* }; do
@@ -60,7 +74,8 @@ _quelbrook() {
     local i position=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --pictures | --scale) ((i++)) ;;
+            --pictures | --scale | --screen | --frames | --input | --png | --core) ((i++)) ;;
+            --every) ((i += 2)) ;;
             -*) ;;
             *) ((position++)) ;;
         esac

@@ -9,7 +9,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-15}"
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(map_file_fuzzer tpie_file_fuzzer rom_decoding_fuzzer picture_loader_fuzzer tiled_map_fuzzer)
+((${#targets[@]})) || targets=(map_file_fuzzer tpie_file_fuzzer rom_decoding_fuzzer picture_loader_fuzzer tiled_map_fuzzer
+  play_input_fuzzer)
 
 export QUELBROOK_BUILD="$root/build-fuzz"
 export QUELBROOK_EXTRA_PACKAGES="clang libclang-rt-14-dev"

@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include "core_search.h"
 #include "rom_builder.h"
 
 namespace quelbrook::testing {
@@ -68,7 +69,7 @@ TEST_F(EmulatorCallTest, ACoreWithoutRetroArchIsNoEmulator) {
 }
 
 TEST(LibretroCoreFolders, CoverDebiansMultiarchFolderAndTheUsersDownloads) {
-  const QStringList folders = LibretroCoreFolders();
+  const QStringList folders = play::LibretroCoreFolders();
   EXPECT_TRUE(folders.last().endsWith("/retroarch/cores")) << folders.last().toStdString();
   EXPECT_TRUE(folders.contains("/usr/lib/libretro"));
   EXPECT_TRUE(folders.contains("/usr/lib/x86_64-linux-gnu/libretro") ||

@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include <algorithm>
+
 #include "byte_map.h"
 #include "hex_text.h"
 #include "usage_error.h"
@@ -17,8 +19,10 @@ int ScreenArgument(const std::string& text) {
 
 int DecimalArgument(const std::string& text, int min, int max, const std::string& what) {
   const std::string range = " (" + std::to_string(min) + " to " + std::to_string(max) + ")";
-  // Four digits already exceed every field, so longer texts cannot overflow.
-  if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+  // Four digits already exceed every field, and no more digits than the largest value has
+  // can overflow.
+  const std::size_t mostDigits = std::max<std::size_t>(4, std::to_string(max).size());
+  if (text.empty() || text.size() > mostDigits || text.find_first_not_of("0123456789") != std::string::npos)
     throw UsageError(what + " '" + text + "' is not a decimal number" + range);
   const int value = std::stoi(text);
   if (value < min || value > max) throw UsageError(what + " " + text + " is out of range" + range);

@@ -5,14 +5,14 @@ namespace quelbrook::cli {
 extern const Command kInfoCommand, kShowCommand, kSetCommand, kCopyScreenCommand, kSwapScreensCommand;
 extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand;
 extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
-extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand;
+extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand, kPlayCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
       kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand, kSwapScreensCommand,
       kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
       kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,     kRenderWorldCommand,
-      kExportTmxCommand, kImportTmxCommand,
+      kExportTmxCommand, kImportTmxCommand, kPlayCommand,
   };
   return commands;
 }

@@ -1,0 +1,152 @@
+// The game in the editor against bare libretro calls: headless frames through the host
+// against retro_run with no-op callbacks, and F6 up to the first frame shown against dlopen,
+// retro_load_game and one retro_run.
+#include <dlfcn.h>
+#include <libretro-common/libretro.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "bench_app.h"
+#include "byte_map.h"
+#include "core_search.h"
+#include "form1.h"
+#include "host.h"
+#include "play_panel.h"
+#include "screen_decoding.h"
+#include "scripted_dialogs.h"
+
+namespace {
+
+QByteArray ReadWhole(const QString& path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll();
+}
+
+// The core as a frontend with nothing to do would drive it: no picture kept, no sound, no pad.
+class BareCore {
+ public:
+  BareCore() : handle_(dlopen(QFile::encodeName(quelbrook::play::ChooseNesCore({})).constData(), RTLD_NOW)) {
+    call(setEnvironment_, "retro_set_environment")(&Environment);
+    call(init_, "retro_init")();
+    call(setVideo_, "retro_set_video_refresh")([](const void*, unsigned, unsigned, std::size_t) {});
+    call(setAudio_, "retro_set_audio_sample")([](std::int16_t, std::int16_t) {});
+    call(setAudioBatch_,
+         "retro_set_audio_sample_batch")([](const std::int16_t*, std::size_t frames) { return frames; });
+    call(setPoll_, "retro_set_input_poll")([] {});
+    call(setInput_,
+         "retro_set_input_state")([](unsigned, unsigned, unsigned, unsigned) -> std::int16_t { return 0; });
+    call(run_, "retro_run");
+  }
+  ~BareCore() {
+    call(unload_, "retro_unload_game")();
+    call(deinit_, "retro_deinit")();
+    dlclose(handle_);
+  }
+  bool Load(const QByteArray& rom) {
+    const retro_game_info game{"bench.nes", rom.constData(), std::size_t(rom.size()), nullptr};
+    return call(load_, "retro_load_game")(&game);
+  }
+  void Run() { run_(); }
+
+ private:
+  // The answers the core cannot load a game without: its folders, and the pixel format the
+  // host asks for too. Everything else is refused.
+  static bool Environment(unsigned command, void* data) {
+    static const QByteArray folder = QFile::encodeName(QDir::tempPath());
+    if (command == RETRO_ENVIRONMENT_GET_SYSTEM_DIRECTORY || command == RETRO_ENVIRONMENT_GET_SAVE_DIRECTORY) {
+      *static_cast<const char**>(data) = folder.constData();
+      return true;
+    }
+    return command == RETRO_ENVIRONMENT_SET_PIXEL_FORMAT;
+  }
+  template <typename Function>
+  Function& call(Function& function, const char* name) {
+    if (!function) function = reinterpret_cast<Function>(dlsym(handle_, name));
+    return function;
+  }
+
+  void* handle_;
+  void (*setEnvironment_)(bool (*)(unsigned, void*)) = nullptr;
+  void (*init_)() = nullptr;
+  void (*deinit_)() = nullptr;
+  void (*setVideo_)(void (*)(const void*, unsigned, unsigned, std::size_t)) = nullptr;
+  void (*setAudio_)(void (*)(std::int16_t, std::int16_t)) = nullptr;
+  void (*setAudioBatch_)(std::size_t (*)(const std::int16_t*, std::size_t)) = nullptr;
+  void (*setPoll_)(void (*)()) = nullptr;
+  void (*setInput_)(std::int16_t (*)(unsigned, unsigned, unsigned, unsigned)) = nullptr;
+  bool (*load_)(const retro_game_info*) = nullptr;
+  void (*unload_)() = nullptr;
+  void (*run_)() = nullptr;
+};
+
+const QString kProgram = QUELBROOK_BENCH_PAD_SPRITE_ROM;
+
+void BM_HeadlessFrame_Host(benchmark::State& state) {
+  quelbrook::play::Host host(quelbrook::play::ChooseNesCore({}));
+  host.LoadRom(ReadWhole(kProgram), kProgram);
+  for (auto _ : state) host.RunFrame();
+}
+BENCHMARK(BM_HeadlessFrame_Host)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_HeadlessFrame_Bare(benchmark::State& state) {
+  BareCore core;
+  if (!core.Load(ReadWhole(kProgram))) state.SkipWithError("the core refused the program");
+  for (auto _ : state) core.Run();
+}
+BENCHMARK(BM_HeadlessFrame_Bare)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// The main window on a game-sized copy of the test program, its screen 12 shown.
+struct PanelWindow {
+  quelbrook::testing::ScriptedDialogs dialogs;
+  quelbrook::TForm1 window{&dialogs};
+  QString rom = QFileInfo(QString::fromStdString(BenchApp::RomPath())).dir().filePath("play.nes");
+
+  PanelWindow() {
+    QByteArray bytes = ReadWhole(kProgram);
+    bytes[quelbrook::kStartScreenOffset] = char(quelbrook::EncodeStartScreenByte(12));
+    QFile file(rom);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    file.close();
+    dialogs.fileAnswers << rom;
+    window.Run([this] { window.Button2Click(); });
+  }
+  quelbrook::PlayPanel* Panel() {
+    return window.findChild<quelbrook::PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly);
+  }
+};
+
+void BM_PanelStart_F6ToFirstFrame(benchmark::State& state) {
+  PanelWindow main;
+  for (auto _ : state) {
+    main.window.PlayScreenClick();
+    state.PauseTiming();
+    main.Panel()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_PanelStart_F6ToFirstFrame)->Unit(benchmark::kMillisecond);
+
+void BM_PanelStart_Bare(benchmark::State& state) {
+  const QByteArray rom = ReadWhole(kProgram);
+  for (auto _ : state) {
+    auto core = std::make_unique<BareCore>();
+    if (!core->Load(rom)) state.SkipWithError("the core refused the program");
+    core->Run();
+    state.PauseTiming();
+    core.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_PanelStart_Bare)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  BenchApp app;
+  if (!app.start(argc, argv)) return 1;
+  return BenchApp::run();
+}

@@ -1,0 +1,37 @@
+// "Play from this screen": a copy of the ROM as "Test this screen" makes it (start screen and
+// record as shown, unsaved edits included), run in the Play panel. The ROM is only read.
+#include <QFile>
+#include <QFileInfo>
+
+#include "form1.h"
+#include "play_panel.h"
+#include "play_view.h"
+#include "screen_value.h"
+#include "test_copies.h"
+
+namespace quelbrook {
+
+void TForm1::PlayScreenClick() {
+  RequireLocatedRecord();
+  PlayScreen(ShownScreenNumber(), RecordOf(ShownScreenValue()));
+}
+
+void TForm1::PlayScreen(int screen, const RecordBytes& record) {
+  const QString rom = QFile::decodeName(state_.romPath.c_str());
+  const QByteArray copy = play::TestCopyBytes(rom, screen, record);
+  auto* panel = findChild<PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly);
+  const bool made = !panel;
+  if (made) panel = new PlayPanel(this);
+  try {
+    panel->Play(copy, QFileInfo(rom).fileName() + ", screen " + QString::number(screen));
+  } catch (...) {
+    if (made) delete panel;
+    throw;
+  }
+  panel->show();
+  panel->raise();
+  panel->activateWindow();
+  panel->view()->setFocus();
+}
+
+}  // namespace quelbrook

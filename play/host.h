@@ -1,0 +1,73 @@
+#pragma once
+// The frontend side of a libretro NES core: it answers the core's questions, keeps its last
+// picture and its sound, and hands it the pad. The window, the command-line tool and the tests
+// all play through it.
+//
+// A libretro core is a set of C functions with process-wide state and callbacks without a
+// context, so only one host may exist at a time; a second one is refused. A host can be made
+// and destroyed any number of times.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "audio_ring.h"
+#include "core_options.h"
+#include "pad.h"
+
+namespace quelbrook::play {
+
+class LibretroLibrary;
+
+// Where cores keep their system files and saves: the user's cache, under "play".
+QString DefaultPlayFolder();
+
+class Host {
+ public:
+  // Loads and starts the core at corePath, its folders under playFolder. Throws EditorError.
+  explicit Host(const QString& corePath, const QString& playFolder = DefaultPlayFolder());
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  // Hands a ROM to the core, after checking it is one; an earlier game is unloaded first.
+  // Throws EditorError naming `name` when the bytes are no ROM or the core refuses them.
+  void LoadRom(const QByteArray& bytes, const QString& name);
+  void LoadRomFile(const QString& path);
+  void UnloadRom();
+  bool HasRom() const { return loaded_; }
+
+  void SetPad(const PadState& pad) { pad_ = pad; }
+  // Runs the console for one frame; the picture and sound it makes are then available.
+  void RunFrame();
+  // The console's reset button.
+  void Reset();
+
+  // The last picture, as the core drew it (256 x 240 for Nestopia); null before the first frame.
+  const QImage& Frame() const { return frame_; }
+  AudioRing& Audio() { return audio_; }
+  double FramesPerSecond() const { return framesPerSecond_; }
+  double SampleRate() const { return sampleRate_; }
+  std::int64_t FramesRun() const { return framesRun_; }
+
+ private:
+  friend struct HostCallbacks;
+
+  std::unique_ptr<LibretroLibrary> library_;
+  CoreOptions options_;
+  QByteArray systemFolder_, saveFolder_;
+  int pixelFormat_ = 0;  // retro_pixel_format; the API's default is 0RGB1555
+  PadState pad_;
+  QImage frame_;
+  AudioRing audio_;
+  std::string coreComplaints_;     // the core's warnings and errors while loading a game
+  QByteArray romBytes_, romPath_;  // the core may read them until the game is unloaded
+  bool loaded_ = false;
+  double framesPerSecond_ = 60.0;
+  double sampleRate_ = 48000.0;
+  std::int64_t framesRun_ = 0;
+};
+
+}  // namespace quelbrook::play

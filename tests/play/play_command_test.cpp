@@ -1,0 +1,100 @@
+// quelbrook play, run as a user's shell runs it, on the test program.
+#include <QDir>
+#include <QImage>
+
+#include "cli_fixture.h"
+#include "pad_sprite.h"
+#include "play_fixture.h"
+
+namespace quelbrook::testing {
+namespace {
+
+class PlayCommandTest : public ::testing::Test {
+ protected:
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  static std::string Program() { return TestNesProgram("pad_sprite.nes").toStdString(); }
+  CliRun Play(std::vector<std::string> words) {
+    words.insert(words.begin(), "play");
+    return RunCli(words);
+  }
+
+  TempDir dir;
+};
+
+TEST_F(PlayCommandTest, ThePngIsTheLastFrameWithThePressesOfTheScript) {
+  const CliRun run =
+      Play({Program(), "--frames", "30", "--input", "right:10-19,down:12-13", "--png", Path("last.png")});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out + run.err, "");
+  const QImage picture(QString::fromStdString(Path("last.png")));
+  EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), PadSpritePicture(kSpriteStart + QPoint(10, 2)));
+}
+
+TEST_F(PlayCommandTest, EveryMthFrameGoesToTheFolder) {
+  const CliRun run = Play({"--every", "10", Path("frames"), Program(), "--frames", "25"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(QDir(QString::fromStdString(Path("frames"))).entryList(QDir::Files),
+            QStringList({"frame-000000.png", "frame-000010.png", "frame-000020.png"}));
+  EXPECT_EQ(
+      QImage(QString::fromStdString(Path("frames/frame-000020.png"))).convertToFormat(QImage::Format_RGB32),
+      PadSpritePicture(kSpriteStart));
+}
+
+TEST_F(PlayCommandTest, ACopyStartsOnTheScreenAndTheRomStaysAsItWas) {
+  // The test program lies where the copy writes nothing; its game-sized banks take the writes.
+  WriteFile(dir / "game.nes", ReadFile(Program()));
+  const auto before = ReadFile(dir / "game.nes");
+  const CliRun run = Play({Path("game.nes"), "--screen", "77", "--frames", "12", "--png", Path("copy.png")});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(QImage(QString::fromStdString(Path("copy.png"))).convertToFormat(QImage::Format_RGB32),
+            PadSpritePicture(kSpriteStart));
+  EXPECT_EQ(ReadFile(dir / "game.nes"), before);
+
+  WriteFile(dir / "small.nes", std::vector<std::uint8_t>(before.begin(), before.begin() + 30000));
+  ExpectFailure(Play({Path("small.nes"), "--screen", "77"}), "Write beyond end of file");
+}
+
+TEST_F(PlayCommandTest, WrongWordsAreUsageErrors) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{Program(), "--input", "jump:5"},
+       "quelbrook: play: Input script entry \"jump:5\": \"jump\" is not a button (up down left right a b "
+       "start select)"},
+      {{Program(), "--frames", "0"}, "quelbrook: play: frame count 0 is out of range (1 to 10000000)"},
+      {{Program(), "--every", "5"}, "quelbrook: play: --every needs two values"},
+      {{Program(), "--screen", "129"}, "quelbrook: play: screen number 129 is out of range (1 to 128)"},
+      {{Program(), "--fast"}, "quelbrook: play: unknown option --fast"},
+      {{}, "quelbrook: play: expected 1 arguments, got 0"},
+  };
+  for (const auto& [words, message] : cases) {
+    const CliRun run = Play(words);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), message);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(PlayCommandTest, FilesAndCoresThatCannotPlayAreFailures) {
+  auto short_rom = ReadFile(Program());
+  short_rom.resize(100);
+  WriteFile(dir / "short.nes", short_rom);
+  WriteText(dir / "text.nes", "hello");
+  WriteText(dir / "fake_libretro.so", std::string(100, '#'));
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{Path("short.nes")},
+       Path("short.nes") + " is a cut-off NES ROM: its header announces 131088 bytes, the file has 100"},
+      {{Path("text.nes")}, Path("text.nes") + " is not an NES ROM: it does not begin with an iNES header"},
+      {{Path("none.nes")}, Path("none.nes") + ": File not found"},
+      {{Program(), "--core", Path("none.so")}, "The libretro core " + Path("none.so") + " was not found"},
+      {{Program(), "--core", Path("fake_libretro.so")},
+       "The libretro core " + Path("fake_libretro.so") + " could not be loaded: " + Path("fake_libretro.so") +
+           ": invalid ELF header"},
+  };
+  for (const auto& [words, message] : cases) {
+    const CliRun run = Play(words);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "quelbrook: " + message + "\n");
+  }
+}
+
+}  // namespace
+}  // namespace quelbrook::testing

@@ -1,0 +1,21 @@
+#include "play_fixture.h"
+
+#include <QDir>
+
+#include "core_search.h"
+
+namespace quelbrook::testing {
+
+QString TestNesProgram(const QString& name) { return QDir(QUELBROOK_TEST_NES_DIR).filePath(name); }
+
+play::Host& PlayTest::StartHost() {
+  host =
+      std::make_unique<play::Host>(play::ChooseNesCore({}), QString::fromStdString((dir / "play").string()));
+  return *host;
+}
+
+void PlayTest::RunFrames(int count) {
+  for (int i = 0; i < count; ++i) host->RunFrame();
+}
+
+}  // namespace quelbrook::testing

@@ -51,12 +51,9 @@ class DemoGame : public PlayTest {
     RunFrames(kFirstPicture);
   }
 
-  void Hold(play::PadButton button, int frames) {
-    play::PadState pad;
-    pad.Set(button, true);
-    host->SetPad(pad);
-    RunFrames(frames);
-    host->SetPad({});
+  // Walks, then lets the next screen's picture settle.
+  void Walk(play::PadButton button, int frames) {
+    Hold(button, frames);
     RunFrames(2);
   }
 
@@ -103,7 +100,7 @@ TEST_F(DemoGame, WalkingOffEachEdgeEntersTheNeighbour) {
                                                    {play::PadButton::kDown, 56}};
   for (const auto& [button, neighbour] : walks) {
     StartOn(DemoRom(), 40);
-    Hold(button, 80);
+    Walk(button, 80);
     EXPECT_LE(DifferingPixels(PlayField(), Rendered(DemoRom(), neighbour)), kHeroPixels)
         << "to " << neighbour;
     EXPECT_GT(DifferingPixels(PlayField(), Rendered(DemoRom(), 40)), kHeroPixels) << "to " << neighbour;
@@ -124,14 +121,14 @@ void ExpectEndingShown(const QImage& frame, const std::u16string& text) {
 TEST_F(DemoGame, WalkingIntoTheSavedEndScreenShowsTheEndingTextAndTheGameStaysThere) {
   const std::filesystem::path rom = PatchedCopy(PlanEndScreenSave(57, EndCodeBlockOffset(9)));
   StartOn(rom, 56);
-  Hold(play::PadButton::kRight, 80);
+  Walk(play::PadButton::kRight, 80);
   RomImage image(rom.string());
   image.Open();
   const std::u16string text = ReadEndingText(image);
   image.Close();
   const QImage ending = host->Frame();
   ExpectEndingShown(ending, text);
-  Hold(play::PadButton::kLeft, 80);
+  Walk(play::PadButton::kLeft, 80);
   EXPECT_EQ(host->Frame(), ending) << "the game has ended";
 }
 
@@ -149,9 +146,9 @@ TEST_F(DemoGame, WithoutAnEndScreenTheGameNeverEnds) {
                    {kEndScreenHookOffset, entry(0)},
                    {EndCodeBlockOffset(9), std::vector<std::uint8_t>(kEndCodeBlockLength, 0)}});
   StartOn(rom, 8);
-  Hold(play::PadButton::kRight, 80);
+  Walk(play::PadButton::kRight, 80);
   EXPECT_LE(DifferingPixels(PlayField(), Rendered(rom, 9)), kHeroPixels);
-  Hold(play::PadButton::kRight, 120);
+  Walk(play::PadButton::kRight, 120);
   EXPECT_LE(DifferingPixels(PlayField(), Rendered(rom, 10)), kHeroPixels);
 }
 

@@ -11,7 +11,7 @@
 
 #include "asset_paths.h"
 #include "game_looks.h"
-#include "nes_palette.h"
+#include "nes_colours.h"
 #include "pattern_reduction.h"
 #include "rom_builder.h"
 

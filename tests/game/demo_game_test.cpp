@@ -9,6 +9,8 @@
 #include "byte_map.h"
 #include "end_screen_patch.h"
 #include "host.h"
+#include "nes_colours.h"
+#include "nes_palette.h"
 #include "picture_folder.h"
 #include "play_fixture.h"
 #include "rom_image.h"
@@ -16,6 +18,8 @@
 #include "screen_decoding.h"
 #include "screen_rendering.h"
 #include "test_copies.h"
+#include "world_data.h"
+#include "world_import.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -118,18 +122,36 @@ void ExpectEndingShown(const QImage& frame, const std::u16string& text) {
   EXPECT_TRUE(IsBlack(frame, 0, kEndingTop + 32, frame.width(), frame.height() - kEndingTop - 32));
 }
 
-TEST_F(DemoGame, WalkingIntoTheSavedEndScreenShowsTheEndingTextAndTheGameStaysThere) {
-  const std::filesystem::path rom = PatchedCopy(PlanEndScreenSave(57, EndCodeBlockOffset(9)));
-  StartOn(rom, 56);
-  Walk(play::PadButton::kRight, 80);
+std::u16string EndingTextOf(const std::filesystem::path& rom) {
   RomImage image(rom.string());
   image.Open();
   const std::u16string text = ReadEndingText(image);
   image.Close();
+  return text;
+}
+
+TEST_F(DemoGame, WalkingIntoTheSavedEndScreenShowsTheEndingTextAndTheGameStaysThere) {
+  const std::filesystem::path rom = PatchedCopy(PlanEndScreenSave(57, EndCodeBlockOffset(9)));
+  StartOn(rom, 56);
+  Walk(play::PadButton::kRight, 80);
   const QImage ending = host->Frame();
-  ExpectEndingShown(ending, text);
+  ExpectEndingShown(ending, EndingTextOf(rom));
   Walk(play::PadButton::kLeft, 80);
   EXPECT_EQ(host->Frame(), ending) << "the game has ended";
+}
+
+// What a Tiled import writes for a new end screen and ending text, the game shows.
+TEST_F(DemoGame, ATiledImportsEndScreenAndEndingTextTakeEffect) {
+  RomImage image(DemoRom().string());
+  const WorldData rom = ReadWorld(image);
+  WorldData map = rom;
+  map.endScreen = 57;
+  map.endingText = u"A NEW ENDING, WRITTEN IN TILED.";
+  map.endingText.resize(kEndingTextLength, u' ');
+  const std::filesystem::path copy = PatchedCopy(PlanWorldImport(rom, map).patches);
+  StartOn(copy, 56);
+  Walk(play::PadButton::kRight, 80);
+  ExpectEndingShown(host->Frame(), map.endingText);
 }
 
 // Without an end screen the call sites hold the game's own instructions (the first bytes
@@ -150,6 +172,15 @@ TEST_F(DemoGame, WithoutAnEndScreenTheGameNeverEnds) {
   EXPECT_LE(DifferingPixels(PlayField(), Rendered(rom, 9)), kHeroPixels);
   Walk(play::PadButton::kRight, 120);
   EXPECT_LE(DifferingPixels(PlayField(), Rendered(rom, 10)), kHeroPixels);
+}
+
+// The picture generator draws the editor's pictures in the colours the host's core shows.
+TEST(DemoGamePictures, AreDrawnInTheHostsNesColours) {
+  for (int n = 0; n < play::kNesColourCount; ++n) {
+    const art::Rgb colour = art::NesColour(n);
+    EXPECT_EQ(qRgb(colour.r, colour.g, colour.b), play::NesPalette()[static_cast<std::size_t>(n)])
+        << "colour " << n;
+  }
 }
 
 }  // namespace

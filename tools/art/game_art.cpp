@@ -8,7 +8,7 @@
 #include "game_looks.h"
 #include "hero_art.h"
 #include "item_art.h"
-#include "nes_palette.h"
+#include "nes_colours.h"
 #include "pixel_font.h"
 #include "text_codec.h"
 #include "tile_set.h"

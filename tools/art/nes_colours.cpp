@@ -1,4 +1,4 @@
-#include "nes_palette.h"
+#include "nes_colours.h"
 
 #include <stdexcept>
 #include <string>

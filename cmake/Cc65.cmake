@@ -2,26 +2,32 @@
 find_program(QUELBROOK_CA65 ca65 REQUIRED)
 find_program(QUELBROOK_LD65 ld65 REQUIRED)
 
-# quelbrook_add_6502_program(NAME OUTPUT <binary> CONFIG <ld65 config> SOURCES <.s files>...)
+# quelbrook_add_6502_program(NAME OUTPUT <binary> CONFIG <ld65 config> SOURCES <.s files>...
+#                            [BINARY_DIR <folder of generated .incbin files> DEPENDS <files>...])
 # Assembles each source (its .include and .incbin files tracked through ca65's dependency
 # file), links them with the config into OUTPUT and adds a target NAME that builds it.
-# Sources and the config are relative to the calling folder, which is also the include path.
+# Sources and the config are relative to the calling folder, which is also the include path;
+# .incbin files are also looked for in BINARY_DIR, and every source waits for DEPENDS.
 function(quelbrook_add_6502_program name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OUTPUT;CONFIG" "SOURCES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "OUTPUT;CONFIG;BINARY_DIR" "SOURCES;DEPENDS")
   if(NOT arg_OUTPUT OR NOT arg_CONFIG OR NOT arg_SOURCES)
     message(FATAL_ERROR "quelbrook_add_6502_program(${name}) needs OUTPUT, CONFIG and SOURCES")
   endif()
   set(object_dir ${CMAKE_CURRENT_BINARY_DIR}/${name}.objects)
   file(MAKE_DIRECTORY ${object_dir})
+  set(binary_dirs --bin-include-dir ${CMAKE_CURRENT_SOURCE_DIR})
+  if(arg_BINARY_DIR)
+    list(APPEND binary_dirs --bin-include-dir ${arg_BINARY_DIR})
+  endif()
   set(objects)
   foreach(source IN LISTS arg_SOURCES)
     get_filename_component(stem ${source} NAME_WE)
     set(object ${object_dir}/${stem}.o)
     add_custom_command(
       OUTPUT ${object}
-      COMMAND ${QUELBROOK_CA65} --cpu 6502 -I ${CMAKE_CURRENT_SOURCE_DIR} --bin-include-dir ${CMAKE_CURRENT_SOURCE_DIR}
+      COMMAND ${QUELBROOK_CA65} --cpu 6502 -I ${CMAKE_CURRENT_SOURCE_DIR} ${binary_dirs}
               --create-dep ${object}.d -o ${object} ${CMAKE_CURRENT_SOURCE_DIR}/${source}
-      DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${source}
+      DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${arg_DEPENDS}
       DEPFILE ${object}.d
       COMMENT "Assembling ${source}"
       VERBATIM)

@@ -7,6 +7,8 @@ namespace quelbrook::testing {
 std::filesystem::path AppDir() { return QUELBROOK_TEST_APP_DIR; }
 std::filesystem::path TitlePicture() { return QUELBROOK_TEST_TITLE_PICTURE; }
 std::filesystem::path Icon() { return QUELBROOK_TEST_ICON; }
+std::filesystem::path GameProgram() { return QUELBROOK_TEST_GAME_PROGRAM; }
+std::filesystem::path GameDataDir() { return QUELBROOK_TEST_GAME_DATA_DIR; }
 
 std::vector<std::string> NumberedPictures(const std::string& folder, int count) {
   std::vector<std::string> names;

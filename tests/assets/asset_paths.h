@@ -9,7 +9,9 @@ namespace quelbrook::testing {
 
 std::filesystem::path AppDir();
 std::filesystem::path TitlePicture();
-std::filesystem::path Icon();  // the desktop icon the build drew
+std::filesystem::path Icon();         // the desktop icon the build drew
+std::filesystem::path GameProgram();  // the assembled demo game, before the world is filled in
+std::filesystem::path GameDataDir();  // the game's tiles and colour tables
 
 struct ExpectedPicture {
   std::string relativePath;  // "graph/AF.bmp"

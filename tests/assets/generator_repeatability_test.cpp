@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "asset_paths.h"
@@ -18,19 +19,24 @@ std::string Quoted(const std::filesystem::path& path) { return "'" + path.string
 
 TEST(GeneratorRepeatability, SecondRunDrawsIdenticalBytes) {
   TempDir dir;
-  ASSERT_EQ(RunCommand(Quoted(QUELBROOK_TEST_ART_TOOL) + " " + Quoted(dir.path()) + " " +
-                       Quoted(dir / "title.bmp") + " " + Quoted(dir / "icon.svg")),
-            0);
+  ASSERT_EQ(
+      RunCommand(Quoted(QUELBROOK_TEST_ART_TOOL) + " " + Quoted(dir.path()) + " " +
+                 Quoted(dir / "title.bmp") + " " + Quoted(dir / "icon.svg") + " " + Quoted(dir / "game")),
+      0);
   for (const ExpectedPicture& picture : ExpectedFolderPictures())
     EXPECT_EQ(ReadFile(dir / picture.relativePath), ReadFile(AppDir() / picture.relativePath))
         << picture.relativePath;
   EXPECT_EQ(ReadFile(dir / "title.bmp"), ReadFile(TitlePicture()));
   EXPECT_EQ(ReadFile(dir / "icon.svg"), ReadFile(Icon()));
+  for (const auto& entry : std::filesystem::directory_iterator(GameDataDir()))
+    EXPECT_EQ(ReadFile(dir / "game" / entry.path().filename()), ReadFile(entry.path())) << entry.path();
 }
 
 TEST(GeneratorRepeatability, SecondDemoRomIsIdentical) {
   TempDir dir;
-  ASSERT_EQ(RunCommand(Quoted(QUELBROOK_TEST_DEMO_ROM_TOOL) + " " + Quoted(dir / "Quelbrook.nes")), 0);
+  ASSERT_EQ(RunCommand(Quoted(QUELBROOK_TEST_DEMO_ROM_TOOL) + " " + Quoted(GameProgram()) + " " +
+                       Quoted(dir / "Quelbrook.nes")),
+            0);
   EXPECT_EQ(ReadFile(dir / "Quelbrook.nes"), ReadFile(AppDir() / "Quelbrook.nes"));
 }
 

@@ -20,13 +20,6 @@ class HostTest : public PlayTest {
     StartHost().LoadRomFile(TestNesProgram("pad_sprite.nes"));
     RunFrames(kSettleFrames);
   }
-  void Hold(play::PadButton button, int frames) {
-    play::PadState pad;
-    pad.Set(button, true);
-    host->SetPad(pad);
-    RunFrames(frames);
-    host->SetPad({});
-  }
   QByteArray FrameDigest() const {
     const QImage& frame = host->Frame();
     return QCryptographicHash::hash(QByteArrayView(frame.constBits(), frame.sizeInBytes()),

@@ -18,4 +18,12 @@ void PlayTest::RunFrames(int count) {
   for (int i = 0; i < count; ++i) host->RunFrame();
 }
 
+void PlayTest::Hold(play::PadButton button, int frames) {
+  play::PadState pad;
+  pad.Set(button, true);
+  host->SetPad(pad);
+  RunFrames(frames);
+  host->SetPad({});
+}
+
 }  // namespace quelbrook::testing

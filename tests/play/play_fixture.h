@@ -19,6 +19,8 @@ class PlayTest : public ::testing::Test {
   play::Host& StartHost();
   // Runs `count` frames with the pad as it stands.
   void RunFrames(int count);
+  // Runs `frames` frames with `button` down, then lets the pad go.
+  void Hold(play::PadButton button, int frames);
 
   TempDir dir;
   std::unique_ptr<play::Host> host;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "demo_world.h"
@@ -16,10 +18,22 @@ namespace quelbrook::demo {
 
 namespace {
 
-constexpr std::uint8_t kMapper = 2;  // the mapper with switchable banks and CHR RAM
+// MMC1 with its 8 KiB of PRG RAM (where the ending routine runs) and CHR RAM; the
+// design note says why.
+constexpr std::uint8_t kMapper = 1;
 
-std::vector<std::uint8_t> BlankImage() {
-  std::vector<std::uint8_t> image(static_cast<std::size_t>(kDemoRomSize), 0);
+std::vector<std::uint8_t> ReadProgram(const std::string& programPath) {
+  std::ifstream file(programPath, std::ios::binary);
+  if (!file) throw EditorError("cannot read " + programPath);
+  std::vector<std::uint8_t> program((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (program.size() != static_cast<std::size_t>(kPrgBanks * kPrgBankSize))
+    throw EditorError(programPath + " is not a program of " + std::to_string(kPrgBanks) + " banks");
+  return program;
+}
+
+std::vector<std::uint8_t> Image(const std::vector<std::uint8_t>& program) {
+  std::vector<std::uint8_t> image(static_cast<std::size_t>(kHeaderSize), 0);
+  image.insert(image.end(), program.begin(), program.end());
   image[0] = 'N';
   image[1] = 'E';
   image[2] = 'S';
@@ -51,8 +65,8 @@ std::vector<BytePatch> WorldPatches() {
 
 }  // namespace
 
-void WriteDemoRom(const std::string& path) {
-  const std::vector<std::uint8_t> image = BlankImage();
+void WriteDemoRom(const std::string& programPath, const std::string& path) {
+  const std::vector<std::uint8_t> image = Image(ReadProgram(programPath));
   {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));

@@ -1,6 +1,6 @@
 #pragma once
-// Writes the demo cartridge image: an iNES header, zeroed banks and the demo world
-// at the regions the editor reads.
+// Writes the demo cartridge image: an iNES header, the demo game's program and the
+// demo world at the regions the editor reads.
 
 #include <string>
 
@@ -11,6 +11,7 @@ constexpr int kPrgBankSize = 16384;
 constexpr int kHeaderSize = 16;
 constexpr long kDemoRomSize = kHeaderSize + kPrgBanks * kPrgBankSize;
 
-void WriteDemoRom(const std::string& path);
+// `programPath`: the assembled game, all eight banks, with the world's regions empty.
+void WriteDemoRom(const std::string& programPath, const std::string& path);
 
 }  // namespace quelbrook::demo

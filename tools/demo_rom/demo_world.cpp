@@ -71,7 +71,7 @@ Palettes PalettesOf(int screen, Region region) {
     case Region::kCastle:
       return kCastlePalettes;
     case Region::kForest:
-      return kForestPalettes[((screen - 1) / kWorldColumns) % 2];
+      return kForestPalettes[InSecondForest(screen) ? 1 : 0];
     case Region::kCaves:
       break;
   }
@@ -104,6 +104,10 @@ Region RegionOf(int screen) {
   if (row < 2) return Region::kCastle;
   if (row < 5) return Region::kForest;
   return Region::kCaves;
+}
+
+bool InSecondForest(int screen) {
+  return RegionOf(screen) == Region::kForest && (screen - 1) / kWorldColumns % 2 == 1;
 }
 
 ScreenData DesignScreen(int screen) {

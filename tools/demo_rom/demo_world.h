@@ -14,6 +14,8 @@ constexpr int kEndScreen = 9;  // the throne room, where the boss trap waits
 enum class Region { kCastle, kForest, kCaves };
 
 Region RegionOf(int screen);
+// The forest's rows alternate between its two looks; each has props of its own.
+bool InSecondForest(int screen);
 ScreenData DesignScreen(int screen);  // screen 1..128
 std::u16string EndingText();
 

@@ -76,7 +76,11 @@ void Decorate(Tiles& tiles, int screen, Region region) {
     Put(tiles, 1, kFloorRow - 1, tiles::kSpikesUp);
   const RegionTiles kit = TilesOf(region);
   const int propColumn = Scatter(screen, 3) % 2 ? 2 : 5;
-  Put(tiles, propColumn, kFloorRow - 1, kit.props[Scatter(screen, 4) % 4]);
+  // The forest's first look has the bush and flowers, its second the stump and signpost.
+  const std::uint32_t prop = region == Region::kForest
+                                 ? (InSecondForest(screen) ? 2 : 0) + Scatter(screen, 4) % 2
+                                 : Scatter(screen, 4) % 4;
+  Put(tiles, propColumn, kFloorRow - 1, kit.props[prop]);
 }
 
 void AddLedge(Tiles& tiles, int screen, std::uint8_t ledge) {

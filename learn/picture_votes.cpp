@@ -15,7 +15,7 @@ using Hash = std::uint64_t;
 constexpr Hash kFnvStart = 1469598103934665603ull;
 constexpr Hash kFnvPrime = 1099511628211ull;
 
-Hash Mix(Hash hash, std::uint32_t value) { return (hash ^ value) * kFnvPrime; }
+Hash Mix(Hash hash, Hash value) { return (hash ^ value) * kFnvPrime; }
 
 Hash RegionHash(const QImage& frame, const QRect& rect) {
   Hash hash = kFnvStart;
@@ -188,12 +188,26 @@ OriginFit FindPlayFieldOrigin(const std::vector<QImage>& frames, const Screens& 
   if (frames.empty()) return best;
   const int spareX = frames.front().width() - kScreenPixelWidth;
   const int spareY = frames.front().height() - kScreenPixelHeight;
-  for (int y = 0; y <= spareY; ++y)
-    for (int x = 0; x <= spareX; ++x) {
+  for (int x = 0; x <= spareX; ++x) {
+    // A cell's hash is made of the hashes of its rows, each worked out once for all offsets.
+    std::vector<std::vector<Hash>> rowHashes;  // per frame: line * kGridColumns + column
+    for (const QImage& frame : frames) {
+      std::vector<Hash>& rows = rowHashes.emplace_back();
+      for (int line = 0; line < frame.height(); ++line)
+        for (int column = 0; column < kGridColumns; ++column)
+          rows.push_back(RegionHash(frame, QRect(x + column * kTilePixels, line, kTilePixels, 1)));
+    }
+    for (int y = 0; y <= spareY; ++y) {
       std::map<int, std::unordered_map<Hash, int>> counts;
       for (std::size_t s = 0; s < frames.size(); ++s)
-        for (int cell = 0; cell < kTileCount; ++cell)
-          ++counts[screens[s].tiles[cell]][RegionHash(frames[s], CellRect(QPoint(x, y), cell))];
+        for (int cell = 0; cell < kTileCount; ++cell) {
+          Hash hash = kFnvStart;
+          const int top = y + cell / kGridColumns * kTilePixels;
+          for (int line = top; line < top + kTilePixels; ++line)
+            hash =
+                Mix(hash, rowHashes[s][static_cast<std::size_t>(line * kGridColumns + cell % kGridColumns)]);
+          ++counts[screens[s].tiles[cell]][hash];
+        }
       int agreeing = 0;
       for (const auto& [code, looks] : counts) {
         int most = 0;
@@ -203,6 +217,7 @@ OriginFit FindPlayFieldOrigin(const std::vector<QImage>& frames, const Screens& 
       const double fit = static_cast<double>(agreeing) / static_cast<double>(frames.size() * kTileCount);
       if (fit > best.fit) best = {QPoint(x, y), fit};
     }
+  }
   return best;
 }
 

@@ -55,13 +55,18 @@ void Write(const QString& root, const std::string& relativePath, const WriteTo& 
 }  // namespace
 
 void WriteFolderAtOnce(const QString& dir, const std::map<std::string, QImage>& pictures,
-                       const std::map<std::string, std::string>& texts) {
+                       const std::map<std::string, std::string>& texts, const QString& base) {
   const QFileInfo target(dir);
   const QString parent = target.absolutePath();
   if (!QDir().mkpath(parent)) throw CannotWrite(dir);
   QTemporaryDir fresh(QDir(parent).filePath(target.fileName() + ".learning-XXXXXX"));
   if (!fresh.isValid()) throw CannotWrite(dir);
-  if (target.isDir()) CopyTree(dir, fresh.path());
+  if (target.isDir()) {
+    CopyTree(dir, fresh.path());
+  } else if (!base.isEmpty()) {
+    for (const char* folder : {"graph", "items", "enemyes"})
+      CopyTree(QDir(base).filePath(folder), QDir(fresh.path()).filePath(folder));
+  }
   for (const auto& [path, picture] : pictures)
     Write(fresh.path(), path, [&](const std::string& file) { art::WriteBmp(file, ToCanvas(picture)); });
   for (const auto& [path, text] : texts)

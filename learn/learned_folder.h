@@ -9,10 +9,11 @@
 
 namespace quelbrook::learn {
 
-// Writes `DIR` as its old files (if any) with `pictures` (relative path such as
-// "graph/AF.bmp" to a picture) and `texts` (relative path to contents) written over them.
-// Throws EditorError naming the folder when it cannot be made; `DIR` is then as it was.
+// Writes `DIR` as its old files with `pictures` (relative path such as "graph/AF.bmp" to a
+// picture) and `texts` (relative path to contents) written over them; a `DIR` not there yet
+// starts from the picture folders of `base` when given. Throws EditorError naming the folder
+// when it cannot be made; `DIR` is then as it was.
 void WriteFolderAtOnce(const QString& dir, const std::map<std::string, QImage>& pictures,
-                       const std::map<std::string, std::string>& texts);
+                       const std::map<std::string, std::string>& texts, const QString& base = {});
 
 }  // namespace quelbrook::learn

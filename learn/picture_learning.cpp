@@ -90,7 +90,7 @@ std::optional<LearnReport> LearnPictures(play::Host& host, const QString& romPat
   AddPictures(files, learned.tiles, TileBitmapPath);
   AddPictures(files, learned.items, ItemBitmapPath);
   AddPictures(files, learned.enemies, EnemyBitmapPath);
-  WriteFolderAtOnce(dir, files, {{"learned.txt", report.text}});
+  WriteFolderAtOnce(dir, files, {{"learned.txt", report.text}}, options.basePictures);
   return report;
 }
 

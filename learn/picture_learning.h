@@ -15,6 +15,7 @@ namespace quelbrook::learn {
 struct LearnOptions {
   CaptureOptions capture;
   std::optional<QPoint> origin;  // the play field's place in the frame, found when not given
+  QString basePictures;          // pictures a new DIR starts from, so that codes not seen keep one
 };
 
 struct LearnReport {

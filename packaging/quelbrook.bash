@@ -2,7 +2,7 @@
 # argument takes.
 
 # One line a command: its name, then the kind of each argument in order (a file
-# ending such as nes, map or png: a file with that ending; field: a field of `set`;
+# ending such as nes, map or png: a file with that ending; dir: a folder; field: a field of `set`;
 # -: anything), then the options it takes. A new command needs only its line here.
 _quelbrook_commands='
 info nes
@@ -23,6 +23,7 @@ render-world nes png --scale --overlays --pictures
 export-tmx nes tmx --pictures
 import-tmx nes @(tmx|tmj|json)
 play nes --screen --frames --input --png --every --core
+learn-pictures nes dir --input --frames --origin --core
 '
 
 _quelbrook() {
@@ -53,7 +54,7 @@ _quelbrook() {
             _filedir so
             return
             ;;
-        --scale | --screen | --frames | --input | --every) return ;;
+        --scale | --screen | --frames | --input | --every | --origin) return ;;
     esac
     # --every takes a step, then the folder for the pictures.
     if ((cword > 2)) && [[ ${words[cword - 2]} == --every ]]; then
@@ -74,7 +75,7 @@ _quelbrook() {
     local i position=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --pictures | --scale | --screen | --frames | --input | --png | --core) ((i++)) ;;
+            --pictures | --scale | --screen | --frames | --input | --png | --core | --origin) ((i++)) ;;
             --every) ((i += 2)) ;;
             -*) ;;
             *) ((position++)) ;;
@@ -83,6 +84,7 @@ _quelbrook() {
 
     case ${kinds[position]--} in
         -) ;;
+        dir) _filedir -d ;;
         field)
             COMPREPLY=($(compgen -W "tile tile{1..48} item item-destination message
                 enemy{1..4}-kind enemy{1..4}-destination palette1 palette2" -- "$cur"))

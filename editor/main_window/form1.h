@@ -112,6 +112,11 @@ class TForm1 : public QMainWindow {
   void PlayScreen(int screen, const RecordBytes& record);
   // Opens the world editor on the bound ROM, or brings it to the front.
   void ShowWorldEditor();
+  // File menu: learn the ROM's pictures into its learned folder and draw with them; the
+  // Pictures choice; UsePicturesOfRom draws with the choice remembered for the bound ROM.
+  void BuildPicturesMenu(QMenu* file);
+  void LearnPicturesClick();
+  void UsePicturesOfRom();
   // The open world editor; none when it is closed.
   WorldEditor* ShownWorldEditor() const;
   // After the world editor saved these records: show the saved screen, or say why not.

@@ -44,6 +44,7 @@ void TForm1::BuildMenusAndStatus() {
   file->addAction("&Play from this screen", QKeySequence(Qt::Key_F6), this, [this] {
     if (controls_.PlayScreenButton->isEnabled()) Run([this] { PlayScreenClick(); });
   });
+  BuildPicturesMenu(file);
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
 

@@ -50,6 +50,7 @@ void TForm1::OpenRom(const QString& path) {
   state_.PreviousEndCodeOffset = 0;
   state_.FirstLoadDone = 0;
   WatchRom();
+  UsePicturesOfRom();
   Button1Click();
   AddRecentRom(path);
 }

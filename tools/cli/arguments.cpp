@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "byte_map.h"
+#include "editor_error.h"
 #include "hex_text.h"
 #include "usage_error.h"
 
@@ -33,6 +34,14 @@ std::uint8_t CodeArgument(const std::string& text, const std::string& what) {
   if (!IsByteHexText(text))
     throw UsageError(what + " '" + text + "' is not one or two hexadecimal digits (0 to FF)");
   return static_cast<std::uint8_t>(HexTextToInt(text));
+}
+
+play::InputScript InputArgument(const std::string& text) {
+  try {
+    return play::InputScript::Parse(text);
+  } catch (const EditorError& error) {
+    throw UsageError(error.what());
+  }
 }
 
 }  // namespace quelbrook::cli

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "input_script.h"
+
 namespace quelbrook::cli {
 
 void RequireArgumentCount(const std::vector<std::string>& args, std::size_t count);
@@ -14,5 +16,7 @@ int ScreenArgument(const std::string& text);
 int DecimalArgument(const std::string& text, int min, int max, const std::string& what);
 // One or two hexadecimal digits as the window writes codes: any byte.
 std::uint8_t CodeArgument(const std::string& text, const std::string& what);
+// A pad script such as "right:60-119,a:130".
+play::InputScript InputArgument(const std::string& text);
 
 }  // namespace quelbrook::cli

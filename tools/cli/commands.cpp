@@ -6,13 +6,14 @@ extern const Command kInfoCommand, kShowCommand, kSetCommand, kCopyScreenCommand
 extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand;
 extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
 extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand, kPlayCommand;
+extern const Command kLearnPicturesCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
-      kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand, kSwapScreensCommand,
-      kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
-      kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,     kRenderWorldCommand,
-      kExportTmxCommand, kImportTmxCommand, kPlayCommand,
+      kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand,    kSwapScreensCommand,
+      kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand,    kIpsCommand,
+      kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,        kRenderWorldCommand,
+      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand,
   };
   return commands;
 }

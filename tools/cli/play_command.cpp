@@ -48,11 +48,7 @@ PlayCall ParsePlayCall(const std::vector<std::string>& args) {
     } else if (word == "--frames") {
       call.frames = DecimalArgument(value(), 1, kMostFrames, "frame count");
     } else if (word == "--input") {
-      try {
-        call.input = play::InputScript::Parse(value());
-      } catch (const EditorError& error) {
-        throw UsageError(error.what());
-      }
+      call.input = InputArgument(value());
     } else if (word == "--png") {
       call.png = value();
     } else if (word == "--every") {

@@ -1,0 +1,74 @@
+// Learning every screen's pictures against the bare cost of the frames it runs: the same
+// copies loaded into the same host and the same number of frames run, nothing looked at.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <numeric>
+
+#include "byte_map.h"
+#include "core_search.h"
+#include "host.h"
+#include "picture_learning.h"
+#include "test_copies.h"
+
+namespace {
+
+const QString kDemoRom = QDir(QUELBROOK_BENCH_APP_DIR).filePath("Quelbrook.nes");
+
+quelbrook::play::Host& SharedHost() {
+  static QTemporaryDir folder;
+  static quelbrook::play::Host host(quelbrook::play::ChooseNesCore({}), folder.path());
+  return host;
+}
+
+// The frames a learning run takes on each screen, counted once: the host counts from each
+// load, so each screen's count is read before the next copy is loaded. The last screen is
+// unloaded before it can be read and is taken to need what the one before it did.
+const std::vector<std::int64_t>& FramesOfOneLearning() {
+  static const std::vector<std::int64_t> frames = [] {
+    std::vector<std::int64_t> counts;
+    QTemporaryDir out;
+    quelbrook::learn::LearnPictures(SharedHost(), kDemoRom, out.filePath("learned"), {}, [&](int done, int) {
+      if (done > 0 && done < quelbrook::kScreenCount) counts.push_back(SharedHost().FramesRun());
+      return true;
+    });
+    counts.push_back(counts.back());
+    return counts;
+  }();
+  return frames;
+}
+
+void BM_LearnAllScreens(benchmark::State& state) {
+  QTemporaryDir out;
+  for (auto _ : state) quelbrook::learn::LearnPictures(SharedHost(), kDemoRom, out.filePath("learned"), {});
+}
+BENCHMARK(BM_LearnAllScreens)->Unit(benchmark::kMillisecond);
+
+void BM_BareFramesOfAllScreens(benchmark::State& state) {
+  const std::vector<std::int64_t>& frames = FramesOfOneLearning();
+  std::vector<QByteArray> copies;
+  for (int screen = 1; screen <= quelbrook::kScreenCount; ++screen)
+    copies.push_back(quelbrook::play::TestCopyBytes(kDemoRom, screen));
+  for (auto _ : state) {
+    for (std::size_t screen = 0; screen < copies.size(); ++screen) {
+      SharedHost().LoadRom(copies[screen], "bench copy");
+      for (std::int64_t frame = 0; frame < frames[screen]; ++frame) SharedHost().RunFrame();
+    }
+    SharedHost().UnloadRom();
+  }
+  state.counters["frames"] =
+      static_cast<double>(std::accumulate(frames.begin(), frames.end(), std::int64_t{0}));
+}
+BENCHMARK(BM_BareFramesOfAllScreens)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

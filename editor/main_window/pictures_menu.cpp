@@ -1,0 +1,93 @@
+// "Learn pictures from this ROM..." and the "Pictures" choice of the File menu: which folder
+// the window draws codes from, remembered for each ROM.
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QProgressDialog>
+
+#include "core_search.h"
+#include "editor_error.h"
+#include "form1.h"
+#include "hex_text.h"
+#include "item_catalogue.h"
+#include "picture_choice.h"
+#include "picture_learning.h"
+#include "picture_loader.h"
+#include "screen_value.h"
+#include "window_description.h"
+
+namespace quelbrook {
+
+namespace {
+constexpr const char* kChoiceProperty = "pictureChoice";
+
+QString RomOf(const EditorState& state) { return QFile::decodeName(state.romPath.c_str()); }
+}  // namespace
+
+void TForm1::BuildPicturesMenu(QMenu* file) {
+  file->addAction("&Learn pictures from this ROM...", this,
+                  [this] { Run([this] { LearnPicturesClick(); }); });
+  QMenu* menu = file->addMenu("P&ictures");
+  menu->setObjectName("PicturesMenu");
+  auto* group = new QActionGroup(menu);
+  const std::pair<const char*, PictureChoice> choices[] = {{"&Shipped pictures", PictureChoice::kShipped},
+                                                           {"&Learned for this ROM", PictureChoice::kLearned},
+                                                           {"&Another folder...", PictureChoice::kFolder}};
+  for (const auto& [text, choice] : choices) {
+    QAction* action = menu->addAction(text);
+    action->setCheckable(true);
+    action->setChecked(choice == PictureChoice::kShipped);
+    action->setProperty(kChoiceProperty, static_cast<int>(choice));
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, choice = choice] {
+      Run([this, choice] {
+        PictureSetting setting{choice, {}};
+        if (choice == PictureChoice::kFolder) {
+          setting.folder = QFileDialog::getExistingDirectory(this, "Pictures");
+          if (setting.folder.isEmpty()) return UsePicturesOfRom();
+        }
+        RequireLocatedRecord();
+        WritePictureSetting(RomChecksum(RomOf(state_)), setting);
+        UsePicturesOfRom();
+      });
+    });
+  }
+}
+
+void TForm1::LearnPicturesClick() {
+  RequireLocatedRecord();
+  const QString rom = RomOf(state_);
+  const QString checksum = RomChecksum(rom);
+  QProgressDialog progress("Learning pictures from the game...", "Cancel", 0, kScreenCount, this);
+  progress.setWindowTitle("Learn pictures");
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  learn::LearnOptions options;
+  options.basePictures = state_.StartDirectory;
+  play::Host host(play::ChooseNesCore({}));
+  const auto report =
+      learn::LearnPictures(host, rom, LearnedPicturesFolder(checksum), options, [&](int done, int) {
+        progress.setValue(done);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+      });
+  progress.reset();
+  if (!report) return;
+  WritePictureSetting(checksum, {PictureChoice::kLearned, {}});
+  UsePicturesOfRom();
+  dialogs_->message("Learn pictures", QString::fromStdString(report->text));
+}
+
+void TForm1::UsePicturesOfRom() {
+  const QString checksum = state_.romPath.empty() ? QString() : RomChecksum(RomOf(state_));
+  const PictureSetting setting = checksum.isEmpty() ? PictureSetting{} : ReadPictureSetting(checksum);
+  pictures_ = std::make_unique<PictureLoader>(PictureDirectory(setting, state_.StartDirectory, checksum));
+  for (QAction* action : findChild<QMenu*>("PicturesMenu")->actions())
+    action->setChecked(action->property(kChoiceProperty).toInt() == static_cast<int>(setting.choice));
+  for (int n = 1; n <= kPaletteSize; ++n) setPicture(Pic(n), TileBitmapPath(IntToHexText(n - 1)));
+  if (state_.recordLocated) ShowScreenValue(ShownScreenValue());
+}
+
+}  // namespace quelbrook

@@ -1,0 +1,49 @@
+#pragma once
+// From the frames of every screen to one picture a code: where the play field lies in the
+// frame, and for each code the picture it shows most often.
+
+#include <QImage>
+#include <QPoint>
+#include <QRgb>
+#include <array>
+#include <map>
+#include <vector>
+
+#include "byte_map.h"
+#include "screen_data.h"
+
+namespace quelbrook::learn {
+
+using Screens = std::array<ScreenData, kScreenCount>;
+
+struct OriginFit {
+  QPoint origin;
+  double fit = 0;  // share of cells that show their code's most frequent picture, 0..1
+};
+
+// The offset of the play field's top-left corner in the frames (all of one size) at which
+// the cells of each code agree best; the first best offset in reading order.
+OriginFit FindPlayFieldOrigin(const std::vector<QImage>& frames, const Screens& screens);
+
+struct LearnedPicture {
+  QImage picture;               // as the editor's folders hold it: 32 x 32
+  std::vector<int> otherLooks;  // screens (1..128) where the code looked different
+  bool neverBare = false;       // objects covered part of it on every screen: those pixels are guesses
+};
+
+struct LearnedPictures {
+  std::map<int, LearnedPicture> tiles, items, enemies;
+};
+
+// Cells covered by an object count only for codes that show nowhere uncovered, and then only
+// their uncovered pixels. An object's pixel that always equals the tile under it is that
+// colour if it never changed, else transparent: it shows the game's backdrop and takes
+// `backdrop`, the ground of the editor's object pictures. An object that never shows a pixel
+// of its own is not learned.
+LearnedPictures VotePictures(const std::vector<QImage>& frames, const Screens& screens, QPoint origin,
+                             QRgb backdrop);
+
+// The colour the frames show most outside the play field (black when it fills them).
+QRgb BackdropColour(const std::vector<QImage>& frames, QPoint origin);
+
+}  // namespace quelbrook::learn

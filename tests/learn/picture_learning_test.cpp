@@ -1,0 +1,225 @@
+// Learning the demo ROM's pictures through the real core: they come out as the shipped
+// ones, follow changed tile bytes, and a failed or cancelled run leaves the folder alone.
+
+#include "picture_learning.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "core_search.h"
+#include "editor_error.h"
+#include "hex_text.h"
+#include "item_catalogue.h"
+#include "picture_folder.h"
+#include "rom_builder.h"
+#include "rom_image.h"
+#include "screen_rendering.h"
+#include "world_data.h"
+
+namespace quelbrook::testing {
+namespace {
+
+const QString kDemoRom = QDir(QUELBROOK_TEST_APP_DIR).filePath("Quelbrook.nes");
+
+// One host for the whole file: a libretro core allows only one, and starting it costs.
+class PictureLearning : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folders = new TempDir;
+    host = new play::Host(play::ChooseNesCore({}), QString::fromStdString((*folders / "play").string()));
+    demoReport = new learn::LearnReport(*Learn(kDemoRom, Folder("demo")));
+  }
+  static void TearDownTestSuite() {
+    delete demoReport;
+    delete host;
+    delete folders;
+  }
+
+  static QString Folder(const std::string& name) {
+    return QString::fromStdString((*folders / name).string());
+  }
+
+  static std::optional<learn::LearnReport> Learn(const QString& rom, const QString& dir,
+                                                 const learn::Progress& progress = {}) {
+    return learn::LearnPictures(*host, rom, dir, {}, progress);
+  }
+
+  static WorldData DemoWorld() {
+    RomImage rom(kDemoRom.toStdString());
+    return ReadWorld(rom);
+  }
+
+  static inline TempDir* folders = nullptr;
+  static inline play::Host* host = nullptr;
+  static inline learn::LearnReport* demoReport = nullptr;
+};
+
+// Every file of a folder with its contents, to see that nothing changed.
+std::map<QString, QByteArray> Contents(const QString& dir) {
+  std::map<QString, QByteArray> files;
+  QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    QFile file(it.next());
+    file.open(QIODevice::ReadOnly);
+    files[QDir(dir).relativeFilePath(file.fileName())] = file.readAll();
+  }
+  return files;
+}
+
+QStringList Siblings(const QString& dir) {
+  return QFileInfo(dir).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+void ExpectSamePicture(PictureFolder& shipped, PictureFolder& learned, const std::string& path) {
+  EXPECT_EQ(learned.picture(path).convertToFormat(QImage::Format_RGB32),
+            shipped.picture(path).convertToFormat(QImage::Format_RGB32))
+      << path;
+}
+
+TEST_F(PictureLearning, TheDemoWorldsPicturesComeOutAsShippedAtTheRealOrigin) {
+  EXPECT_EQ(demoReport->origin, QPoint(0, 16));
+  ASSERT_TRUE(demoReport->fit);
+  EXPECT_GT(*demoReport->fit, 0.85);  // the rest are cells objects cover
+
+  PictureFolder shipped(QUELBROOK_TEST_APP_DIR), learned(Folder("demo"));
+  std::set<int> tiles, items, enemies;
+  for (const ScreenData& screen : DemoWorld().screens) {
+    tiles.insert(screen.tiles.begin(), screen.tiles.end());
+    if (RenderedMarkerCorner(screen.itemDestination) && screen.itemCode < 16) items.insert(screen.itemCode);
+    for (int enemy = 0; enemy < kEnemyCount; ++enemy)
+      if (RenderedMarkerCorner(screen.enemyDestinations[enemy]) && screen.enemyKinds[enemy] < 16)
+        enemies.insert(screen.enemyKinds[enemy]);
+  }
+  ASSERT_FALSE(items.empty());
+  ASSERT_FALSE(enemies.empty());
+  // Enemies stand on one quarter of code 98 wherever it is: that quarter is never shown.
+  EXPECT_NE(demoReport->text.find("tiles 98 was partly covered by objects on every screen\n"),
+            std::string::npos);
+  for (int code : tiles)
+    if (code != 0x98) ExpectSamePicture(shipped, learned, TileBitmapPath(IntToHexText(code)));
+  for (int code : items) ExpectSamePicture(shipped, learned, ItemBitmapPath(IntToHexText(code)));
+  for (int code : enemies) ExpectSamePicture(shipped, learned, EnemyBitmapPath(IntToHexText(code)));
+  EXPECT_EQ(demoReport->tilesLearned, static_cast<int>(tiles.size()));
+
+  // Codes the world never shows are named in the report and have no file.
+  for (int code = 0; code < 256; ++code)
+    if (!tiles.count(code)) {
+      EXPECT_FALSE(QFile::exists(
+          QDir(Folder("demo")).filePath(QString::fromStdString(TileBitmapPath(IntToHexText(code))))));
+      EXPECT_NE(demoReport->text.find("tiles not seen: "), std::string::npos);
+    }
+  std::ifstream file((*folders / "demo" / "learned.txt"));
+  const std::string saved((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(saved, demoReport->text);
+}
+
+// A code whose cell an object covers on one screen is still learned from the screens where
+// it shows whole, and that screen is named.
+TEST_F(PictureLearning, ACellCoveredByAnObjectTakesItsPictureFromOtherScreens) {
+  const WorldData world = DemoWorld();
+  for (int s = 0; s < kScreenCount; ++s) {
+    const ScreenData& screen = world.screens[static_cast<std::size_t>(s)];
+    const auto corner = RenderedMarkerCorner(screen.enemyDestinations[0]);
+    if (!corner || screen.enemyKinds[0] >= 16) continue;
+    const int code = screen.tiles[static_cast<std::size_t>(corner->y() / kTilePixels * kGridColumns +
+                                                           corner->x() / kTilePixels)];
+    PictureFolder shipped(QUELBROOK_TEST_APP_DIR), learned(Folder("demo"));
+    ExpectSamePicture(shipped, learned, TileBitmapPath(IntToHexText(code)));
+    EXPECT_NE(demoReport->text.find("tiles " + IntToHexText(code) + " looked different on screens"),
+              std::string::npos);
+    return;
+  }
+  FAIL() << "no screen has a visible enemy";
+}
+
+// Tile bytes of the game changed in a copy: the learned pictures follow them.
+TEST_F(PictureLearning, ChangedTileBytesShowInTheLearnedPictures) {
+  std::ifstream chrFile(std::filesystem::path(QUELBROOK_TEST_GAME_DATA_DIR) / "background.chr",
+                        std::ios::binary);
+  const std::string chr((std::istreambuf_iterator<char>(chrFile)), std::istreambuf_iterator<char>());
+  QFile demo(kDemoRom);
+  ASSERT_TRUE(demo.open(QIODevice::ReadOnly));
+  QByteArray bytes = demo.readAll();
+  const auto at = bytes.indexOf(QByteArray::fromStdString(chr));
+  ASSERT_GE(at, 0);
+  for (int i = 16; i < static_cast<int>(chr.size()); ++i) bytes[at + i] = static_cast<char>(~bytes[at + i]);
+  const QString changed = Folder("changed.nes");
+  QFile copy(changed);
+  ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+  copy.write(bytes);
+  copy.close();
+
+  ASSERT_TRUE(Learn(changed, Folder("changed")));
+  PictureFolder shipped(QUELBROOK_TEST_APP_DIR), learned(Folder("changed"));
+  std::set<int> codes, differing;
+  for (const ScreenData& screen : DemoWorld().screens)
+    for (int code : screen.tiles) {
+      const std::string path = TileBitmapPath(IntToHexText(code));
+      codes.insert(code);
+      if (learned.picture(path) != shipped.picture(path).convertToFormat(QImage::Format_RGB32))
+        differing.insert(code);
+    }
+  EXPECT_GT(differing.size(), codes.size() / 2);
+}
+
+TEST_F(PictureLearning, ACancelHalfwayLeavesTheFolderAsItWas) {
+  const QString dir = Folder("cancelled");
+  ASSERT_TRUE(QDir().mkpath(dir + "/graph"));
+  QFile mine(dir + "/graph/0.bmp");
+  ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+  mine.write("mine");
+  mine.close();
+  const auto before = Contents(dir);
+  const QStringList siblings = Siblings(dir);
+  int calls = 0;
+  EXPECT_FALSE(Learn(kDemoRom, dir, [&](int done, int total) {
+    ++calls;
+    return done < total / 2;
+  }));
+  EXPECT_EQ(calls, kScreenCount / 2 + 1);
+  EXPECT_TRUE(Contents(dir) == before);
+  EXPECT_EQ(Siblings(dir), siblings);
+}
+
+TEST_F(PictureLearning, AFolderThatCannotBeWrittenOrARefusedRomChangesNothing) {
+  const QString blocker = Folder("a-file");
+  QFile file(blocker);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a folder");
+  file.close();
+  try {
+    Learn(kDemoRom, blocker + "/pictures");
+    FAIL() << "learned into a folder below a file";
+  } catch (const EditorError& error) {
+    EXPECT_NE(std::string(error.what()).find("could not be written"), std::string::npos) << error.what();
+  }
+
+  // A ROM the host refuses: the folder of an earlier run stays whole.
+  const QString dir = Folder("demo");
+  const auto before = Contents(dir);
+  QFile demo(kDemoRom);
+  ASSERT_TRUE(demo.open(QIODevice::ReadOnly));
+  const QString cut = Folder("cut.nes");
+  QFile copy(cut);
+  ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+  QByteArray bytes = demo.readAll();
+  bytes[0] = 'X';  // no iNES header
+  copy.write(bytes);
+  copy.close();
+  EXPECT_THROW(Learn(cut, dir), EditorError);
+  EXPECT_TRUE(Contents(dir) == before);
+}
+
+TEST(PictureLearningCore, AMissingCoreIsNamed) {
+  EXPECT_THROW(play::ChooseNesCore("/no/such/core.so"), EditorError);
+}
+
+}  // namespace
+}  // namespace quelbrook::testing

@@ -55,7 +55,8 @@ class BareCore {
   // host asks for too. Everything else is refused.
   static bool Environment(unsigned command, void* data) {
     static const QByteArray folder = QFile::encodeName(QDir::tempPath());
-    if (command == RETRO_ENVIRONMENT_GET_SYSTEM_DIRECTORY || command == RETRO_ENVIRONMENT_GET_SAVE_DIRECTORY) {
+    if (command == RETRO_ENVIRONMENT_GET_SYSTEM_DIRECTORY ||
+        command == RETRO_ENVIRONMENT_GET_SAVE_DIRECTORY) {
       *static_cast<const char**>(data) = folder.constData();
       return true;
     }

@@ -16,8 +16,8 @@ void BackupOrLeaveToWriteWithout(const std::string& romPath, Dialogs& dialogs) {
     MakeBackupOnce(romPath);
   } catch (const BackupNotMade& failure) {
     if (!dialogs.question("Attention!", BackupQuestionText(failure.backupPath(), failure.reason())))
-      throw EditorError("Nothing was written: the backup copy " + failure.backupPath() + " could not be made (" +
-                        failure.reason() + ")");
+      throw EditorError("Nothing was written: the backup copy " + failure.backupPath() +
+                        " could not be made (" + failure.reason() + ")");
   }
 }
 

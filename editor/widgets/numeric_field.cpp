@@ -1,12 +1,12 @@
 #include "numeric_field.h"
 
-#include <QEvent>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include "field_clamp.h"
@@ -32,7 +32,8 @@ void NumericField::MouseMove() {
 }
 
 bool NumericField::DiscardsKey(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return true;
+  if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+    return true;
   if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;  // shortcuts
   const QString typed = key.text();
   if (typed.isEmpty()) return false;

@@ -10,7 +10,8 @@ QPixmap PictureLoader::load(const std::string& relativePath) const {
   return QPixmap::fromImage(LoadBitmapImage(startDirectory_, relativePath));
 }
 
-std::vector<QPixmap> LoadPictures(const PictureLoader& loader, const std::vector<std::string>& relativePaths) {
+std::vector<QPixmap> LoadPictures(const PictureLoader& loader,
+                                  const std::vector<std::string>& relativePaths) {
   std::vector<QPixmap> pictures;
   pictures.reserve(relativePaths.size());
   for (const std::string& path : relativePaths) pictures.push_back(loader.load(path));

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFontDatabase>
+#include <future>
 #include <optional>
 
 #include "command_line.h"
@@ -11,6 +13,9 @@ int main(int argc, char** argv) {
   std::optional<quelbrook::PicturePrefetch> startPictures(std::in_place, quelbrook::PictureFolderAtStart(),
                                                           quelbrook::TForm1::StartPicturePaths());
   QApplication application(argc, argv);
+  // Qt reads the whole font list before it lays out the first letter: another core reads it
+  // while the window's parts without text are made.
+  const auto fontList = std::async(std::launch::async, [] { QFontDatabase::families(); });
   QApplication::setOrganizationName("Quelbrook");
   QApplication::setApplicationName("QuelbrookEditor");
   const QString rom = quelbrook::RomArgument(QApplication::arguments());

@@ -55,7 +55,9 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
   dialogs_ = dialogs;
   setObjectName("Form1");
   setWindowTitle(kCaption);
-  setFont(WindowFont());
+  // The parts without text come first: the program may be reading the font list on another
+  // core meanwhile. The menu bar's own icon loads Qt's picture plugins.
+  menuBar();
   BuildWindow();
   BuildMenusAndStatus();
   controls_ = Form1Controls::Bind(registry_);
@@ -81,7 +83,6 @@ void TForm1::BuildWindow() {
   panel_ = new ImagePanel(this);
   panel_->setObjectName("Panel1");
   panel_->setFixedSize(kPanelWidth, kPanelHeight);
-  panel_->setFont(WindowFont());
   setCentralWidget(panel_);
   registry_.add(panel_);
 
@@ -106,6 +107,10 @@ void TForm1::BuildWindow() {
   title.open(QIODevice::ReadOnly);
   info->setPicture(QPixmap::fromImage(ReadBitmap(title)));
   registry_.add(info);
+
+  const QFont font = WindowFont();
+  setFont(font);
+  panel_->setFont(font);
 
   // Shown with the game-wide block, so that its captions do not lie on the info picture.
   auto* backing = new QWidget(panel_);

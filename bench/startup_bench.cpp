@@ -3,9 +3,9 @@
 // the first drawing into each new top-level window (the DAMAGE extension), so neither
 // program is changed to be timed. Run under Xvfb (bench/run.sh does).
 #include <benchmark/benchmark.h>
-#include <dirent.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/damage.h>
@@ -14,7 +14,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -106,26 +105,12 @@ class Display {
 
 Display* display = nullptr;
 
-// The processor time all of a process's threads have used so far, from the scheduler's
-// nanosecond counts: less disturbed by other work on the machine than the wall time.
-double CpuSeconds(pid_t process) {
-  const std::string tasks = "/proc/" + std::to_string(process) + "/task";
-  std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(tasks.c_str()), closedir);
-  if (!folder) return 0;
-  double seconds = 0;
-  while (const dirent* task = readdir(folder.get())) {
-    if (task->d_name[0] == '.') continue;
-    std::ifstream schedstat(tasks + "/" + task->d_name + "/schedstat");
-    double nanoseconds = 0;
-    if (schedstat >> nanoseconds) seconds += nanoseconds / 1e9;
-  }
-  return seconds;
-}
-
 struct StartTimes {
   double wall = -1;  // seconds from exec to the first painted window; -1 without a window
-  double cpu = 0;    // the processor seconds the program had used by then
+  double cpu = 0;    // the processor seconds of all the program's threads, to its end
 };
+
+double Seconds(const timeval& time) { return double(time.tv_sec) + double(time.tv_usec) / 1e6; }
 
 // One start: exec to the first painted window, then a close as a user's and a wait.
 StartTimes TimeStart(const std::string& program, const char* option = nullptr) {
@@ -142,10 +127,11 @@ StartTimes TimeStart(const std::string& program, const char* option = nullptr) {
   const xcb_window_t window = display->firstPaintedWindow();
   StartTimes times;
   times.wall = std::chrono::duration<double>(Clock::now() - started).count();
-  times.cpu = CpuSeconds(child);
   if (window) display->closeWindow(window);
   int status = 0;
-  waitpid(child, &status, 0);
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  times.cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
   if (!window) times.wall = -1;
   return times;
 }

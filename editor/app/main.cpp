@@ -9,13 +9,14 @@
 
 int main(int argc, char** argv) {
   if (const auto exitCode = quelbrook::AnswerInformationOptions(argc, argv)) return *exitCode;
-  // The window's first pictures are read on another core while Qt connects to the display.
+  QApplication application(argc, argv);
+  // Worker threads start only now: Qt's plugin and library paths are set up while the
+  // application is made, and reading pictures uses them.
+  // Qt reads the whole font list before it lays out the first letter, so another core reads
+  // it, and the window's first pictures, while the window's parts without text are made.
+  const auto fontList = std::async(std::launch::async, [] { QFontDatabase::families(); });
   std::optional<quelbrook::PicturePrefetch> startPictures(std::in_place, quelbrook::PictureFolderAtStart(),
                                                           quelbrook::TForm1::StartPicturePaths());
-  QApplication application(argc, argv);
-  // Qt reads the whole font list before it lays out the first letter: another core reads it
-  // while the window's parts without text are made.
-  const auto fontList = std::async(std::launch::async, [] { QFontDatabase::families(); });
   QApplication::setOrganizationName("Quelbrook");
   QApplication::setApplicationName("QuelbrookEditor");
   const QString rom = quelbrook::RomArgument(QApplication::arguments());

@@ -1,5 +1,5 @@
 #pragma once
-// The window's first pictures, read on a worker thread while Qt connects to the display,
+// The window's first pictures, read on a worker thread while the window is being made,
 // so that reading and decoding them costs the start-up nothing on a second core. While
 // one exists, PictureLoader takes the pictures of its folder from it instead of the files;
 // the program drops it once its window stands, so later loads see changed files.

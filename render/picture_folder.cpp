@@ -85,9 +85,7 @@ std::optional<QImage> LoadExistingBitmap(const QString& directory, const std::st
   QByteArray file = QByteArray::fromRawData(content->data(), static_cast<qsizetype>(content->size()));
   QBuffer device(&file);
   device.open(QIODevice::ReadOnly);
-  QImageReader reader(&device, "bmp");
-  reader.setDecideFormatFromContent(false);
-  QImage image = reader.read();
+  QImage image = ReadBitmap(device);
   if (image.isNull() || !HoldsPixelData(file, image.size()) || !IndicesWithinColourTable(image))
     throw PictureNotValid(pathText);
   return image;
@@ -104,6 +102,13 @@ std::pair<std::string, std::string> FolderAndCode(const std::string& relativePat
 }
 
 }  // namespace
+
+QImage ReadBitmap(QIODevice& device) {
+  QImageReader reader(&device, "bmp");
+  reader.setDecideFormatFromContent(false);
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
 
 QImage LoadBitmapImage(const QString& directory, const std::string& relativePath) {
   std::optional<QImage> image = LoadExistingBitmap(directory, relativePath);

@@ -1,6 +1,7 @@
 #pragma once
 // Where a rendering takes its tile, item and enemy pictures from.
 
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 #include <map>
@@ -29,6 +30,10 @@ class PictureSource {
   // The picture at a relative path such as "graph/AF.bmp"; throws EditorError when it cannot be had.
   virtual const QImage& picture(const std::string& relativePath) = 0;
 };
+
+// Decodes a BMP with Qt's built-in reader alone: even told the format, Qt otherwise loads
+// every picture plugin to ask it first, a noticeable part of the editor's start-up.
+QImage ReadBitmap(QIODevice& device);
 
 // Reads one bitmap of the program's folders, with the editor's messages:
 // "Cannot open file <relative path>" or PictureNotValid. An indexed picture whose pixels

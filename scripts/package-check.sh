@@ -25,7 +25,7 @@ lintian --fail-on error --tag-display-limit 0 "$deb"
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
 for file in \
-  usr/bin/quelbrook usr/bin/quelbrook-editor \
+  usr/bin/quelbrook usr/bin/quelbrook-editor usr/lib/quelbrook/quelbrook-audio.so \
   usr/share/quelbrook/Quelbrook.nes usr/share/quelbrook/graph/AF.bmp usr/share/quelbrook/items/0.bmp \
   usr/share/quelbrook/enemyes/0.bmp usr/share/quelbrook/info/info2.bmp \
   "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
@@ -47,6 +47,9 @@ appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xm
 
 cd /
 bin="$unpacked/usr/bin"
+# Qt Multimedia belongs to the audio module alone: linked into the editor, it and the sound
+# libraries it needs would load at every start.
+! readelf -d "$bin/quelbrook-editor" | grep -q libQt6Multimedia || fail "quelbrook-editor links Qt Multimedia"
 # The first line is the program and its version; the licence follows.
 for program in quelbrook quelbrook-editor; do
   said=$("$bin/$program" --version) || fail "$program --version"

@@ -70,9 +70,11 @@ QString RomArgument(const QStringList& arguments) {
   return QFileInfo(named[0]).absoluteFilePath();
 }
 
-void EnterInstalledDataFolder() {
-  if (const auto folder = InstalledDataFolder(ProgramFolder()))
-    QDir::setCurrent(QString::fromStdString(folder->string()));
+QString PictureFolderAtStart() {
+  const auto installed = InstalledDataFolder(ProgramFolder());
+  return installed ? QString::fromStdString(installed->string()) : QDir::currentPath();
 }
+
+void EnterInstalledDataFolder() { QDir::setCurrent(PictureFolderAtStart()); }
 
 }  // namespace quelbrook

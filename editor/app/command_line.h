@@ -15,6 +15,8 @@ std::optional<int> AnswerInformationOptions(int argc, char** argv);
 // The ROM named by the application's arguments (Qt's own options already taken out),
 // as an absolute path from the current folder; empty when none is named.
 QString RomArgument(const QStringList& arguments);
+// The folder the window takes its pictures from, known before the application is made.
+QString PictureFolderAtStart();
 // The installed program starts in share/quelbrook whatever folder it was started in;
 // run from the build's app/ folder it stays where it was started.
 void EnterInstalledDataFolder();

@@ -1,16 +1,27 @@
 #include <QApplication>
+#include <QFontDatabase>
+#include <future>
+#include <optional>
 
 #include "command_line.h"
 #include "form1.h"
+#include "picture_prefetch.h"
 
 int main(int argc, char** argv) {
   if (const auto exitCode = quelbrook::AnswerInformationOptions(argc, argv)) return *exitCode;
+  // The window's first pictures are read on another core while Qt connects to the display.
+  std::optional<quelbrook::PicturePrefetch> startPictures(std::in_place, quelbrook::PictureFolderAtStart(),
+                                                          quelbrook::TForm1::StartPicturePaths());
   QApplication application(argc, argv);
+  // Qt reads the whole font list before it lays out the first letter: another core reads it
+  // while the window's parts without text are made.
+  const auto fontList = std::async(std::launch::async, [] { QFontDatabase::families(); });
   QApplication::setOrganizationName("Quelbrook");
   QApplication::setApplicationName("QuelbrookEditor");
   const QString rom = quelbrook::RomArgument(QApplication::arguments());
   quelbrook::EnterInstalledDataFolder();
   quelbrook::TForm1 form1;
+  startPictures.reset();  // later loads read the files, which the user may change
   form1.show();
   if (!rom.isEmpty()) form1.OpenRomFile(rom);
   return QApplication::exec();

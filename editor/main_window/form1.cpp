@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "item_catalogue.h"
 #include "number_text.h"
 #include "numeric_field.h"
+#include "picture_folder.h"
 #include "rom_backup.h"
 #include "tile_code_table.h"
 #include "window_description.h"
@@ -53,7 +55,9 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
   dialogs_ = dialogs;
   setObjectName("Form1");
   setWindowTitle(kCaption);
-  setFont(WindowFont());
+  // The parts without text come first: the program may be reading the font list on another
+  // core meanwhile. The menu bar's own icon loads Qt's picture plugins.
+  menuBar();
   BuildWindow();
   BuildMenusAndStatus();
   controls_ = Form1Controls::Bind(registry_);
@@ -79,7 +83,6 @@ void TForm1::BuildWindow() {
   panel_ = new ImagePanel(this);
   panel_->setObjectName("Panel1");
   panel_->setFixedSize(kPanelWidth, kPanelHeight);
-  panel_->setFont(WindowFont());
   setCentralWidget(panel_);
   registry_.add(panel_);
 
@@ -100,8 +103,14 @@ void TForm1::BuildWindow() {
   auto* info = new ImageControl(panel_);
   info->setObjectName("Image49");
   info->setGeometry(288, 384, 529, 148);
-  info->setPicture(QPixmap(":/quelbrook/title.bmp"));
+  QFile title(":/quelbrook/title.bmp");
+  title.open(QIODevice::ReadOnly);
+  info->setPicture(QPixmap::fromImage(ReadBitmap(title)));
   registry_.add(info);
+
+  const QFont font = WindowFont();
+  setFont(font);
+  panel_->setFont(font);
 
   // Shown with the game-wide block, so that its captions do not lie on the info picture.
   auto* backing = new QWidget(panel_);
@@ -161,6 +170,12 @@ void TForm1::BuildImageGrid(const char* stem, int count, int columns, int left, 
                       kCellSize, kCellSize);
     registry_.add(cell);
   }
+}
+
+std::vector<std::string> TForm1::StartPicturePaths() {
+  std::vector<std::string> paths{TileBitmapPath("0"), EnemyBitmapPath("0"), ItemBitmapPath("0")};
+  for (int n = 1; n <= kPaletteSize; ++n) paths.push_back(TileBitmapPath(IntToHexText(n - 1)));
+  return paths;
 }
 
 void TForm1::FormCreate() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "control_registry.h"
 #include "dialogs.h"
@@ -43,6 +44,8 @@ class TForm1 : public QMainWindow {
   // Dialogs default to the real ones; tests pass scripted answers.
   explicit TForm1(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
   ~TForm1() override;
+  // The pictures the window shows when it opens, which FormCreate loads.
+  static std::vector<std::string> StartPicturePaths();
 
   // Runs one operation the way a user's click does: failures become a message box.
   void Run(const std::function<void()>& operation);

@@ -1,56 +1,53 @@
 #include "game_sound.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+#include <cstdint>
 #include <vector>
 
+#include "audio_output.h"
 #include "audio_ring.h"
 
 namespace quelbrook {
 
 namespace {
 constexpr int kBytesPerFrame = 4;  // two 16-bit channels
-// A tenth of a second in the device: enough against a late timer, little delay.
-constexpr double kDeviceBufferSeconds = 0.1;
+
+OpenAudioOutputFunction LoadAudioModule(const QString& path) {
+  QLibrary module(path);
+  // Qt Multimedia keeps threads and registrations of its own: once loaded, it stays.
+  module.setLoadHints(QLibrary::PreventUnloadHint);
+  return reinterpret_cast<OpenAudioOutputFunction>(module.resolve(kOpenAudioOutputSymbol));
+}
 }  // namespace
 
-GameSound::GameSound(double sampleRate) {
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return;
-  QAudioFormat format;
-  format.setSampleRate(int(sampleRate + 0.5));
-  format.setChannelCount(2);
-  format.setSampleFormat(QAudioFormat::Int16);
-  if (!device.isFormatSupported(format)) return;
-  sink_ = std::make_unique<QAudioSink>(device, format);
-  sink_->setBufferSize(int(sampleRate * kDeviceBufferSeconds) * kBytesPerFrame);
-  output_ = sink_->start();
-  if (sink_->error() != QAudio::NoError) output_ = nullptr;
+QString AudioModulePath() {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QString besideProgram = programFolder + "/" + kAudioModuleFileName;
+  if (QFileInfo::exists(besideProgram)) return besideProgram;
+  return programFolder + "/" QUELBROOK_AUDIO_MODULE_FROM_BIN "/" + kAudioModuleFileName;
 }
 
-GameSound::~GameSound() {
-  if (sink_) sink_->stop();
+GameSound::GameSound(double sampleRate, const QString& modulePath) {
+  if (const OpenAudioOutputFunction open = LoadAudioModule(modulePath)) output_.reset(open(sampleRate));
 }
+
+GameSound::~GameSound() = default;
 
 void GameSound::Feed(play::AudioRing& samples) {
   if (!output_) {
     samples.Clear();
     return;
   }
-  const std::size_t frames = std::size_t(sink_->bytesFree()) / kBytesPerFrame;
+  const std::size_t frames = output_->BytesFree() / kBytesPerFrame;
   std::vector<std::int16_t> buffer(2 * frames);
   const std::size_t taken = samples.Take(buffer.data(), frames);
-  output_->write(reinterpret_cast<const char*>(buffer.data()), qint64(taken) * kBytesPerFrame);
+  output_->Write(reinterpret_cast<const char*>(buffer.data()), taken * kBytesPerFrame);
 }
 
 void GameSound::Pause(bool paused) {
-  if (!sink_) return;
-  if (paused)
-    sink_->suspend();
-  else
-    sink_->resume();
+  if (output_) output_->Pause(paused);
 }
 
 }  // namespace quelbrook

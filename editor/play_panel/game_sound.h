@@ -1,21 +1,24 @@
 #pragma once
-// The game's sound through the default audio device. Without a device, or when it fails, the
-// game plays silently: sound is never an error.
+// The game's sound through the default audio device. Without a device, without the audio
+// module, or when either fails, the game plays silently: sound is never an error.
 
+#include <QString>
 #include <memory>
 
-class QAudioSink;
-class QIODevice;
-
 namespace quelbrook {
+
+class AudioOutput;
 
 namespace play {
 class AudioRing;
 }
 
+// Where the audio module is looked for: beside the program, then where the package installs it.
+QString AudioModulePath();
+
 class GameSound {
  public:
-  explicit GameSound(double sampleRate);
+  explicit GameSound(double sampleRate, const QString& modulePath = AudioModulePath());
   ~GameSound();
   GameSound(const GameSound&) = delete;
   GameSound& operator=(const GameSound&) = delete;
@@ -26,8 +29,7 @@ class GameSound {
   bool IsSilent() const { return output_ == nullptr; }
 
  private:
-  std::unique_ptr<QAudioSink> sink_;
-  QIODevice* output_ = nullptr;  // owned by the sink
+  std::unique_ptr<AudioOutput> output_;
 };
 
 }  // namespace quelbrook

@@ -1,12 +1,15 @@
 #include "picture_loader.h"
 
 #include "picture_folder.h"
+#include "picture_prefetch.h"
 
 namespace quelbrook {
 
 // One loader for the window, the world map and the command-line tool, so that all
 // three refuse the same files with the same words.
 QPixmap PictureLoader::load(const std::string& relativePath) const {
+  if (std::optional<QImage> fetched = PicturePrefetch::Find(startDirectory_, relativePath))
+    return QPixmap::fromImage(*fetched);
   return QPixmap::fromImage(LoadBitmapImage(startDirectory_, relativePath));
 }
 

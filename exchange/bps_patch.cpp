@@ -19,12 +19,6 @@ constexpr std::uint64_t kMaxTargetSize = std::uint64_t{1} << 28;
 
 enum Action : std::uint64_t { kSourceRead = 0, kTargetRead = 1, kSourceCopy = 2, kTargetCopy = 3 };
 
-ReadResult<Bytes> Failure(const std::string& error) {
-  ReadResult<Bytes> result;
-  result.error = error;
-  return result;
-}
-
 std::string Hex8(std::uint32_t value) {
   char text[9];
   std::snprintf(text, sizeof text, "%08X", value);
@@ -230,33 +224,34 @@ ReadResult<Bytes> MakeBpsPatch(const Bytes& source, const Bytes& target, const s
 
 ReadResult<Bytes> ApplyBpsPatch(const Bytes& source, const Bytes& patch) {
   if (patch.size() < kMagicLength || !std::equal(kMagic, kMagic + kMagicLength, patch.begin()))
-    return Failure("This is not a BPS patch: it does not begin with \"BPS1\"");
+    return FailedRead<Bytes>("This is not a BPS patch: it does not begin with \"BPS1\"");
   if (patch.size() < kMagicLength + 3 + kChecksumsLength)
-    return Failure("The BPS patch is cut short: it is too small to hold its sizes and checksums");
+    return FailedRead<Bytes>("The BPS patch is cut short: it is too small to hold its sizes and checksums");
   const std::size_t actionsEnd = patch.size() - kChecksumsLength;
   if (Crc32(patch, patch.size() - 4) != CrcAt(patch, patch.size() - 4))
-    return Failure("The BPS patch is damaged: its own checksum does not match");
+    return FailedRead<Bytes>("The BPS patch is damaged: its own checksum does not match");
   BpsReader reader(patch, actionsEnd);
   reader.Skip(kMagicLength);
   std::uint64_t sourceSize = 0, targetSize = 0, metadataSize = 0;
   if (!reader.Number(sourceSize) || !reader.Number(targetSize) || !reader.Number(metadataSize) ||
       !reader.Skip(metadataSize))
-    return Failure("The BPS patch is damaged: its header is cut short");
+    return FailedRead<Bytes>("The BPS patch is damaged: its header is cut short");
   const std::uint32_t sourceCrc = CrcAt(patch, actionsEnd);
   const std::uint32_t actualCrc = Crc32(source);
   if (sourceSize != source.size() || sourceCrc != actualCrc)
-    return Failure("This BPS patch is for another ROM: it needs a file of " + std::to_string(sourceSize) +
-                   " bytes with CRC-32 " + Hex8(sourceCrc) + ", this one has " +
-                   std::to_string(source.size()) + " bytes with CRC-32 " + Hex8(actualCrc));
+    return FailedRead<Bytes>("This BPS patch is for another ROM: it needs a file of " +
+                             std::to_string(sourceSize) + " bytes with CRC-32 " + Hex8(sourceCrc) +
+                             ", this one has " + std::to_string(source.size()) + " bytes with CRC-32 " +
+                             Hex8(actualCrc));
   if (targetSize > kMaxTargetSize)
-    return Failure("The BPS patch is damaged: it announces a result of " + std::to_string(targetSize) +
-                   " bytes");
+    return FailedRead<Bytes>("The BPS patch is damaged: it announces a result of " +
+                             std::to_string(targetSize) + " bytes");
   Bytes target(static_cast<std::size_t>(targetSize), 0);
   if (!RunActions(reader, source, patch, target))
-    return Failure("The BPS patch is damaged: an action reaches outside the files");
+    return FailedRead<Bytes>("The BPS patch is damaged: an action reaches outside the files");
   if (Crc32(target) != CrcAt(patch, actionsEnd + 4))
-    return Failure("The patched ROM does not have the CRC-32 the BPS patch expects (" +
-                   Hex8(CrcAt(patch, actionsEnd + 4)) + ")");
+    return FailedRead<Bytes>("The patched ROM does not have the CRC-32 the BPS patch expects (" +
+                             Hex8(CrcAt(patch, actionsEnd + 4)) + ")");
   ReadResult<Bytes> result;
   result.values = std::move(target);
   result.ok = true;

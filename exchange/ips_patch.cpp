@@ -8,19 +8,13 @@ namespace quelbrook {
 namespace {
 constexpr char kHeader[] = "PATCH";
 constexpr char kFooter[] = "EOF";
-constexpr std::size_t kMagicLength = 5;
+constexpr std::size_t kHeaderLength = 5;
 constexpr std::size_t kFooterLength = 3;
 constexpr std::size_t kMaxRecordLength = 0xFFFF;
 // A run record costs 8 bytes; shorter runs are cheaper as plain bytes.
 constexpr std::size_t kMinRunLength = 9;
 // A new record costs a 5-byte header, so shorter stretches of equal bytes stay inside one.
 constexpr std::size_t kMaxGapInRecord = 4;
-
-ReadResult<Bytes> Failure(const std::string& error) {
-  ReadResult<Bytes> result;
-  result.error = error;
-  return result;
-}
 
 void PutBigEndian(Bytes& out, std::size_t value, int width) {
   for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
@@ -96,9 +90,9 @@ class IpsReader {
 
   // Reads every record; the error names what is wrong, empty when the patch is whole.
   std::string ReadAll() {
-    if (patch_.size() < kMagicLength || !std::equal(kHeader, kHeader + kMagicLength, patch_.begin()))
+    if (patch_.size() < kHeaderLength || !std::equal(kHeader, kHeader + kHeaderLength, patch_.begin()))
       return "This is not an IPS patch: it does not begin with \"PATCH\"";
-    std::size_t at = kMagicLength;
+    std::size_t at = kHeaderLength;
     for (;;) {
       if (patch_.size() - at < kFooterLength) return CutShort();
       if (std::equal(kFooter, kFooter + kFooterLength, patch_.begin() + static_cast<long>(at))) break;
@@ -167,8 +161,8 @@ ReadResult<Bytes> MakeIpsPatch(const Bytes& original, const Bytes& modified) {
   // A cut to exactly 16 MiB would need a fourth size byte as well.
   const bool cut = modified.size() < original.size();
   if (modified.size() > kIpsSizeLimit || (cut && modified.size() == kIpsSizeLimit))
-    return Failure("An IPS patch cannot describe a file of " + std::to_string(modified.size()) +
-                   " bytes: its offsets end at 16 MiB (16777216 bytes)");
+    return FailedRead<Bytes>("An IPS patch cannot describe a file of " + std::to_string(modified.size()) +
+                             " bytes: its offsets end at 16 MiB (16777216 bytes)");
   auto changed = [&](std::size_t i) { return i >= original.size() || original[i] != modified[i]; };
   IpsWriter writer(modified);
   std::size_t i = 0;
@@ -192,7 +186,7 @@ ReadResult<Bytes> MakeIpsPatch(const Bytes& original, const Bytes& modified) {
 
 ReadResult<Bytes> ApplyIpsPatch(const Bytes& original, const Bytes& patch) {
   IpsReader reader(patch);
-  if (auto error = reader.ReadAll(); !error.empty()) return Failure(error);
+  if (auto error = reader.ReadAll(); !error.empty()) return FailedRead<Bytes>(error);
   ReadResult<Bytes> result;
   result.values = reader.Apply(original);
   result.ok = true;

@@ -5,7 +5,7 @@
 namespace quelbrook {
 
 namespace {
-constexpr const char* kKind = "map";
+constexpr const char* kMapKind = "map";
 constexpr int kCountLines = 2;
 
 // The count lines are read as numbers: blanks around the digits are allowed.
@@ -27,24 +27,24 @@ ReadResult<MapFile> ReadMapFile(const std::string& content) {
   auto lines = SplitLines(content);
   const std::size_t needed = kCountLines + kTileCount;
   if (lines.size() < needed) {
-    result.error = LineError(kKind, lines.size() + 1,
+    result.error = LineError(kMapKind, lines.size() + 1,
                              "is missing: the file has " + std::to_string(lines.size()) +
                                  " lines, a map has " + std::to_string(needed));
     return result;
   }
   if (Trimmed(lines[0]) != "48") {
-    result.error = LineError(kKind, 1, "should hold the column count 48");
+    result.error = LineError(kMapKind, 1, "should hold the column count 48");
     return result;
   }
   if (Trimmed(lines[1]) != "1") {
-    result.error = LineError(kKind, 2, "should hold the row count 1");
+    result.error = LineError(kMapKind, 2, "should hold the row count 1");
     return result;
   }
   for (int i = 0; i < kTileCount; ++i) {
     const std::string& line = lines[kCountLines + i];
     if (!IsByteHexText(line)) {
       result.error =
-          LineError(kKind, kCountLines + i + 1, "is not a tile code of one or two hexadecimal digits");
+          LineError(kMapKind, kCountLines + i + 1, "is not a tile code of one or two hexadecimal digits");
       return result;
     }
     result.values[i] = IntToHexText(HexTextToInt(line));

@@ -27,6 +27,14 @@ Values Accepted(const ReadResult<Values>& result) {
   return result.values;
 }
 
+// A reader's failure with the user's message.
+template <typename Values>
+ReadResult<Values> FailedRead(const std::string& error) {
+  ReadResult<Values> result;
+  result.error = error;
+  return result;
+}
+
 std::string LineError(const std::string& fileKind, std::size_t lineNumber, const std::string& problem);
 
 bool IsDecimalOfAtMostThreeDigits(const std::string& text);

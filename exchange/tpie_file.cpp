@@ -7,7 +7,7 @@
 namespace quelbrook {
 
 namespace {
-constexpr const char* kKind = "Text/Palette/Item/Enemies";
+constexpr const char* kTpieKind = "Text/Palette/Item/Enemies";
 
 // The fields in file order, so that writing and reading cannot disagree.
 enum class LineKind { kMessage, kNumber, kCode };
@@ -50,17 +50,17 @@ ReadResult<TpieFile> ReadTpieFile(const std::string& content) {
   auto lines = SplitLines(content);
   if (lines.size() < static_cast<std::size_t>(kTpieLineCount)) {
     result.error =
-        LineError(kKind, lines.size() + 1,
+        LineError(kTpieKind, lines.size() + 1,
                   "is missing: the file has " + std::to_string(lines.size()) + " lines, it needs 13");
     return result;
   }
   std::u16string message = FromUtf8(lines[0]);
   if (message.size() > static_cast<std::size_t>(kMessageLength)) {
-    result.error = LineError(kKind, 1, "holds a message longer than 16 characters");
+    result.error = LineError(kTpieKind, 1, "holds a message longer than 16 characters");
     return result;
   }
   if (auto bad = FindUnencodable(message)) {
-    result.error = LineError(kKind, 1,
+    result.error = LineError(kTpieKind, 1,
                              "holds the character '" + ToUtf8(message.substr(*bad, 1)) + "' at position " +
                                  std::to_string(*bad + 1) + ", which the game cannot show");
     return result;
@@ -70,11 +70,11 @@ ReadResult<TpieFile> ReadTpieFile(const std::string& content) {
     const auto& line = lines[i + 1];
     const auto& slot = kSlots[i];
     if (slot.kind == LineKind::kNumber && !IsDecimalOfAtMostThreeDigits(line)) {
-      result.error = LineError(kKind, i + 2, "is not a number of one to three digits");
+      result.error = LineError(kTpieKind, i + 2, "is not a number of one to three digits");
       return result;
     }
     if (slot.kind == LineKind::kCode && !IsByteHexText(line)) {
-      result.error = LineError(kKind, i + 2, "is not a code of one or two hexadecimal digits");
+      result.error = LineError(kTpieKind, i + 2, "is not a code of one or two hexadecimal digits");
       return result;
     }
     Field(result.values, slot) = slot.kind == LineKind::kCode ? IntToHexText(HexTextToInt(line)) : line;

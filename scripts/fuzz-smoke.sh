@@ -15,8 +15,9 @@ targets=("$@")
 export QUELBROOK_BUILD="$root/build-fuzz"
 export QUELBROOK_EXTRA_PACKAGES="clang libclang-rt-14-dev"
 # Only the libraries that read files: the window and the tests are built by gcc elsewhere.
+# A unity build, as for the sanitized tests.
 fuzz_options=(-DCMAKE_CXX_COMPILER=clang++ -DQUELBROOK_SANITIZE=ON -DQUELBROOK_FUZZ=ON
-  -DQUELBROOK_BUILD_EDITOR=OFF -DQUELBROOK_BUILD_TESTS=OFF)
+  -DQUELBROOK_BUILD_EDITOR=OFF -DQUELBROOK_BUILD_TESTS=OFF -DCMAKE_UNITY_BUILD=ON)
 export QUELBROOK_CONFIGURE_ARGS="${fuzz_options[*]}"
 source "$root/scripts/setup.sh"
 
@@ -27,31 +28,49 @@ rm -rf "$seeds"
 mkdir -p "$QUELBROOK_BUILD/artifacts"
 
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-passed=0
-failed=0
-for target in "${targets[@]}"; do
+
+# Runs one target for the given time; its log is shown when it fails.
+fuzz_target() {
+  local target="$1"
   # The start-screen byte lies at 33236: images must be able to grow past it. Real
   # bitmaps are 8 to 33 KB, so pictures get room for those and more.
-  max_len=4096
+  local max_len=4096
   [ "$target" = rom_decoding_fuzzer ] && max_len=40000
   [ "$target" = picture_loader_fuzzer ] && max_len=65536
   # A world-sized tile layer needs room even when packed.
   [ "$target" = tiled_map_fuzzer ] && max_len=16384
-  corpus="$QUELBROOK_BUILD/corpus/$target"
-  log="$QUELBROOK_BUILD/$target.log"
+  local corpus="$QUELBROOK_BUILD/corpus/$target"
+  local log="$QUELBROOK_BUILD/$target.log"
   mkdir -p "$corpus"
-  echo "Fuzzing $target for ${seconds}s (log: $log)"
   if "$fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$QUELBROOK_BUILD/artifacts/$target-" "$corpus" "$seeds/$target" \
     >"$log" 2>&1; then
+    local runs
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
     echo "  $target: ${runs:-?} executions, no crash"
-    passed=$((passed + 1))
   else
     echo "  $target FAILED; the end of its log:"
     tail -n 60 "$log"
-    failed=$((failed + 1))
+    return 1
   fi
+}
+
+# Each fuzzer is one process on one core: as many run at once as there are cores, so each
+# still gets its full time on a core of its own.
+passed=0
+failed=0
+batch=$(nproc)
+for ((first = 0; first < ${#targets[@]}; first += batch)); do
+  pids=()
+  for target in "${targets[@]:first:batch}"; do
+    echo "Fuzzing $target for ${seconds}s (log: $QUELBROOK_BUILD/$target.log)"
+    fuzz_target "$target" >"$QUELBROOK_BUILD/$target.result" &
+    pids+=($!)
+  done
+  for i in "${!pids[@]}"; do
+    if wait "${pids[$i]}"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+    cat "$QUELBROOK_BUILD/${targets[first + i]}.result"
+  done
 done
 echo "fuzz: $passed passed, $failed failed"
 ((failed == 0))

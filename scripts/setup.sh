@@ -32,6 +32,9 @@ fi
 if command -v ccache >/dev/null; then
   export CCACHE_BASEDIR="$QUELBROOK_ROOT"
   configure_args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # The window libraries and tests use precompiled headers, which ccache caches only when
+  # told to overlook what a precompiled header makes it distrust.
+  export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
 fi
 
 cmake -S "$QUELBROOK_ROOT" -B "$QUELBROOK_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${configure_args[@]}" >/dev/null

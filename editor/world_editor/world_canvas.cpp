@@ -17,7 +17,6 @@
 namespace quelbrook {
 
 namespace {
-constexpr int kFullTile = 32;
 constexpr int kDestinationRows = 12;
 constexpr QRgb kUnsavedFrameColour = 0xffff9900;
 constexpr QRgb kSelectionColour = 0xff3080ff;
@@ -79,7 +78,7 @@ WorldCanvas::WorldCanvas(WorldDocument& document, WorldPictures& pictures, QWidg
   updateScrollBars();
 }
 
-int WorldCanvas::cellSize() const { return kFullTile * zoom_ / 100; }
+int WorldCanvas::cellSize() const { return kTilePixels * zoom_ / 100; }
 
 QPoint WorldCanvas::offset() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
 
@@ -104,7 +103,7 @@ QRect WorldCanvas::objectRect(int screen, int destination) const {
   if (!corner) return {};
   const int size = cellSize();
   const QRect screenRect = viewRectOfCells(CellsOfScreen(screen));
-  return {screenRect.topLeft() + *corner * size / kFullTile, QSize(size / 2, size / 2)};
+  return {screenRect.topLeft() + *corner * size / kTilePixels, QSize(size / 2, size / 2)};
 }
 
 QPoint WorldCanvas::objectCentre(int screen, int object) const {
@@ -173,11 +172,11 @@ void WorldCanvas::zoomToFit() {
 
 int WorldCanvas::fittingZoom() const {
   const QSize view = viewport()->size();
-  const int largestCell = kFullTile * kZoomSteps[std::size(kZoomSteps) - 1] / 100;
+  const int largestCell = kTilePixels * kZoomSteps[std::size(kZoomSteps) - 1] / 100;
   const int cell =
       std::clamp(std::min(view.width() / kWorldCellColumns, view.height() / kWorldCellRows), 1, largestCell);
   // The smallest percentage whose cells are that many pixels wide.
-  return (cell * 100 + kFullTile - 1) / kFullTile;
+  return (cell * 100 + kTilePixels - 1) / kTilePixels;
 }
 
 void WorldCanvas::changeZoom(int percent, std::optional<QPoint> anchor) {

@@ -11,7 +11,6 @@
 namespace quelbrook {
 
 namespace {
-constexpr int kFullTile = 32;
 
 void DrawObjects(QPainter& painter, QPoint origin, const RecordBytes& record, int cellSize,
                  const WorldPictures& pictures) {
@@ -21,7 +20,7 @@ void DrawObjects(QPainter& painter, QPoint origin, const RecordBytes& record, in
     if (!corner) continue;
     const QPixmap& picture = object == 0 ? pictures.scaledItem(record[kRecordItem])
                                          : pictures.scaledEnemy(record[kRecordEnemyKinds + object - 1]);
-    painter.drawPixmap(origin + *corner * cellSize / kFullTile, picture);
+    painter.drawPixmap(origin + *corner * cellSize / kTilePixels, picture);
   }
 }
 

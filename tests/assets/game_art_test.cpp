@@ -47,7 +47,7 @@ TEST(PatternReduction, KeepsEveryPatternWhenTheyFitAndMergesTheLightestOtherwise
   EXPECT_THROW(art::ReducePatterns(inputs, 0), std::invalid_argument);
 }
 
-QImage Load(const std::string& relativePath) {
+QImage LoadAsRgb32(const std::string& relativePath) {
   return QImage(QString::fromStdString((AppDir() / relativePath).string()))
       .convertToFormat(QImage::Format_RGB32);
 }
@@ -67,7 +67,7 @@ TEST(GamePictures, TilesUseNesColoursAtMostFourPerQuarterWithOneBackdrop) {
   const std::set<QRgb> nes = NesColours();
   const art::Rgb backdrop = art::NesColour(art::LookById(art::kCastleLook).palettes[0][0]);
   for (const std::string& name : NumberedPictures("graph", 176)) {
-    const QImage tile = Load(name);
+    const QImage tile = LoadAsRgb32(name);
     for (int quarter = 0; quarter < 4; ++quarter) {
       std::set<QRgb> colours;
       for (int y = 0; y < 16; ++y)
@@ -86,7 +86,7 @@ TEST(GamePictures, ObjectsAreDoubledSpritesOfThreeNesColours) {
   std::vector<std::string> names = NumberedPictures("items", 12);
   for (const std::string& enemy : NumberedPictures("enemyes", 16)) names.push_back(enemy);
   for (const std::string& name : names) {
-    const QImage picture = Load(name);
+    const QImage picture = LoadAsRgb32(name);
     std::set<QRgb> colours;
     for (int y = 0; y < 32; ++y)
       for (int x = 0; x < 32; ++x) {

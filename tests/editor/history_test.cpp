@@ -17,8 +17,6 @@
 namespace quelbrook::testing {
 namespace {
 
-constexpr std::uint8_t kStartsAt55 = 16;
-
 class HistoryTest : public WindowTest {
  protected:
   void SetUp() override {

@@ -2,8 +2,8 @@
 // all of it or nothing.
 #include <QDir>
 #include <QImage>
-#include <optional>
 #include <filesystem>
+#include <optional>
 
 #include "byte_map.h"
 #include "hex_text.h"
@@ -39,9 +39,6 @@ RecordBytes RecordIn(const std::vector<std::uint8_t>& rom, int screen) {
   std::copy_n(rom.begin() + ScreenRecordOffset(screen), kScreenRecordLength, record.begin());
   return record;
 }
-
-constexpr std::uint8_t kStartsAt55 = 16;
-const std::size_t k55 = static_cast<std::size_t>(ScreenRecordOffset(55));
 
 class SavingTest : public WindowTest {
  protected:

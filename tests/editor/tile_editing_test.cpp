@@ -10,9 +10,6 @@
 namespace quelbrook::testing {
 namespace {
 
-constexpr std::uint8_t kStartsAt55 = 16;
-const std::size_t k55 = static_cast<std::size_t>(ScreenRecordOffset(55));
-
 QString Hex(int value) { return QString::fromStdString(IntToHexText(value)); }
 
 class TileEditingTest : public WindowTest {

@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "test_texts.h"
+
 namespace quelbrook {
 namespace {
 
-Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+using testing::Text;
 
-Bytes Sample(std::size_t size, int seed = 1) {
+Bytes SeededBytes(std::size_t size, int seed = 1) {
   Bytes bytes(size);
   for (std::size_t i = 0; i < size; ++i)
     bytes[i] = static_cast<std::uint8_t>((i * 131 + i / 7 + seed) & 0xFF);
@@ -55,7 +57,7 @@ class HandPatch {
   Bytes bytes_;
 };
 
-void ExpectRoundTrip(const Bytes& source, const Bytes& target) {
+void ExpectBpsRoundTrip(const Bytes& source, const Bytes& target) {
   auto patch = MakeBpsPatch(source, target);
   ASSERT_TRUE(patch.ok) << patch.error;
   auto result = ApplyBpsPatch(source, patch.values);
@@ -69,34 +71,34 @@ TEST(BpsCrc, IsTheUsualCrc32) {
 }
 
 TEST(BpsMake, TurnsTheSourceIntoTheTarget) {
-  Bytes source = Sample(5000), target = source;
+  Bytes source = SeededBytes(5000), target = source;
   target[0] ^= 1;
   target[1234] ^= 0x80;
   std::fill(target.begin() + 3000, target.begin() + 3003, 0);
-  ExpectRoundTrip(source, target);
-  ExpectRoundTrip(source, source);
-  ExpectRoundTrip(source, Bytes{});
-  ExpectRoundTrip(Bytes{}, source);
+  ExpectBpsRoundTrip(source, target);
+  ExpectBpsRoundTrip(source, source);
+  ExpectBpsRoundTrip(source, Bytes{});
+  ExpectBpsRoundTrip(Bytes{}, source);
 }
 
 TEST(BpsMake, DescribesGrowthCutsAndRunsCompactly) {
-  Bytes source = Sample(100000);
+  Bytes source = SeededBytes(100000);
   Bytes grown = source;
   grown.resize(180000, 0x5A);  // a long run past the end
   auto patch = MakeBpsPatch(source, grown);
   ASSERT_TRUE(patch.ok);
   EXPECT_LT(patch.values.size(), 64u);
-  ExpectRoundTrip(source, grown);
-  ExpectRoundTrip(source, Bytes(source.begin(), source.begin() + 777));
-  ExpectRoundTrip(source, Sample(100000, 9));
+  ExpectBpsRoundTrip(source, grown);
+  ExpectBpsRoundTrip(source, Bytes(source.begin(), source.begin() + 777));
+  ExpectBpsRoundTrip(source, SeededBytes(100000, 9));
 }
 
 TEST(BpsMake, KeepsMetadataOutOfTheResult) {
-  auto patch = MakeBpsPatch(Sample(10), Sample(12, 3), "<made by a test/>");
+  auto patch = MakeBpsPatch(SeededBytes(10), SeededBytes(12, 3), "<made by a test/>");
   ASSERT_TRUE(patch.ok);
-  auto result = ApplyBpsPatch(Sample(10), patch.values);
+  auto result = ApplyBpsPatch(SeededBytes(10), patch.values);
   ASSERT_TRUE(result.ok) << result.error;
-  EXPECT_EQ(result.values, Sample(12, 3));
+  EXPECT_EQ(result.values, SeededBytes(12, 3));
 }
 
 TEST(BpsApply, FollowsAllFourActions) {
@@ -119,7 +121,7 @@ TEST(BpsApply, FollowsAllFourActions) {
 }
 
 TEST(BpsApply, RefusesAPatchForAnotherRom) {
-  const Bytes source = Sample(300), target = Sample(300, 4);
+  const Bytes source = SeededBytes(300), target = SeededBytes(300, 4);
   const Bytes patch = MakeBpsPatch(source, target).values;
   Bytes other = source;
   other[150] ^= 1;
@@ -132,7 +134,7 @@ TEST(BpsApply, RefusesAPatchForAnotherRom) {
 }
 
 TEST(BpsApply, RefusesDamagedAndCutPatches) {
-  const Bytes source = Sample(300), target = Sample(320, 4);
+  const Bytes source = SeededBytes(300), target = SeededBytes(320, 4);
   const Bytes patch = MakeBpsPatch(source, target).values;
   for (std::size_t at = 0; at < patch.size(); at += 7) {
     Bytes damaged = patch;

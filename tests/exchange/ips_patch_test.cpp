@@ -4,21 +4,23 @@
 
 #include <string>
 
+#include "test_texts.h"
+
 namespace quelbrook {
 namespace {
 
-Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+using testing::Text;
 
 void Append(Bytes& bytes, std::initializer_list<std::uint8_t> more) { bytes.insert(bytes.end(), more); }
 
-Bytes Sample(std::size_t size) {
+Bytes SampleBytes(std::size_t size) {
   Bytes bytes(size);
   for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>((i * 131 + i / 7) & 0xFF);
   return bytes;
 }
 
 // Making and applying must give back exactly the modified file.
-void ExpectRoundTrip(const Bytes& original, const Bytes& modified) {
+void ExpectIpsRoundTrip(const Bytes& original, const Bytes& modified) {
   auto patch = MakeIpsPatch(original, modified);
   ASSERT_TRUE(patch.ok) << patch.error;
   auto result = ApplyIpsPatch(original, patch.values);
@@ -28,46 +30,46 @@ void ExpectRoundTrip(const Bytes& original, const Bytes& modified) {
 }
 
 TEST(IpsMake, TurnsTheOriginalIntoTheModifiedFile) {
-  Bytes original = Sample(5000), modified = original;
+  Bytes original = SampleBytes(5000), modified = original;
   modified[0] ^= 1;
   modified[17] ^= 0xFF;
   modified[20] ^= 0xFF;  // close to the change before: one record may hold both
   modified[4999] = 0;
-  ExpectRoundTrip(original, modified);
+  ExpectIpsRoundTrip(original, modified);
 }
 
 TEST(IpsMake, IdenticalFilesGiveAnEmptyPatch) {
-  auto patch = MakeIpsPatch(Sample(100), Sample(100));
+  auto patch = MakeIpsPatch(SampleBytes(100), SampleBytes(100));
   ASSERT_TRUE(patch.ok);
   EXPECT_EQ(patch.values, Text("PATCHEOF"));
 }
 
 TEST(IpsMake, WritesLongRunsOfOneByteAsRunRecords) {
-  Bytes original = Sample(70000), modified = original;
+  Bytes original = SampleBytes(70000), modified = original;
   std::fill(modified.begin() + 100, modified.begin() + 69000, 0x7E);  // longer than one record
   auto patch = MakeIpsPatch(original, modified);
   ASSERT_TRUE(patch.ok);
   EXPECT_LT(patch.values.size(), 64u);
-  ExpectRoundTrip(original, modified);
+  ExpectIpsRoundTrip(original, modified);
 }
 
 TEST(IpsMake, SplitsChangesLongerThanOneRecord) {
-  Bytes original(200000, 0), modified = Sample(200000);
+  Bytes original(200000, 0), modified = SampleBytes(200000);
   auto patch = MakeIpsPatch(original, modified);
   ASSERT_TRUE(patch.ok);
   EXPECT_GT(patch.values.size(), modified.size());
-  ExpectRoundTrip(original, modified);
+  ExpectIpsRoundTrip(original, modified);
 }
 
 TEST(IpsMake, DescribesGrowthAndCuts) {
-  Bytes original = Sample(1000), longer = Sample(1500), shorter = Sample(600);
-  ExpectRoundTrip(original, longer);
-  ExpectRoundTrip(original, shorter);
+  Bytes original = SampleBytes(1000), longer = SampleBytes(1500), shorter = SampleBytes(600);
+  ExpectIpsRoundTrip(original, longer);
+  ExpectIpsRoundTrip(original, shorter);
   Bytes zeros = original;
   zeros.resize(1300, 0);  // new bytes of 0 are still new bytes
-  ExpectRoundTrip(original, zeros);
-  ExpectRoundTrip(original, Bytes{});
-  ExpectRoundTrip(Bytes{}, shorter);
+  ExpectIpsRoundTrip(original, zeros);
+  ExpectIpsRoundTrip(original, Bytes{});
+  ExpectIpsRoundTrip(Bytes{}, shorter);
 }
 
 TEST(IpsMake, NoRecordStartsWhereItsOffsetWouldReadAsEof) {
@@ -75,13 +77,13 @@ TEST(IpsMake, NoRecordStartsWhereItsOffsetWouldReadAsEof) {
   Bytes single = original, run = original;
   single[kIpsEofOffset] = 0x22;
   std::fill(run.begin() + kIpsEofOffset, run.begin() + kIpsEofOffset + 200, 0x33);
-  ExpectRoundTrip(original, single);
-  ExpectRoundTrip(original, run);
+  ExpectIpsRoundTrip(original, single);
+  ExpectIpsRoundTrip(original, run);
   // A change that has to be split exactly there: records of 0xFFFF bytes from 0x454F46 - 2 * 0xFFFF.
   Bytes split = original;
   for (std::size_t i = kIpsEofOffset - 2 * 0xFFFF; i < kIpsEofOffset + 100; ++i)
     split[i] = static_cast<std::uint8_t>(i * 7);
-  ExpectRoundTrip(original, split);
+  ExpectIpsRoundTrip(original, split);
 }
 
 TEST(IpsMake, RefusesFilesBeyondSixteenMebibytes) {
@@ -91,7 +93,7 @@ TEST(IpsMake, RefusesFilesBeyondSixteenMebibytes) {
   EXPECT_FALSE(patch.ok);
   EXPECT_NE(patch.error.find("16 MiB"), std::string::npos) << patch.error;
   // Exactly 16 MiB can still be reached by growth.
-  ExpectRoundTrip(small, Bytes(kIpsSizeLimit, 2));
+  ExpectIpsRoundTrip(small, Bytes(kIpsSizeLimit, 2));
 }
 
 TEST(IpsApply, FollowsRecordsRunsAndTheCut) {
@@ -114,7 +116,7 @@ TEST(IpsApply, GrowsTheFileForRecordsPastItsEnd) {
 
 TEST(IpsApply, RefusesWhatIsNotAWholePatch) {
   const Bytes rom(64, 0);
-  Bytes good = MakeIpsPatch(rom, Sample(80)).values;
+  Bytes good = MakeIpsPatch(rom, SampleBytes(80)).values;
   good.insert(good.end(), {0, 0, 40});  // a cut, so that every prefix below is incomplete
   ASSERT_TRUE(ApplyIpsPatch(rom, good).ok);
   for (std::size_t length = 0; length < good.size(); ++length) {

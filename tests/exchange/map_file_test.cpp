@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hex_text.h"
+#include "test_texts.h"
 
 namespace quelbrook {
 namespace {
@@ -14,20 +15,16 @@ MapFile SampleCodes() {
   return codes;
 }
 
-std::vector<std::string> SampleLines() {
+std::vector<std::string> SampleMapLines() {
   std::vector<std::string> lines{"48", "1"};
   for (const auto& code : SampleCodes()) lines.push_back(code);
   return lines;
 }
 
-std::string Join(const std::vector<std::string>& lines, const std::string& end = "\r\n") {
-  std::string content;
-  for (const auto& line : lines) content += line + end;
-  return content;
-}
+using testing::Join;
 
 // The refusal must name the line, so a user can find it in the file.
-void ExpectRefusedAtLine(const std::string& content, std::size_t line) {
+void ExpectMapRefusedAtLine(const std::string& content, std::size_t line) {
   auto result = ReadMapFile(content);
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.error.find("line " + std::to_string(line) + " "), std::string::npos) << result.error;
@@ -52,7 +49,7 @@ TEST(MapFileRead, GivesBackWhatWasWritten) {
 }
 
 TEST(MapFileRead, AcceptsLineFeedEndingsAndAMissingLastEnding) {
-  auto lf = ReadMapFile(Join(SampleLines(), "\n"));
+  auto lf = ReadMapFile(Join(SampleMapLines(), "\n"));
   ASSERT_TRUE(lf.ok) << lf.error;
   EXPECT_EQ(lf.values, SampleCodes());
 
@@ -64,7 +61,7 @@ TEST(MapFileRead, AcceptsLineFeedEndingsAndAMissingLastEnding) {
 }
 
 TEST(MapFileRead, NormalisesCodesToTheEditorsForm) {
-  auto lines = SampleLines();
+  auto lines = SampleMapLines();
   lines[2] = "0f";
   lines[3] = "af";
   lines[4] = "00";
@@ -78,7 +75,7 @@ TEST(MapFileRead, NormalisesCodesToTheEditorsForm) {
 }
 
 TEST(MapFileRead, IgnoresLinesAfterTheLastCode) {
-  auto lines = SampleLines();
+  auto lines = SampleMapLines();
   lines.push_back("");
   lines.push_back("not a code");
   auto result = ReadMapFile(Join(lines));
@@ -88,41 +85,41 @@ TEST(MapFileRead, IgnoresLinesAfterTheLastCode) {
 
 TEST(MapFileRead, RefusesCountsOtherThanFortyEightAndOne) {
   for (const char* columns : {"47", "49", "0", "", "x", "480"}) {
-    auto lines = SampleLines();
+    auto lines = SampleMapLines();
     lines[0] = columns;
-    ExpectRefusedAtLine(Join(lines), 1);
+    ExpectMapRefusedAtLine(Join(lines), 1);
   }
   for (const char* rows : {"2", "0", "", "11"}) {
-    auto lines = SampleLines();
+    auto lines = SampleMapLines();
     lines[1] = rows;
-    ExpectRefusedAtLine(Join(lines), 2);
+    ExpectMapRefusedAtLine(Join(lines), 2);
   }
 }
 
 TEST(MapFileRead, RefusesAShortFileNamingTheFirstMissingLine) {
-  auto lines = SampleLines();
+  auto lines = SampleMapLines();
   lines.pop_back();
-  ExpectRefusedAtLine(Join(lines), 50);
-  ExpectRefusedAtLine("48\r\n1\r\n", 3);
-  ExpectRefusedAtLine("", 1);
+  ExpectMapRefusedAtLine(Join(lines), 50);
+  ExpectMapRefusedAtLine("48\r\n1\r\n", 3);
+  ExpectMapRefusedAtLine("", 1);
 }
 
 TEST(MapFileRead, RefusesCodesThatAreNotOneOrTwoHexDigits) {
   // A code becomes part of a picture path, so nothing like a path may pass.
   for (const char* code : {"../x", "100", "", "G", " 1", "1 ", "-1", "0x1", "1\t", "A/"}) {
     for (std::size_t at : {std::size_t{2}, std::size_t{30}, std::size_t{49}}) {
-      auto lines = SampleLines();
+      auto lines = SampleMapLines();
       lines[at] = code;
-      ExpectRefusedAtLine(Join(lines), at + 1);
+      ExpectMapRefusedAtLine(Join(lines), at + 1);
     }
   }
 }
 
 TEST(MapFileRead, ReportsTheFirstBadLine) {
-  auto lines = SampleLines();
+  auto lines = SampleMapLines();
   lines[10] = "G";
   lines[20] = "H";
-  ExpectRefusedAtLine(Join(lines), 11);
+  ExpectMapRefusedAtLine(Join(lines), 11);
 }
 
 TEST(MapFileRead, SurvivesBinaryGarbage) {

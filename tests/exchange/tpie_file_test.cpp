@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "test_texts.h"
 #include "text_codec.h"
 #include "utf8.h"
 
@@ -21,15 +22,11 @@ TpieFile Sample() {
   return values;
 }
 
-std::vector<std::string> SampleLines() {
+std::vector<std::string> SampleTpieLines() {
   return {"HELLO, WORLD!", "12", "200", "191", "1", "22", "133", "0", "F", "1A", "0", "7", "B"};
 }
 
-std::string Join(const std::vector<std::string>& lines, const std::string& end = "\r\n") {
-  std::string content;
-  for (const auto& line : lines) content += line + end;
-  return content;
-}
+using testing::Join;
 
 void ExpectSame(const TpieFile& actual, const TpieFile& expected) {
   EXPECT_EQ(actual.message, expected.message);
@@ -41,21 +38,21 @@ void ExpectSame(const TpieFile& actual, const TpieFile& expected) {
   EXPECT_EQ(actual.itemCode, expected.itemCode);
 }
 
-void ExpectRefusedAtLine(const std::string& content, std::size_t line) {
+void ExpectTpieRefusedAtLine(const std::string& content, std::size_t line) {
   auto result = ReadTpieFile(content);
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.error.find("line " + std::to_string(line) + " "), std::string::npos) << result.error;
 }
 
 void ExpectLineRefused(std::size_t index, const std::string& text) {
-  auto lines = SampleLines();
+  auto lines = SampleTpieLines();
   lines[index] = text;
   SCOPED_TRACE("line " + std::to_string(index + 1) + " \"" + text + "\"");
-  ExpectRefusedAtLine(Join(lines), index + 1);
+  ExpectTpieRefusedAtLine(Join(lines), index + 1);
 }
 
 TEST(TpieFileWrite, WritesThirteenLinesInFileOrder) {
-  EXPECT_EQ(WriteTpieFile(Sample()), Join(SampleLines()));
+  EXPECT_EQ(WriteTpieFile(Sample()), Join(SampleTpieLines()));
   EXPECT_EQ(kTpieLineCount, 13);
 }
 
@@ -97,11 +94,11 @@ TEST(TpieFileRead, KeepsShortEmptyAndSpacePaddedMessages) {
 }
 
 TEST(TpieFileRead, AcceptsLineFeedEndingsAndIgnoresLinesAfterTheLast) {
-  auto lf = ReadTpieFile(Join(SampleLines(), "\n"));
+  auto lf = ReadTpieFile(Join(SampleTpieLines(), "\n"));
   ASSERT_TRUE(lf.ok) << lf.error;
   ExpectSame(lf.values, Sample());
 
-  auto lines = SampleLines();
+  auto lines = SampleTpieLines();
   lines.push_back("extra");
   auto extra = ReadTpieFile(Join(lines));
   ASSERT_TRUE(extra.ok) << extra.error;
@@ -109,7 +106,7 @@ TEST(TpieFileRead, AcceptsLineFeedEndingsAndIgnoresLinesAfterTheLast) {
 }
 
 TEST(TpieFileRead, NormalisesCodesButNotNumbers) {
-  auto lines = SampleLines();
+  auto lines = SampleTpieLines();
   lines[8] = "0f";
   lines[9] = "1a";
   lines[12] = "0b";
@@ -121,11 +118,11 @@ TEST(TpieFileRead, NormalisesCodesButNotNumbers) {
 }
 
 TEST(TpieFileRead, RefusesAShortFileNamingTheFirstMissingLine) {
-  auto lines = SampleLines();
+  auto lines = SampleTpieLines();
   lines.pop_back();
-  ExpectRefusedAtLine(Join(lines), 13);
-  ExpectRefusedAtLine("", 1);
-  ExpectRefusedAtLine("HELLO\r\n", 2);
+  ExpectTpieRefusedAtLine(Join(lines), 13);
+  ExpectTpieRefusedAtLine("", 1);
+  ExpectTpieRefusedAtLine("HELLO\r\n", 2);
 }
 
 TEST(TpieFileRead, RefusesMessagesTheGameCannotShow) {
@@ -138,7 +135,7 @@ TEST(TpieFileRead, RefusesMessagesTheGameCannotShow) {
   ExpectLineRefused(0, std::string(1, '\0'));
   // Sixteen foreign-byte characters are fine; seventeen are one too many.
   std::u16string foreign(16, static_cast<char16_t>(kForeignByteBase + 1));
-  auto lines = SampleLines();
+  auto lines = SampleTpieLines();
   lines[0] = ToUtf8(foreign);
   EXPECT_TRUE(ReadTpieFile(Join(lines)).ok);
   ExpectLineRefused(0, ToUtf8(foreign + foreign.substr(0, 1)));
@@ -160,13 +157,13 @@ TEST(TpieFileRead, SurvivesBinaryGarbageAndHugeLines) {
   for (int i = 0; i < 4096; ++i) garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
   EXPECT_FALSE(ReadTpieFile(garbage).ok);
 
-  ExpectRefusedAtLine(std::string(1 << 20, 'A'), 2);
-  auto lines = SampleLines();
+  ExpectTpieRefusedAtLine(std::string(1 << 20, 'A'), 2);
+  auto lines = SampleTpieLines();
   lines[0] = std::string(1 << 20, 'A');
-  ExpectRefusedAtLine(Join(lines), 1);
-  lines = SampleLines();
+  ExpectTpieRefusedAtLine(Join(lines), 1);
+  lines = SampleTpieLines();
   lines[5] = std::string(1 << 20, '7');
-  ExpectRefusedAtLine(Join(lines), 6);
+  ExpectTpieRefusedAtLine(Join(lines), 6);
 }
 
 }  // namespace

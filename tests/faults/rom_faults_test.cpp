@@ -200,7 +200,7 @@ TEST_F(RomFaultTest, WritesNeverExtendTheFileAndWriteNothingWhenARunDoesNotFit) 
 
 // ---- The file gone or replaced between two operations ----
 
-enum class Damage { kDeleted, kDirectory };
+enum class RomDamage { kDeleted, kDirectory };
 
 struct Operation {
   const char* name;
@@ -242,9 +242,9 @@ class RomStateTest : public FaultTest {
 
 TEST_F(RomStateTest, RomDeletedOrReplacedByAFolderIsReportedAndNeverRecreated) {
   const QString mapPath = Folder() + "/five.map", tpiePath = Folder() + "/five.tpie";
-  for (Damage damage : {Damage::kDeleted, Damage::kDirectory}) {
+  for (RomDamage damage : {RomDamage::kDeleted, RomDamage::kDirectory}) {
     for (const auto& operation : Operations(mapPath, tpiePath, QString::fromStdString(RomPath()))) {
-      SCOPED_TRACE(std::string(damage == Damage::kDeleted ? "deleted, " : "folder, ") + operation.name);
+      SCOPED_TRACE(std::string(damage == RomDamage::kDeleted ? "deleted, " : "folder, ") + operation.name);
       fs::remove_all(RomPath());
       dialogs.messages.clear();
       OpenScreen5();
@@ -256,12 +256,12 @@ TEST_F(RomStateTest, RomDeletedOrReplacedByAFolderIsReportedAndNeverRecreated) {
       const auto view = View();
 
       fs::remove(RomPath());
-      if (damage == Damage::kDirectory) fs::create_directory(RomPath());
+      if (damage == RomDamage::kDirectory) fs::create_directory(RomPath());
       WithinTimeLimit([&] { operation.run(*window, dialogs); });
 
-      EXPECT_EQ(Last(), damage == Damage::kDeleted ? kNotFound : kAccessDenied);
+      EXPECT_EQ(Last(), damage == RomDamage::kDeleted ? kNotFound : kAccessDenied);
       EXPECT_EQ(dialogs.messages.size(), 1) << Messages();
-      if (damage == Damage::kDeleted) {
+      if (damage == RomDamage::kDeleted) {
         EXPECT_FALSE(fs::exists(RomPath()));
       } else {
         EXPECT_TRUE(fs::is_directory(RomPath()));

@@ -36,6 +36,10 @@ class RomBuilder {
 };
 
 RecordBytes DistinctRecord(int screen);
+// The start-screen byte that starts the game on screen 55, and that screen's record.
+constexpr std::uint8_t kStartsAt55 = 16;
+constexpr std::size_t k55 = static_cast<std::size_t>(ScreenRecordOffset(55));
+
 // Offsets at which two file images differ, a length difference included.
 std::vector<std::size_t> ChangedOffsets(const std::vector<std::uint8_t>& before,
                                         const std::vector<std::uint8_t>& after);

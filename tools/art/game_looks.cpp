@@ -8,14 +8,14 @@ constexpr std::uint8_t kBackdrop = 0x0F;
 // Ladders, doors and the font: the same in every look.
 constexpr NesPalette kCommon{kBackdrop, 0x07, 0x17, 0x37};
 // The forest's greens and browns; its two looks differ in their flowers and wood.
-constexpr NesPalette kLeaves{kBackdrop, 0x09, 0x1A, 0x2A};
-constexpr NesPalette kBark{kBackdrop, 0x07, 0x17, 0x27};
+constexpr NesPalette kLeavesPalette{kBackdrop, 0x09, 0x1A, 0x2A};
+constexpr NesPalette kBarkPalette{kBackdrop, 0x07, 0x17, 0x27};
 
 constexpr Look kLooks[kLookCount] = {
     {"Castle",
      {kCommon, {kBackdrop, 0x2D, 0x00, 0x10}, {kBackdrop, 0x01, 0x11, 0x21}, {kBackdrop, 0x06, 0x16, 0x27}}},
-    {"Forest 2", {kCommon, kLeaves, kBark, {kBackdrop, 0x08, 0x27, 0x38}}},
-    {"Forest 1", {kCommon, kLeaves, kBark, {kBackdrop, 0x15, 0x26, 0x38}}},
+    {"Forest 2", {kCommon, kLeavesPalette, kBarkPalette, {kBackdrop, 0x08, 0x27, 0x38}}},
+    {"Forest 1", {kCommon, kLeavesPalette, kBarkPalette, {kBackdrop, 0x15, 0x26, 0x38}}},
     {"Cave",
      {kCommon, {kBackdrop, 0x03, 0x13, 0x23}, {kBackdrop, 0x01, 0x11, 0x2C}, {kBackdrop, 0x06, 0x27, 0x30}}},
 };

@@ -46,7 +46,7 @@ void ArchedWindow(Canvas& tile, Rgb glass) {
   tile.FillRect(11, 18, 10, 1, kInk);
 }
 
-void Bars(Canvas& tile) {
+void BarredWindow(Canvas& tile) {
   tile.FillRect(6, 8, 20, 16, kInk);
   for (int x = 8; x < 26; x += 4) tile.FillRect(x, 8, 2, 16, kIron);
   tile.FillRect(6, 8, 20, 2, Shade(kIron, -40));
@@ -80,7 +80,7 @@ Canvas DrawBrickTile(int column) {
       Moss(tile);
       break;
     case 15:
-      Bars(tile);
+      BarredWindow(tile);
       break;
   }
   return tile;

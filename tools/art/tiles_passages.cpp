@@ -42,7 +42,7 @@ void LockedDoor(Canvas& tile) {
   tile.FillRect(16, 11, 1, 4, kInk);
 }
 
-void Bars(Canvas& tile) {
+void IronBars(Canvas& tile) {
   for (int x = 2; x < kTileSize; x += 6) {
     tile.FillRect(x, 0, 3, kTileSize, kIron);
     tile.FillRect(x, 0, 1, kTileSize, Shade(kIron, 60));
@@ -148,7 +148,7 @@ Canvas DrawPassageTile(int column) {
       LockedDoor(tile);
       break;
     case 3:
-      Bars(tile);
+      IronBars(tile);
       break;
     case 4:
       Ladder(tile, true);

@@ -13,7 +13,7 @@
 namespace quelbrook::cli {
 
 namespace {
-constexpr int kMostFrames = 10'000;
+constexpr int kMostLearningFrames = 10'000;
 constexpr int kMostOffset = 4096;
 
 QPoint OriginArgument(const std::string& text) {
@@ -36,7 +36,7 @@ int LearnPictures(const std::vector<std::string>& args, std::ostream& out, std::
     if (word == "--input")
       options.capture.input = InputArgument(value());
     else if (word == "--frames")
-      options.capture.frames = DecimalArgument(value(), 1, kMostFrames, "frame count");
+      options.capture.frames = DecimalArgument(value(), 1, kMostLearningFrames, "frame count");
     else if (word == "--origin")
       options.origin = OriginArgument(value());
     else if (word == "--core")

@@ -19,7 +19,7 @@ namespace quelbrook::cli {
 
 namespace {
 constexpr int kDefaultFrames = 60;
-constexpr int kMostFrames = 10'000'000;
+constexpr int kMostPlayFrames = 10'000'000;
 
 struct PlayCall {
   std::string rom;
@@ -46,13 +46,13 @@ PlayCall ParsePlayCall(const std::vector<std::string>& args) {
     if (word == "--screen") {
       call.screen = ScreenArgument(value());
     } else if (word == "--frames") {
-      call.frames = DecimalArgument(value(), 1, kMostFrames, "frame count");
+      call.frames = DecimalArgument(value(), 1, kMostPlayFrames, "frame count");
     } else if (word == "--input") {
       call.input = InputArgument(value());
     } else if (word == "--png") {
       call.png = value();
     } else if (word == "--every") {
-      call.every = DecimalArgument(value(2), 1, kMostFrames, "frame step");
+      call.every = DecimalArgument(value(2), 1, kMostPlayFrames, "frame step");
       call.everyFolder = value();
     } else if (word == "--core") {
       call.core = QString::fromStdString(value());

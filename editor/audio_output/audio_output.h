@@ -8,6 +8,8 @@
 namespace quelbrook {
 
 // 16-bit stereo samples at the rate the output was opened with.
+inline constexpr int kAudioBytesPerFrame = 4;  // two 16-bit channels
+
 class AudioOutput {
  public:
   virtual ~AudioOutput() = default;

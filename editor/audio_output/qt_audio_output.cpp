@@ -10,7 +10,6 @@
 namespace quelbrook {
 namespace {
 
-constexpr int kBytesPerFrame = 4;  // two 16-bit channels
 // A tenth of a second in the device: enough against a late timer, little delay.
 constexpr double kDeviceBufferSeconds = 0.1;
 
@@ -18,7 +17,7 @@ class QtAudioOutput : public AudioOutput {
  public:
   QtAudioOutput(const QAudioDevice& device, const QAudioFormat& format, double sampleRate)
       : sink_(device, format) {
-    sink_.setBufferSize(int(sampleRate * kDeviceBufferSeconds) * kBytesPerFrame);
+    sink_.setBufferSize(int(sampleRate * kDeviceBufferSeconds) * kAudioBytesPerFrame);
     output_ = sink_.start();
   }
   ~QtAudioOutput() override { sink_.stop(); }

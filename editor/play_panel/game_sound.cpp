@@ -12,7 +12,6 @@
 namespace quelbrook {
 
 namespace {
-constexpr int kBytesPerFrame = 4;  // two 16-bit channels
 
 OpenAudioOutputFunction LoadAudioModule(const QString& path) {
   QLibrary module(path);
@@ -40,10 +39,10 @@ void GameSound::Feed(play::AudioRing& samples) {
     samples.Clear();
     return;
   }
-  const std::size_t frames = output_->BytesFree() / kBytesPerFrame;
+  const std::size_t frames = output_->BytesFree() / kAudioBytesPerFrame;
   std::vector<std::int16_t> buffer(2 * frames);
   const std::size_t taken = samples.Take(buffer.data(), frames);
-  output_->Write(reinterpret_cast<const char*>(buffer.data()), taken * kBytesPerFrame);
+  output_->Write(reinterpret_cast<const char*>(buffer.data()), taken * kAudioBytesPerFrame);
 }
 
 void GameSound::Pause(bool paused) {

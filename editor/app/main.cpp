@@ -4,12 +4,14 @@
 #include <optional>
 
 #include "command_line.h"
+#include "editor_style.h"
 #include "form1.h"
 #include "picture_prefetch.h"
 
 int main(int argc, char** argv) {
   if (const auto exitCode = quelbrook::AnswerInformationOptions(argc, argv)) return *exitCode;
   QApplication application(argc, argv);
+  QApplication::setStyle(new quelbrook::EditorStyle);  // the application owns it
   // Worker threads start only now: Qt's plugin and library paths are set up while the
   // application is made, and reading pictures uses them.
   // Qt reads the whole font list before it lays out the first letter, so another core reads

@@ -55,11 +55,11 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
   dialogs_ = dialogs;
   setObjectName("Form1");
   setWindowTitle(kCaption);
-  // The parts without text come first: the program may be reading the font list on another
-  // core meanwhile. The menu bar's own icon loads Qt's picture plugins.
-  menuBar();
+  // The parts that lay out no text come first: the program may be reading the font list on
+  // another core meanwhile.
+  BuildMenus();
   BuildWindow();
-  BuildMenusAndStatus();
+  BuildStatusRow();
   controls_ = Form1Controls::Bind(registry_);
   controls_.pointertext->setText(kEndCodeBlockText);
   // The game-wide block starts hidden; this box is the way to it.

@@ -158,7 +158,8 @@ class TForm1 : public QMainWindow {
   void FillRecentMenu();
   void ConnectClick(QPushButton* button, std::function<void()> handler);
   void ConnectEdit(QPushButton* button, const QString& description, std::function<void()> handler);
-  void BuildMenusAndStatus();
+  void BuildMenus();
+  void BuildStatusRow();
   void AddShortcut(const QKeySequence& keys, QPushButton* button, std::function<void()> handler);
   void MarkClean();
   void UpdateUnsavedLabel();

@@ -18,7 +18,7 @@ void TForm1::AddShortcut(const QKeySequence& keys, QPushButton* button, std::fun
   });
 }
 
-void TForm1::BuildMenusAndStatus() {
+void TForm1::BuildMenus() {
   history_ = new QUndoStack(this);
   connect(history_, &QUndoStack::cleanChanged, this, [this] { UpdateUnsavedLabel(); });
 
@@ -70,10 +70,16 @@ void TForm1::BuildMenusAndStatus() {
   for (const auto& [key, step] : arrows)
     connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
             [this, step = step] { Run([this, step] { MoveSelection(step.x(), step.y()); }); });
+}
 
+// The status bar lays out its text when it is made, so it waits for the font list.
+void TForm1::BuildStatusRow() {
   auto* unsaved = new QLabel(this);
   unsaved->setObjectName("UnsavedLabel");
-  unsaved->setStyleSheet("color: #a00000;");
+  // A palette, not a style sheet: a style sheet puts a style of its own over the label.
+  QPalette palette = unsaved->palette();
+  palette.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
+  unsaved->setPalette(palette);
   registry_.add(unsaved);
   statusBar()->addWidget(unsaved, 1);
   auto* test = new QPushButton("Test this screen", this);

@@ -8,8 +8,7 @@ namespace quelbrook {
 // One loader for the window, the world map and the command-line tool, so that all
 // three refuse the same files with the same words.
 QPixmap PictureLoader::load(const std::string& relativePath) const {
-  if (std::optional<QImage> fetched = PicturePrefetch::Find(startDirectory_, relativePath))
-    return QPixmap::fromImage(*fetched);
+  if (std::optional<QPixmap> fetched = PicturePrefetch::Find(startDirectory_, relativePath)) return *fetched;
   return QPixmap::fromImage(LoadBitmapImage(startDirectory_, relativePath));
 }
 

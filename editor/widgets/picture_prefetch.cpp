@@ -11,17 +11,23 @@ namespace {
 PicturePrefetch* running = nullptr;
 
 QString CanonicalFolder(const QString& directory) { return QFileInfo(directory).canonicalFilePath(); }
+
+// A pixmap made from an image in the format it keeps takes the image's pixels as they are.
+QImage InPixmapFormat(const QImage& image) {
+  return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                       : QImage::Format_RGB32);
+}
 }  // namespace
 
 PicturePrefetch::PicturePrefetch(const QString& directory, std::vector<std::string> relativePaths)
-    : directory_(CanonicalFolder(directory)) {
+    : askedDirectory_(directory), directory_(CanonicalFolder(directory)) {
   reading_ = std::async(std::launch::async, [folder = directory_, paths = std::move(relativePaths)] {
     Outcomes outcomes;
     for (const std::string& path : paths) {
       if (outcomes.count(path)) continue;
       Outcome& outcome = outcomes[path];
       try {
-        outcome.image = LoadBitmapImage(folder, path);
+        outcome.image = InPixmapFormat(LoadBitmapImage(folder, path));
       } catch (...) {
         outcome.failure = std::current_exception();
       }
@@ -41,14 +47,20 @@ const PicturePrefetch::Outcomes& PicturePrefetch::outcomes() {
   return *outcomes_;
 }
 
-std::optional<QImage> PicturePrefetch::Find(const QString& directory, const std::string& relativePath) {
-  if (!running || running->directory_.isEmpty() || CanonicalFolder(directory) != running->directory_)
-    return std::nullopt;
+// The folder's name as the window gives it is taken without asking the file system.
+bool PicturePrefetch::reads(const QString& directory) const {
+  return !directory_.isEmpty() && (directory == askedDirectory_ || CanonicalFolder(directory) == directory_);
+}
+
+std::optional<QPixmap> PicturePrefetch::Find(const QString& directory, const std::string& relativePath) {
+  if (!running || !running->reads(directory)) return std::nullopt;
+  if (const auto made = running->pixmaps_.find(relativePath); made != running->pixmaps_.end())
+    return made->second;
   const Outcomes& outcomes = running->outcomes();
   const auto found = outcomes.find(relativePath);
   if (found == outcomes.end()) return std::nullopt;
   if (found->second.failure) std::rethrow_exception(found->second.failure);
-  return found->second.image;
+  return running->pixmaps_.emplace(relativePath, QPixmap::fromImage(found->second.image)).first->second;
 }
 
 }  // namespace quelbrook

@@ -5,6 +5,7 @@
 // the program drops it once its window stands, so later loads see changed files.
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <exception>
 #include <future>
@@ -23,8 +24,9 @@ class PicturePrefetch {
   PicturePrefetch& operator=(const PicturePrefetch&) = delete;
 
   // The picture as LoadBitmapImage read it from the folder, its failure thrown again;
-  // none when no prefetch exists or it did not read this path of this folder.
-  static std::optional<QImage> Find(const QString& directory, const std::string& relativePath);
+  // none when no prefetch exists or it did not read this path of this folder. The window
+  // shows one file in many places: each is made into a pixmap once.
+  static std::optional<QPixmap> Find(const QString& directory, const std::string& relativePath);
 
  private:
   struct Outcome {
@@ -34,10 +36,13 @@ class PicturePrefetch {
   using Outcomes = std::map<std::string, Outcome>;
 
   const Outcomes& outcomes();
+  bool reads(const QString& directory) const;
 
+  QString askedDirectory_;
   QString directory_;
   std::future<Outcomes> reading_;
   std::optional<Outcomes> outcomes_;
+  std::map<std::string, QPixmap> pixmaps_;
 };
 
 }  // namespace quelbrook

@@ -120,7 +120,10 @@ void TForm1::BuildWindow() {
   backing->setVisible(false);
   registry_.add(backing);
 
-  BuildControls(panel_, registry_, MainWindowControls());
+  {
+    const ApplicationFontWhileBuilding windowFont(font);
+    BuildControls(panel_, registry_, MainWindowControls());
+  }
 
   // Destination markers sit over the tiles: the item's, then the enemies'.
   for (const char* name : {"selit", "En1", "En2", "En3", "En4"}) {

@@ -1,6 +1,7 @@
 #include "window_font.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace quelbrook {
 
@@ -18,5 +19,15 @@ QFont WindowFont() {
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
+
+// Set on the application object alone: no widget hears of it, and none is laid out again.
+// Qt then counts the restored font as the program's own choice, so a desktop font changed
+// while the program runs reaches its windows at the next start.
+ApplicationFontWhileBuilding::ApplicationFontWhileBuilding(const QFont& font)
+    : applicationFont_(QGuiApplication::font()) {
+  QGuiApplication::setFont(font);
+}
+
+ApplicationFontWhileBuilding::~ApplicationFontWhileBuilding() { QGuiApplication::setFont(applicationFont_); }
 
 }  // namespace quelbrook

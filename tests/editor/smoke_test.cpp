@@ -1,5 +1,8 @@
+#include <QGuiApplication>
+
 #include "hex_text.h"
 #include "window_fixture.h"
+#include "window_font.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -11,6 +14,23 @@ TEST_F(WindowTest, OpenRomShowsTheStartScreen) {
   auto record = DistinctRecord(55);
   EXPECT_EQ(TileCode(1), QString::fromStdString(IntToHexText(record[0])));
   EXPECT_EQ(CentreColour(Image("Image1")->picture()), TileColour(record[0]));
+}
+
+// The window borrows the application's font while it makes its fields; other windows must
+// not keep it.
+class ApplicationFontTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    before = QGuiApplication::font();
+    WindowTest::SetUp();
+  }
+  QFont before;
+};
+
+TEST_F(ApplicationFontTest, FieldsTakeTheWindowFontAndTheApplicationKeepsItsOwn) {
+  EXPECT_EQ(QGuiApplication::font(), before);
+  EXPECT_EQ(Edit("Edit2")->font().family(), WindowFont().family());
+  EXPECT_EQ(Edit("Edit2")->font().pointSize(), 8);
 }
 
 }  // namespace

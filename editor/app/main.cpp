@@ -12,10 +12,9 @@ int main(int argc, char** argv) {
   if (const auto exitCode = quelbrook::AnswerInformationOptions(argc, argv)) return *exitCode;
   QApplication application(argc, argv);
   QApplication::setStyle(new quelbrook::EditorStyle);  // the application owns it
-  // Worker threads start only now: Qt's plugin and library paths are set up while the
-  // application is made, and reading pictures uses them.
   // Qt reads the whole font list before it lays out the first letter, so another core reads
-  // it, and the window's first pictures, while the window's parts without text are made.
+  // it while the window makes its parts without text and reads its first pictures. The font
+  // list exists only once the application does.
   const auto fontList = std::async(std::launch::async, [] { QFontDatabase::families(); });
   std::optional<quelbrook::PicturePrefetch> startPictures(std::in_place, quelbrook::PictureFolderAtStart(),
                                                           quelbrook::TForm1::StartPicturePaths());

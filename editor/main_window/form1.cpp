@@ -25,6 +25,7 @@
 #include "number_text.h"
 #include "numeric_field.h"
 #include "picture_folder.h"
+#include "picture_prefetch.h"
 #include "rom_backup.h"
 #include "tile_code_table.h"
 #include "window_description.h"
@@ -108,6 +109,9 @@ void TForm1::BuildWindow() {
   info->setPicture(QPixmap::fromImage(ReadBitmap(title)));
   registry_.add(info);
 
+  // The font list may still be being read on another core: the window's first pictures are
+  // read meanwhile, as the window would only wait.
+  PicturePrefetch::ReadNow();
   const QFont font = WindowFont();
   setFont(font);
   panel_->setFont(font);

@@ -11,40 +11,30 @@ namespace {
 PicturePrefetch* running = nullptr;
 
 QString CanonicalFolder(const QString& directory) { return QFileInfo(directory).canonicalFilePath(); }
-
-// A pixmap made from an image in the format it keeps takes the image's pixels as they are.
-QImage InPixmapFormat(const QImage& image) {
-  return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                       : QImage::Format_RGB32);
-}
 }  // namespace
 
 PicturePrefetch::PicturePrefetch(const QString& directory, std::vector<std::string> relativePaths)
-    : askedDirectory_(directory), directory_(CanonicalFolder(directory)) {
-  reading_ = std::async(std::launch::async, [folder = directory_, paths = std::move(relativePaths)] {
-    Outcomes outcomes;
-    for (const std::string& path : paths) {
-      if (outcomes.count(path)) continue;
-      Outcome& outcome = outcomes[path];
-      try {
-        outcome.image = InPixmapFormat(LoadBitmapImage(folder, path));
-      } catch (...) {
-        outcome.failure = std::current_exception();
-      }
-    }
-    return outcomes;
-  });
+    : askedDirectory_(directory),
+      directory_(CanonicalFolder(directory)),
+      relativePaths_(std::move(relativePaths)) {
   running = this;
 }
 
-PicturePrefetch::~PicturePrefetch() {
-  running = nullptr;
-  if (reading_.valid()) reading_.wait();
-}
+PicturePrefetch::~PicturePrefetch() { running = nullptr; }
 
 const PicturePrefetch::Outcomes& PicturePrefetch::outcomes() {
-  if (!outcomes_) outcomes_ = reading_.get();
-  return *outcomes_;
+  if (outcomes_) return *outcomes_;
+  Outcomes& outcomes = outcomes_.emplace();
+  for (const std::string& path : relativePaths_) {
+    if (outcomes.count(path)) continue;
+    Outcome& outcome = outcomes[path];
+    try {
+      outcome.picture = QPixmap::fromImage(LoadBitmapImage(directory_, path));
+    } catch (...) {
+      outcome.failure = std::current_exception();
+    }
+  }
+  return outcomes;
 }
 
 // The folder's name as the window gives it is taken without asking the file system.
@@ -52,15 +42,17 @@ bool PicturePrefetch::reads(const QString& directory) const {
   return !directory_.isEmpty() && (directory == askedDirectory_ || CanonicalFolder(directory) == directory_);
 }
 
+void PicturePrefetch::ReadNow() {
+  if (running && !running->directory_.isEmpty()) running->outcomes();
+}
+
 std::optional<QPixmap> PicturePrefetch::Find(const QString& directory, const std::string& relativePath) {
   if (!running || !running->reads(directory)) return std::nullopt;
-  if (const auto made = running->pixmaps_.find(relativePath); made != running->pixmaps_.end())
-    return made->second;
   const Outcomes& outcomes = running->outcomes();
   const auto found = outcomes.find(relativePath);
   if (found == outcomes.end()) return std::nullopt;
   if (found->second.failure) std::rethrow_exception(found->second.failure);
-  return running->pixmaps_.emplace(relativePath, QPixmap::fromImage(found->second.image)).first->second;
+  return found->second.picture;
 }
 
 }  // namespace quelbrook

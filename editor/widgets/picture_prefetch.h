@@ -1,14 +1,12 @@
 #pragma once
-// The window's first pictures, read on a worker thread while the window is being made,
-// so that reading and decoding them costs the start-up nothing on a second core. While
-// one exists, PictureLoader takes the pictures of its folder from it instead of the files;
-// the program drops it once its window stands, so later loads see changed files.
+// The window's first pictures, read in one go where the window would otherwise wait: while
+// another core reads the font list, the window has nothing else to do. While one exists,
+// PictureLoader takes the pictures of its folder from it instead of the files; the program
+// drops it once its window stands, so later loads see changed files.
 
-#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <exception>
-#include <future>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,14 +21,16 @@ class PicturePrefetch {
   PicturePrefetch(const PicturePrefetch&) = delete;
   PicturePrefetch& operator=(const PicturePrefetch&) = delete;
 
+  // Reads the pictures now, unless they are read already; nothing when no prefetch exists.
+  static void ReadNow();
   // The picture as LoadBitmapImage read it from the folder, its failure thrown again;
-  // none when no prefetch exists or it did not read this path of this folder. The window
-  // shows one file in many places: each is made into a pixmap once.
+  // none when no prefetch exists or it does not hold this path of this folder. The window
+  // shows one file in many places: each becomes a pixmap once.
   static std::optional<QPixmap> Find(const QString& directory, const std::string& relativePath);
 
  private:
   struct Outcome {
-    QImage image;
+    QPixmap picture;
     std::exception_ptr failure;
   };
   using Outcomes = std::map<std::string, Outcome>;
@@ -40,9 +40,8 @@ class PicturePrefetch {
 
   QString askedDirectory_;
   QString directory_;
-  std::future<Outcomes> reading_;
+  std::vector<std::string> relativePaths_;
   std::optional<Outcomes> outcomes_;
-  std::map<std::string, QPixmap> pixmaps_;
 };
 
 }  // namespace quelbrook

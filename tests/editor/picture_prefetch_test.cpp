@@ -1,5 +1,5 @@
-// The start-up's pictures read ahead on a worker: served as the files would be, failures
-// included, and only while the prefetch lasts.
+// The start-up's pictures read ahead at the window's choice: served as the files would be,
+// failures included, and only while the prefetch lasts.
 #include "picture_prefetch.h"
 
 #include <gtest/gtest.h>
@@ -45,10 +45,10 @@ TEST_F(PicturePrefetchTest, ServesItsFolderAsTheFilesWouldIncludingFailures) {
   std::optional<PicturePrefetch> prefetch(
       std::in_place, folder.path(),
       std::vector<std::string>{"graph/3.bmp", "graph/3.bmp", "graph/5.bmp", "graph/missing.bmp"});
-  const PictureLoader loader(folder.path() + "/graph/..");
-  EXPECT_EQ(CentreColour(loader.load("graph/3.bmp")), TileColour(3));
-  // Served from what the worker read, not from the file, as long as the prefetch lasts.
+  PicturePrefetch::ReadNow();
+  // Served from what was read then, not from the file, as long as the prefetch lasts.
   Repaint("graph/3.bmp", Qt::white);
+  const PictureLoader loader(folder.path() + "/graph/..");
   EXPECT_EQ(CentreColour(loader.load("graph/3.bmp")), TileColour(3));
   EXPECT_EQ(MessageOf(loader, "graph/5.bmp"), "Bitmap image is not valid");
   EXPECT_EQ(MessageOf(loader, "graph/missing.bmp"), "Cannot open file graph/missing.bmp");

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "control_registry.h"
+#include "drawn_icon.h"
 #include "image_control.h"
 #include "image_panel.h"
 #include "text_codec.h"
@@ -128,28 +129,23 @@ std::vector<ControlDescription> Describe() {
 }
 
 namespace {
-// A question mark in a blue disc, drawn as lines: the style's own icon is looked up in the
-// desktop's icon themes, and a letter in a bold face loads one more font, each a noticeable
-// part of the window's start-up.
+// A question mark in a blue disc: the style's own icon is looked up in the desktop's icon
+// themes, and a letter would load one more (bold) face.
 QIcon QuestionIcon() {
   constexpr int kSide = 16;
-  QPixmap picture(kSide, kSide);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(32, 96, 192));
-  painter.drawEllipse(QRectF(0.5, 0.5, kSide - 1, kSide - 1));
-  const QRectF hookCircle(5, 3, 6, 6);
-  QPainterPath hook;
-  hook.arcMoveTo(hookCircle, 180);
-  hook.arcTo(hookCircle, 180, -270);
-  hook.lineTo(8, 10.5);
-  painter.strokePath(hook, QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.setBrush(Qt::white);
-  painter.drawEllipse(QPointF(8, 13), 1.2, 1.2);
-  painter.end();
-  return QIcon(picture);
+  return DrawnIcon(kSide, [](QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(32, 96, 192));
+    painter.drawEllipse(QRectF(0.5, 0.5, kSide - 1, kSide - 1));
+    const QRectF hookCircle(5, 3, 6, 6);
+    QPainterPath hook;
+    hook.arcMoveTo(hookCircle, 180);
+    hook.arcTo(hookCircle, 180, -270);
+    hook.lineTo(8, 10.5);
+    painter.strokePath(hook, QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(8, 13), 1.2, 1.2);
+  });
 }
 }  // namespace
 

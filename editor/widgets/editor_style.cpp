@@ -1,23 +1,17 @@
 #include "editor_style.h"
 
-#include <QPainter>
-#include <QPixmap>
+#include "drawn_icon.h"
 
 namespace quelbrook {
 
 namespace {
 // Two chevrons pointing right, as the platform's arrow shows them.
 QIcon OverflowArrow() {
-  constexpr int kSide = 8;
-  QPixmap picture(kSide, kSide);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(100, 100, 100), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  for (const qreal left : {1.0, 4.5})
-    painter.drawPolyline(QPolygonF{{left, 1.5}, {left + 2.5, 4}, {left, 6.5}});
-  painter.end();
-  return QIcon(picture);
+  return DrawnIcon(8, [](QPainter& painter) {
+    painter.setPen(QPen(QColor(100, 100, 100), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const qreal left : {1.0, 4.5})
+      painter.drawPolyline(QPolygonF{{left, 1.5}, {left + 2.5, 4}, {left, 6.5}});
+  });
 }
 }  // namespace
 

@@ -24,6 +24,10 @@ export-tmx nes tmx --pictures
 import-tmx nes @(tmx|tmj|json)
 play nes --screen --frames --input --png --every --core
 learn-pictures nes dir --input --frames --origin --core
+textconv nes
+diff nes nes
+merge nes nes nes
+git-setup
 '
 
 _quelbrook() {

@@ -14,8 +14,8 @@ const std::vector<Command>& Commands() {
       kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand,    kSwapScreensCommand,
       kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand,    kIpsCommand,
       kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,        kRenderWorldCommand,
-      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand,
-      kTextconvCommand,  kDiffCommand,      kMergeCommand,      kGitSetupCommand,
+      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand, kTextconvCommand,
+      kDiffCommand,      kMergeCommand,     kGitSetupCommand,
   };
   return commands;
 }

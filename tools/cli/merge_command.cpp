@@ -42,8 +42,9 @@ int Merge(const std::vector<std::string>& args, std::ostream&, std::ostream& err
       err << "quelbrook: conflict: " << conflict.fact << ": base " << conflict.base << ", ours "
           << conflict.ours << ", theirs " << conflict.theirs << '\n';
     if (merge.conflicts.empty()) return kExitOk;
-    err << "quelbrook: " << merge.conflicts.size() << " conflicts; " << args[1]
-        << " holds our side of them and everything else merged\n";
+    // git names OURS after a temporary file, so the summary names no path.
+    err << "quelbrook: conflicts: " << merge.conflicts.size()
+        << "; the result holds our side of them and everything else merged\n";
     return kExitConflicts;
   } catch (const EditorError& error) {
     return Refuse(err, error.what());

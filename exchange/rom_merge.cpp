@@ -9,8 +9,10 @@ namespace quelbrook {
 namespace {
 class Merger {
  public:
-  Merger(const Bytes& base, const Bytes& ours, const Bytes& theirs)
-      : base_(base), ours_(ours), theirs_(theirs), result_{ours, {}} {}
+  // Ours becomes the result in place: a fact's bytes change only once it is decided, and
+  // every fact is decided once, so what is still undecided reads as ours.
+  Merger(const Bytes& base, Bytes&& ours, const Bytes& theirs)
+      : result_{std::move(ours), {}, false}, base_(base), ours_(result_.image), theirs_(theirs) {}
 
   void MergeFact(const Fact& fact) {
     if (SameBytes(ours_, theirs_, fact.runs) || SameBytes(base_, theirs_, fact.runs)) return;
@@ -35,15 +37,16 @@ class Merger {
  private:
   void TakeTheirs(const ByteRun& run) {
     std::copy_n(theirs_.begin() + long(run.offset), run.length, result_.image.begin() + long(run.offset));
+    result_.changed = true;
   }
   static std::string ValueIn(const Bytes& image, const Fact& fact) {
     return FactValue(fact.kind, FactBytes(image, fact.runs));
   }
 
+  ImageMerge result_;
   const Bytes& base_;
   const Bytes& ours_;
   const Bytes& theirs_;
-  ImageMerge result_;
 };
 }  // namespace
 
@@ -58,12 +61,13 @@ std::optional<std::string> MergeRefusal(std::size_t base, std::size_t ours, std:
   return std::nullopt;
 }
 
-ImageMerge MergeImages(const Bytes& base, const Bytes& ours, const Bytes& theirs) {
+ImageMerge MergeImages(const Bytes& base, Bytes ours, const Bytes& theirs) {
   if (const auto refusal = MergeRefusal(base.size(), ours.size(), theirs.size())) throw EditorError(*refusal);
-  Merger merger(base, ours, theirs);
+  const std::size_t size = base.size();
+  Merger merger(base, std::move(ours), theirs);
   for (const Fact& fact : GameWideFacts()) merger.MergeFact(fact);
   for (int screen = 1; screen <= kScreenCount; ++screen) merger.MergeScreen(screen);
-  merger.MergeFact(OutsideFact(base.size()));
+  merger.MergeFact(OutsideFact(size));
   return std::move(merger).Result();
 }
 

@@ -19,11 +19,13 @@ struct FactConflict {
 struct ImageMerge {
   Bytes image;  // ours, with what theirs alone changed
   std::vector<FactConflict> conflicts;
+  bool changed = false;  // whether anything of theirs was taken
 };
 
 // Why three files of these sizes cannot be merged fact by fact; nothing when they can.
 std::optional<std::string> MergeRefusal(std::size_t base, std::size_t ours, std::size_t theirs);
-// The three images must pass MergeRefusal.
-ImageMerge MergeImages(const Bytes& base, const Bytes& ours, const Bytes& theirs);
+// The three images must pass MergeRefusal. Ours is taken by value, so that a caller done
+// with it can move it in and the merge makes no copy of an image.
+ImageMerge MergeImages(const Bytes& base, Bytes ours, const Bytes& theirs);
 
 }  // namespace quelbrook

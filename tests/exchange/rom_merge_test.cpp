@@ -136,8 +136,8 @@ TEST(RomMergeProperties, OneSidedChangesComeThroughAndCleanMergesAreSymmetric) {
     const Bytes y = RandomEdit(random, Base());
     const ImageMerge xOnly = MergeImages(Base(), x, Base());
     const ImageMerge yOnly = MergeImages(Base(), Base(), y);
-    ASSERT_TRUE(xOnly.image == x && xOnly.conflicts.empty()) << round;
-    ASSERT_TRUE(yOnly.image == y && yOnly.conflicts.empty()) << round;
+    ASSERT_TRUE(xOnly.image == x && xOnly.conflicts.empty() && !xOnly.changed) << round;
+    ASSERT_TRUE(yOnly.image == y && yOnly.conflicts.empty() && yOnly.changed == (y != Base())) << round;
     const ImageMerge xy = MergeImages(Base(), x, y);
     const ImageMerge yx = MergeImages(Base(), y, x);
     ASSERT_EQ(xy.conflicts.size(), yx.conflicts.size()) << round;

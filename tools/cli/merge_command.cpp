@@ -32,12 +32,12 @@ int Merge(const std::vector<std::string>& args, std::ostream&, std::ostream& err
   RequireArgumentCount(args, 3);
   try {
     const Bytes base = ReadInput(args[0], ReadWholeFile);
-    const Bytes ours = ReadInput(args[1], ReadRomForChange);
+    Bytes ours = ReadInput(args[1], ReadRomForChange);
     const Bytes theirs = ReadInput(args[2], ReadWholeFile);
     if (const auto refusal = MergeRefusal(base.size(), ours.size(), theirs.size()))
       return Refuse(err, *refusal);
-    const ImageMerge merge = MergeImages(base, ours, theirs);
-    if (merge.image != ours) ReplaceFile(args[1], merge.image);
+    const ImageMerge merge = MergeImages(base, std::move(ours), theirs);
+    if (merge.changed) ReplaceFile(args[1], merge.image);
     for (const FactConflict& conflict : merge.conflicts)
       err << "quelbrook: conflict: " << conflict.fact << ": base " << conflict.base << ", ours "
           << conflict.ours << ", theirs " << conflict.theirs << '\n';

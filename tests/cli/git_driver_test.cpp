@@ -100,6 +100,14 @@ TEST_F(GitDriverTest, SetupWritesTheAttributesOnceAndRefusesOutsideARepository) 
   EXPECT_NE(outside.err.find("not inside a git repository"), std::string::npos) << outside.err;
 }
 
+TEST_F(GitDriverTest, SetupKeepsTheAttributesThereAndAddsItsLineOnALineOfItsOwn) {
+  WriteText(repo + "/.gitattributes", "*.png binary");
+  ASSERT_EQ(SetupIn(repo).exitCode, 0);
+  const auto attributes = ReadFile(repo + "/.gitattributes");
+  EXPECT_EQ(std::string(attributes.begin(), attributes.end()),
+            "*.png binary\n*.nes diff=quelbrook merge=quelbrook\n");
+}
+
 TEST_F(GitDriverTest, BranchesThatChangeDifferentScreensMergeThroughTheDriver) {
   const Bytes base = ReadFile(Rom());
   ASSERT_EQ(Git({"checkout", "-q", "-b", "tiled"}).exitCode, 0);

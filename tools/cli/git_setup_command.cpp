@@ -2,12 +2,14 @@
 // show ROMs through textconv and merge them through merge.
 #include <QProcess>
 #include <filesystem>
+#include <limits>
 #include <ostream>
 
 #include "arguments.h"
 #include "atomic_file.h"
 #include "command.h"
 #include "editor_error.h"
+#include "regular_file.h"
 
 namespace quelbrook::cli {
 
@@ -55,12 +57,19 @@ bool HoldsLine(const std::string& text, const std::string& line) {
 // Adds the line unless it is there already, so that running the setup twice changes nothing.
 std::string AddAttributesLine(const std::string& topLevel) {
   const std::string path = topLevel + "/.gitattributes";
-  std::error_code missing;
-  const std::string old = std::filesystem::exists(path, missing) ? ReadSideFile(path, kSideFileLimit) : "";
-  if (HoldsLine(old, kAttributesLine)) return ".gitattributes already holds: " + std::string(kAttributesLine);
-  const std::string separator = old.empty() || old.back() == '\n' ? "" : "\n";
-  WriteFileAtomically(path, old + separator + kAttributesLine + "\n");
-  return "added to " + path + ": " + kAttributesLine;
+  try {
+    std::error_code missing;
+    const std::string old = std::filesystem::exists(path, missing)
+                                ? *ReadRegularFile(path, std::numeric_limits<std::size_t>::max())
+                                : "";
+    if (HoldsLine(old, kAttributesLine))
+      return ".gitattributes already holds: " + std::string(kAttributesLine);
+    const std::string separator = old.empty() || old.back() == '\n' ? "" : "\n";
+    WriteFileAtomically(path, old + separator + kAttributesLine + "\n");
+    return "added to " + path + ": " + kAttributesLine;
+  } catch (const EditorError& error) {
+    throw EditorError(path + ": " + error.what());
+  }
 }
 
 void SetConfig(std::ostream& out, const std::string& key, const std::string& value) {

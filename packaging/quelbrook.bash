@@ -67,7 +67,8 @@ _quelbrook() {
     fi
 
     local kinds=() options=() word
-    for word in ${line#* }; do
+    # The words after the name: none for a command without arguments.
+    for word in ${line#"${words[1]}"}; do
         if [[ $word == --* ]]; then options+=("$word"); else kinds+=("$word"); fi
     done
     if [[ $cur == -* ]]; then

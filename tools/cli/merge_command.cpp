@@ -15,11 +15,6 @@ namespace {
 constexpr int kExitConflicts = 1;
 constexpr int kExitRefused = 2;
 
-int Refuse(std::ostream& err, const std::string& message) {
-  err << "quelbrook: merge refused: " << message << '\n';
-  return kExitRefused;
-}
-
 Bytes ReadInput(const std::string& path, Bytes (*read)(const std::string&)) {
   try {
     return read(path);
@@ -34,8 +29,6 @@ int Merge(const std::vector<std::string>& args, std::ostream&, std::ostream& err
     const Bytes base = ReadInput(args[0], ReadWholeFile);
     Bytes ours = ReadInput(args[1], ReadRomForChange);
     const Bytes theirs = ReadInput(args[2], ReadWholeFile);
-    if (const auto refusal = MergeRefusal(base.size(), ours.size(), theirs.size()))
-      return Refuse(err, *refusal);
     const ImageMerge merge = MergeImages(base, std::move(ours), theirs);
     if (merge.changed) ReplaceFile(args[1], merge.image);
     for (const FactConflict& conflict : merge.conflicts)
@@ -47,7 +40,9 @@ int Merge(const std::vector<std::string>& args, std::ostream&, std::ostream& err
         << "; the result holds our side of them and everything else merged\n";
     return kExitConflicts;
   } catch (const EditorError& error) {
-    return Refuse(err, error.what());
+    // Files that are not images of one size come here too, with MergeRefusal's text.
+    err << "quelbrook: merge refused: " << error.what() << '\n';
+    return kExitRefused;
   }
 }
 }  // namespace

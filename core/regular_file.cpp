@@ -13,9 +13,9 @@ namespace quelbrook {
 
 namespace {
 constexpr std::size_t kChunk = 4096;
-}  // namespace
 
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+template <typename Content>
+std::optional<Content> ReadRegular(const std::string& path, std::size_t maxBytes) {
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (file.get() < 0) ThrowFileError(errno);
   struct stat info {};
@@ -25,7 +25,7 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
   if (expected > maxBytes) return std::nullopt;
 
   // A file is taken at the size it had when opened; one that tells no size is read to its end.
-  std::string content(expected > 0 ? expected : kChunk, '\0');
+  Content content(expected > 0 ? expected : kChunk, 0);
   std::size_t filled = 0;
   for (;;) {
     if (filled == content.size()) {
@@ -41,6 +41,15 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
   }
   content.resize(filled);
   return content;
+}
+}  // namespace
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+  return ReadRegular<std::string>(path, maxBytes);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(const std::string& path, std::size_t maxBytes) {
+  return ReadRegular<std::vector<std::uint8_t>>(path, maxBytes);
 }
 
 }  // namespace quelbrook

@@ -2,8 +2,10 @@
 // Reads a file of the user's whole, in as few system calls as its size allows.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quelbrook {
 
@@ -11,5 +13,7 @@ namespace quelbrook {
 // size tells). The open is non-blocking, so that a pipe of that name cannot stall the caller;
 // anything but a regular file is refused. Throws EditorError with the file layer's text.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
+// The same as bytes, for whole images: no copy from a text.
+std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(const std::string& path, std::size_t maxBytes);
 
 }  // namespace quelbrook

@@ -46,16 +46,22 @@ std::u16string ReadEndingText(RomImage& rom) {
   return DecodeText(bytes);
 }
 
-EndScreenHook ReadEndScreen(RomImage& rom) {
+EndScreenHook DecodeEndScreenHook(const std::uint8_t* bytes) {
   EndScreenHook info;
-  rom.Seek(kEndScreenHookOffset);
-  if (rom.ReadByte() != kJsrOpcode) return info;
+  if (bytes[0] != kJsrOpcode) return info;
   info.hookPresent = true;
-  std::uint8_t low = rom.ReadByte();
-  std::uint8_t high = rom.ReadByte();
-  info.operand = static_cast<std::uint16_t>(low | (high << 8));
+  info.operand = static_cast<std::uint16_t>(bytes[1] | (bytes[2] << 8));
   info.endScreen = EndScreenOfOperand(info.operand);
   return info;
+}
+
+EndScreenHook ReadEndScreen(RomImage& rom) {
+  // The opcode alone is read when it is not a call, so a file ending after it still reads.
+  rom.Seek(kEndScreenHookOffset);
+  std::uint8_t bytes[kCallLength]{rom.ReadByte()};
+  if (bytes[0] == kJsrOpcode)
+    for (int i = 1; i < kCallLength; ++i) bytes[i] = rom.ReadByte();
+  return DecodeEndScreenHook(bytes);
 }
 
 RecordBytes ReadRecordBytes(RomImage& rom, int screen) {

@@ -23,6 +23,8 @@ struct EndScreenHook {
 int EndScreenOfOperand(std::uint16_t operand);
 // The operand is exactly the address of the block of an end screen 1..128.
 bool IsEndScreenOperand(std::uint16_t operand);
+// The hook's kCallLength bytes as they stand at kEndScreenHookOffset.
+EndScreenHook DecodeEndScreenHook(const std::uint8_t* bytes);
 
 std::optional<int> ReadStartScreen(RomImage& rom);
 std::u16string ReadEndingText(RomImage& rom);

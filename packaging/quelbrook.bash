@@ -24,6 +24,10 @@ export-tmx nes tmx --pictures
 import-tmx nes @(tmx|tmj|json)
 play nes --screen --frames --input --png --every --core
 learn-pictures nes dir --input --frames --origin --core
+textconv nes
+diff nes nes
+merge nes nes nes
+git-setup
 '
 
 _quelbrook() {
@@ -63,7 +67,8 @@ _quelbrook() {
     fi
 
     local kinds=() options=() word
-    for word in ${line#* }; do
+    # The words after the name: none for a command without arguments.
+    for word in ${line#"${words[1]}"}; do
         if [[ $word == --* ]]; then options+=("$word"); else kinds+=("$word"); fi
     done
     if [[ $cur == -* ]]; then

@@ -56,6 +56,10 @@ case $case_name in
     expect_equal "fields of set" "$(printf '%s\n' palette1 palette2)" "$(complete_words set a.nes 3 pal)"
     expect_equal "nothing after the last argument" "" "$(complete_words info a.nes "")"
     expect_equal "an unknown command" "" "$(complete_words paint "")"
+    # A command without arguments once offered files ending in its own name.
+    touch x.git-setup
+    expect_equal "nothing for a command without arguments" "" "$(complete_words git-setup "")"
+    expect_equal "merge's third ROM" "$(printf '%s\n' a.nes)" "$(complete_words merge a.nes a.nes a)"
     expect_equal "play's picture" "$(printf '%s\n' g.png sub)" "$(complete_words play a.nes --png "")"
     expect_equal "play's folder after the step" "sub" "$(complete_words play a.nes --every 5 "")"
     expect_equal "nothing for a step" "" "$(complete_words play a.nes --every "")"

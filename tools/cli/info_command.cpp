@@ -7,6 +7,7 @@
 #include "hex_text.h"
 #include "item_catalogue.h"
 #include "quoted_text.h"
+#include "rom_facts.h"
 #include "rom_image.h"
 #include "screen_decoding.h"
 #include "whole_files.h"
@@ -14,19 +15,6 @@
 namespace quelbrook::cli {
 
 namespace {
-std::string StartScreenText(const std::optional<int>& start) {
-  return start ? std::to_string(*start) : "none (the start byte names no screen)";
-}
-
-std::string EndScreenText(const EndScreenHook& end) {
-  if (!end.hookPresent) return "0 (none)";
-  std::string text = std::to_string(end.endScreen);
-  if (!IsEndScreenOperand(end.operand))
-    text += " (the hook calls " + IntToHexText(end.operand) +
-            ", which is not the address of an end-screen block)";
-  return text;
-}
-
 std::string ItemText(std::uint8_t code) {
   const std::string codeText = IntToHexText(code);
   const auto caption = ItemCaption(codeText);
@@ -46,8 +34,8 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
   const Bytes file = ReadWholeFile(args[0]);
 
   // Everything is read before the first line, so a failure prints no half result.
-  out << "start screen: " << StartScreenText(start) << '\n'
-      << "end screen: " << EndScreenText(end) << '\n'
+  out << "start screen: " << StartScreenValue(start) << '\n'
+      << "end screen: " << EndScreenValue(end) << '\n'
       << "ending text: " << QuotedText(ending) << '\n';
   for (int screen = 1; screen <= kScreenCount; ++screen) {
     const ScreenData& data = screens[screen - 1];

@@ -3,13 +3,13 @@
 #include <limits>
 
 #include "atomic_file.h"
+#include "regular_file.h"
 #include "rom_image.h"
 
 namespace quelbrook::cli {
 
 Bytes ReadWholeFile(const std::string& path) {
-  const std::string content = ReadSideFile(path, std::numeric_limits<std::size_t>::max());
-  return Bytes(content.begin(), content.end());
+  return *ReadRegularFileBytes(path, std::numeric_limits<std::size_t>::max());
 }
 
 Bytes ReadRomForChange(const std::string& path) {

@@ -234,6 +234,18 @@ TEST_F(PlayPanelTest, LearningWhileAGameRunsNamesWhatToClose) {
   EXPECT_EQ(LastMessage().toStdString(), play::kGameAlreadyRunningMessage + std::string("."));
 }
 
+TEST_F(PlayPanelTest, ACoreWhoseFramesMayDifferPlaysAndSaysSo) {
+  PlaySettings()->setValue("play/core", QUELBROOK_OTHER_CORE);
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(Shown(panel).size(), QSize(4, 4)) << "its frames are shown";
+  EXPECT_TRUE(
+      panel->findChild<QLabel*>("PlayStatus")
+          ->text()
+          .endsWith(" on other_libretro.so, whose colours and settings are not the editor's: frames may "
+                    "differ from its pictures, and learning pictures needs Debian's Nestopia core"));
+}
+
 TEST_F(PlayPanelTest, TheWorldEditorPlaysItsScreenAsEdited) {
   Click([this] { window->ShowWorldEditor(); });
   auto* editor = window->findChild<WorldEditor*>("WorldEditor");

@@ -1,11 +1,14 @@
 // The game in the editor against bare libretro calls: headless frames through the host
-// against retro_run with no-op callbacks, and F6 up to the first frame shown against dlopen,
-// retro_load_game and one retro_run.
+// against retro_run with no-op callbacks, F6 up to the first frame shown against dlopen,
+// retro_load_game and one retro_run, and a second of play in the panel against the core's
+// 60 frames. Also how far behind the picture the sound falls on a device whose clock is slow.
 #include <dlfcn.h>
 #include <libretro-common/libretro.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 
 #include "bench_app.h"
 #include "byte_map.h"
@@ -15,6 +18,7 @@
 #include "play_panel.h"
 #include "screen_decoding.h"
 #include "scripted_dialogs.h"
+#include "simulated_sound.h"
 
 namespace {
 
@@ -143,6 +147,46 @@ void BM_PanelStart_Bare(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PanelStart_Bare)->Unit(benchmark::kMillisecond);
+
+// The panel playing for a second, every thread of the program counted, against the core
+// alone running the frames of a second.
+void BM_PlayingSecond_Panel(benchmark::State& state) {
+  PanelWindow main;
+  main.window.PlayScreenClick();
+  const auto framesBefore = main.Panel()->host().FramesRun();
+  for (auto _ : state) {
+    QEventLoop second;
+    QTimer::singleShot(1000, &second, &QEventLoop::quit);
+    second.exec();
+  }
+  state.counters["frames_a_second"] =
+      double(main.Panel()->host().FramesRun() - framesBefore) / double(state.iterations());
+}
+BENCHMARK(BM_PlayingSecond_Panel)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(3);
+
+void BM_PlayingSecond_Core(benchmark::State& state) {
+  BareCore core;
+  if (!core.Load(ReadWhole(kProgram))) state.SkipWithError("the core refused the program");
+  for (auto _ : state)
+    for (int frame = 0; frame < 60; ++frame) core.Run();
+}
+BENCHMARK(BM_PlayingSecond_Core)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// Seventeen minutes of play against a device 0.1 % slow, whose buffer holds a tenth of a
+// second as the audio module asks: the most the sound lagged, in ms.
+void BM_SoundLag_SlowDevice(benchmark::State& state) {
+  constexpr std::size_t kTenthOfASecond = 4800;
+  quelbrook::testing::SoundRun run;
+  for (auto _ : state)
+    run = quelbrook::testing::PlayAgainstDeviceClock(48000 * 0.999, 17 * 60, kTenthOfASecond);
+  state.counters["most_behind_ms"] = double(run.mostBehind) / 48.0;
+  state.counters["device_buffer_ms"] = double(kTenthOfASecond) / 48.0;
+}
+BENCHMARK(BM_SoundLag_SlowDevice)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

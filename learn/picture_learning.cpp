@@ -51,6 +51,7 @@ void AddPictures(std::map<std::string, QImage>& files, const std::map<int, Learn
 
 std::optional<LearnReport> LearnPictures(play::Host& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress) {
+  host.RequireReproducibleFrames();
   const Screens screens = ReadScreens(romPath);
   const std::vector<QImage> frames = CaptureScreens(host, romPath, options.capture, progress);
   if (frames.empty()) return std::nullopt;

@@ -25,8 +25,9 @@ struct LearnReport {
   std::string text;  // as learned.txt holds it
 };
 
-// Empty when `progress` cancelled the run (DIR untouched). Throws EditorError for a ROM
-// that cannot be read or that the core refuses, and a folder that cannot be written.
+// Empty when `progress` cancelled the run (DIR untouched). Throws EditorError for a core
+// whose frames are not repeatable (Host::RequireReproducibleFrames), a ROM that cannot be
+// read or that the core refuses, and a folder that cannot be written.
 std::optional<LearnReport> LearnPictures(play::Host& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress = {});
 

@@ -28,6 +28,12 @@ void AudioRing::Push(const std::int16_t* interleaved, std::size_t frames) {
   }
 }
 
+void AudioRing::KeepNewest(std::size_t frames) {
+  if (held_ <= frames) return;
+  start_ = (start_ + held_ - frames) % capacity_;
+  held_ = frames;
+}
+
 std::size_t AudioRing::Take(std::int16_t* out, std::size_t maxFrames) {
   const std::size_t count = std::min(maxFrames, held_);
   for (std::size_t i = 0; i < count; ++i) {

@@ -17,6 +17,8 @@ class AudioRing {
   // Moves up to maxFrames of the oldest frames into out; returns how many.
   std::size_t Take(std::int16_t* out, std::size_t maxFrames);
   std::size_t FramesHeld() const { return held_; }
+  // Drops the oldest frames beyond the newest `frames`.
+  void KeepNewest(std::size_t frames);
   void Clear() { held_ = 0; }
 
  private:

@@ -40,6 +40,13 @@ void CoreOptions::Declare(const std::string& key, const std::string& description
     values_[key] = offered.empty() ? std::string() : offered.front();
 }
 
+bool CoreOptions::PinsEveryFixedOption() const {
+  return std::all_of(FixedCoreOptions().begin(), FixedCoreOptions().end(), [this](const auto& fixed) {
+    const auto found = values_.find(fixed.first);
+    return found != values_.end() && found->second == fixed.second;
+  });
+}
+
 const char* CoreOptions::Value(const std::string& key) const {
   const auto found = values_.find(key);
   return found == values_.end() ? nullptr : found->second.c_str();

@@ -13,6 +13,9 @@ class CoreOptions {
   void Declare(const std::string& key, const std::string& description);
   // The value for the key; nullptr for an option never declared.
   const char* Value(const std::string& key) const;
+  // Whether the core took every value the host fixes: only then does a frame depend on the
+  // ROM and the pad alone. Other cores name their options differently and keep their own.
+  bool PinsEveryFixedOption() const;
 
  private:
   std::map<std::string, std::string> values_;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdarg>
 #include <cstdio>
@@ -137,8 +138,7 @@ QString DefaultPlayFolder() {
 }
 
 Host::Host(const QString& corePath, const QString& playFolder) : audio_(kAudioCapacityFrames) {
-  if (gRunningHost)
-    throw EditorError("A game is already running: the NES core can run only one game at a time in a program");
+  if (gRunningHost) throw EditorError(kGameAlreadyRunningMessage);
   systemFolder_ = MadeFolder(QDir(playFolder).filePath("system"));
   saveFolder_ = MadeFolder(QDir(playFolder).filePath("saves"));
   library_ = std::make_unique<LibretroLibrary>(corePath);
@@ -160,6 +160,16 @@ Host::~Host() {
   gRunningHost = nullptr;
 }
 
+void Host::RequireReproducibleFrames() const {
+  if (FramesAreReproducible()) return;
+  throw EditorError("The NES core " + CoreName().toStdString() +
+                    " does not take the settings that make its frames the same on every run and "
+                    "in the editor's colours: learning pictures needs Debian's Nestopia core "
+                    "(package libretro-nestopia)");
+}
+
+QString Host::CoreName() const { return QFileInfo(library_->Path()).fileName(); }
+
 void Host::LoadRomFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw EditorError(path.toStdString() + ": " + messages::kFileNotFound);
@@ -167,10 +177,12 @@ void Host::LoadRomFile(const QString& path) {
 }
 
 void Host::LoadRom(const QByteArray& bytes, const QString& name) {
-  UnloadRom();
+  // Bytes that are no ROM leave the running game as it was; only the core's own refusal,
+  // which comes after the old game is gone, leaves none.
   if (const auto problem =
           InesProblem(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()))
     throw EditorError(name.toStdString() + " is " + *problem);
+  UnloadRom();
   romBytes_ = bytes;
   romPath_ = QFile::encodeName(name);
   retro_game_info game{romPath_.constData(), romBytes_.constData(), std::size_t(romBytes_.size()), nullptr};

@@ -21,6 +21,11 @@ namespace quelbrook::play {
 
 class LibretroLibrary;
 
+// In the editor, the Play panel and learning pictures are the two ways to run a game.
+inline constexpr const char* kGameAlreadyRunningMessage =
+    "A game is already running, and the NES core runs one game at a time: close the Play panel, "
+    "or wait until learning pictures ends, then try again";
+
 // Where cores keep their system files and saves: the user's cache, under "play".
 QString DefaultPlayFolder();
 
@@ -33,11 +38,21 @@ class Host {
   Host& operator=(const Host&) = delete;
 
   // Hands a ROM to the core, after checking it is one; an earlier game is unloaded first.
-  // Throws EditorError naming `name` when the bytes are no ROM or the core refuses them.
+  // Throws EditorError naming `name` when the bytes are no ROM (the earlier game still
+  // loaded) or the core refuses them (no game loaded).
   void LoadRom(const QByteArray& bytes, const QString& name);
   void LoadRomFile(const QString& path);
   void UnloadRom();
   bool HasRom() const { return loaded_; }
+
+  // Whether the core took the options the host fixes (core_options.h), so that the same ROM
+  // and pad give the same frames in the editor's colours. Only Debian's Nestopia does; other
+  // cores play, but learning refuses them.
+  bool FramesAreReproducible() const { return options_.PinsEveryFixedOption(); }
+  // Throws EditorError naming the core and the package to install when they are not.
+  void RequireReproducibleFrames() const;
+  // The core's file name, as users see it in their folders.
+  QString CoreName() const;
 
   void SetPad(const PadState& pad) { pad_ = pad; }
   // Runs the console for one frame; the picture and sound it makes are then available.

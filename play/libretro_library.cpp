@@ -21,9 +21,10 @@ void Resolve(void* handle, const char* name, Function& function, const QString& 
 
 LibretroLibrary::LibretroLibrary(const QString& path) : path_(path) {
   // RTLD_LOCAL keeps two cores' symbols apart; RTLD_NOW reports a missing library here, not
-  // in the middle of a frame. RTLD_NODELETE keeps the code mapped after dlclose: Nestopia
-  // keeps about a megabyte in its globals past retro_deinit, which an unmapped library would
-  // turn into a leak, and the next host finds the core ready at once.
+  // in the middle of a frame. RTLD_NODELETE keeps the code mapped after dlclose, until the
+  // program ends: Nestopia leaks about a megabyte on every retro_load_game, which the
+  // sanitizers' suppression can name by the core's file only while it is mapped, and the
+  // next host finds the core ready at once.
   handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (!handle_)
     throw EditorError("The libretro core " + path.toStdString() + " could not be loaded: " + dlerror());

@@ -1,6 +1,6 @@
 #pragma once
-// A libretro core opened with dlopen: the entry points a frontend calls, closed again with
-// the object.
+// A libretro core opened with dlopen: the entry points a frontend calls. Closed with the
+// object, the core's code stays mapped until the program ends.
 
 #include <QString>
 #include <cstddef>

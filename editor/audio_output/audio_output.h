@@ -15,6 +15,8 @@ class AudioOutput {
   virtual ~AudioOutput() = default;
   // How many bytes the device takes now without blocking.
   virtual std::size_t BytesFree() const = 0;
+  // How many bytes the device holds when full: the sound it lags behind at most.
+  virtual std::size_t BufferBytes() const = 0;
   virtual void Write(const char* bytes, std::size_t size) = 0;
   virtual void Pause(bool paused) = 0;
 };

@@ -24,6 +24,7 @@ class QtAudioOutput : public AudioOutput {
 
   bool IsWorking() const { return output_ && sink_.error() == QAudio::NoError; }
   std::size_t BytesFree() const override { return std::size_t(sink_.bytesFree()); }
+  std::size_t BufferBytes() const override { return std::size_t(sink_.bufferSize()); }
   void Write(const char* bytes, std::size_t size) override { output_->write(bytes, qint64(size)); }
   void Pause(bool paused) override {
     if (paused)

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "editor_error.h"
 #include "form1.h"
 #include "play_panel.h"
 #include "play_view.h"
@@ -12,7 +13,10 @@
 namespace quelbrook {
 
 void TForm1::PlayScreenClick() {
-  RequireLocatedRecord();
+  if (!state_.recordLocated)
+    throw EditorError(
+        "There is no screen to play: the screen did not load completely. Fix what its "
+        "message named, then reload the screen (F5) and play again");
   PlayScreen(ShownScreenNumber(), RecordOf(ShownScreenValue()));
 }
 
@@ -21,7 +25,7 @@ void TForm1::PlayScreen(int screen, const RecordBytes& record) {
   const QByteArray copy = play::TestCopyBytes(rom, screen, record);
   auto* panel = findChild<PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly);
   const bool made = !panel;
-  if (made) panel = new PlayPanel(this);
+  if (made) panel = new PlayPanel([this](const std::function<void()>& operation) { Run(operation); }, this);
   try {
     panel->Play(copy, QFileInfo(rom).fileName());
   } catch (...) {

@@ -32,6 +32,8 @@ GameSound::GameSound(double sampleRate, const QString& modulePath) {
   if (const OpenAudioOutputFunction open = LoadAudioModule(modulePath)) output_.reset(open(sampleRate));
 }
 
+GameSound::GameSound(std::unique_ptr<AudioOutput> output) : output_(std::move(output)) {}
+
 GameSound::~GameSound() = default;
 
 void GameSound::Feed(play::AudioRing& samples) {
@@ -43,6 +45,7 @@ void GameSound::Feed(play::AudioRing& samples) {
   std::vector<std::int16_t> buffer(2 * frames);
   const std::size_t taken = samples.Take(buffer.data(), frames);
   output_->Write(reinterpret_cast<const char*>(buffer.data()), taken * kAudioBytesPerFrame);
+  samples.KeepNewest(output_->BufferBytes() / kAudioBytesPerFrame);
 }
 
 void GameSound::Pause(bool paused) {

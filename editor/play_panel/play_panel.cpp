@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -17,10 +18,6 @@
 namespace quelbrook {
 
 namespace {
-// A late timer catches up by a few frames at most; beyond that the game slows down instead.
-constexpr std::int64_t kMostFramesPerTick = 4;
-constexpr int kTickMilliseconds = 4;
-
 QString ButtonTitle(play::PadButton button) {
   QString name = play::PadButtonName(button);
   return name.size() == 1 ? name.toUpper() : name.left(1).toUpper() + name.mid(1);
@@ -29,7 +26,8 @@ QString ButtonTitle(play::PadButton button) {
 
 std::unique_ptr<QSettings> PlaySettings() { return std::make_unique<QSettings>(); }
 
-PlayPanel::PlayPanel(QWidget* parent) : QWidget(parent, Qt::Window) {
+PlayPanel::PlayPanel(RunShowingErrors run, QWidget* parent)
+    : QWidget(parent, Qt::Window), run_(std::move(run)) {
   setObjectName("PlayPanel");
   setAttribute(Qt::WA_DeleteOnClose);
   const auto settings = PlaySettings();
@@ -41,23 +39,18 @@ PlayPanel::PlayPanel(QWidget* parent) : QWidget(parent, Qt::Window) {
   pauseButton_ = new QPushButton("Pause", this);
   pauseButton_->setObjectName("PauseButton");
   pauseButton_->setCheckable(true);
-  auto* restart = new QPushButton("Restart from the screen", this);
-  restart->setObjectName("RestartButton");
+  restartButton_ = new QPushButton("Restart from the screen", this);
+  restartButton_->setObjectName("RestartButton");
   status_ = new QLabel(this);
   status_->setObjectName("PlayStatus");
-  for (QPushButton* button : {pauseButton_, restart}) button->setFocusPolicy(Qt::NoFocus);
+  status_->setWordWrap(true);  // a long note must not widen the panel
+  for (QPushButton* button : {pauseButton_, restartButton_}) button->setFocusPolicy(Qt::NoFocus);
   connect(pauseButton_, &QPushButton::toggled, this, [this](bool paused) { SetPaused(paused); });
-  connect(restart, &QPushButton::clicked, this, [this] {
-    try {
-      Restart();
-    } catch (const std::exception& error) {
-      status_->setText(error.what());  // no exception may leave a Qt slot
-    }
-  });
+  connect(restartButton_, &QPushButton::clicked, this, [this] { run_([this] { Restart(); }); });
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(pauseButton_);
-  controls->addWidget(restart);
+  controls->addWidget(restartButton_);
   controls->addWidget(status_, 1);
   auto* keyGrid = new QGridLayout;
   BuildKeyButtons(keyGrid);
@@ -69,7 +62,9 @@ PlayPanel::PlayPanel(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   timer_ = new QTimer(this);
   timer_->setTimerType(Qt::PreciseTimer);
+  timer_->setSingleShot(true);
   connect(timer_, &QTimer::timeout, this, [this] { Tick(); });
+  ShowNoGame();
 }
 
 PlayPanel::~PlayPanel() = default;
@@ -101,56 +96,100 @@ void PlayPanel::ShowKeyNames() {
 }
 
 void PlayPanel::Play(const QByteArray& rom, const QString& name) {
-  // Until the new game is loaded there is nothing to run.
-  timer_->stop();
-  host_->LoadRom(rom, name);
+  try {
+    host_->LoadRom(rom, name);
+  } catch (...) {
+    if (!host_->HasRom()) ShowNoGame();
+    throw;
+  }
   rom_ = rom;
   name_ = name;
   setWindowTitle("Play - " + name);
   if (!sound_) sound_ = std::make_unique<GameSound>(host_->SampleRate());
-  // The first picture at once, not a tick later.
+  pacer_.emplace(host_->FramesPerSecond());
+  // The first picture at once, not a frame later.
   host_->SetPad(pad_);
   host_->RunFrame();
   view_->ShowPicture(host_->Frame());
-  pauseButton_->setChecked(false);
+  pauseButton_->setEnabled(true);
+  restartButton_->setEnabled(true);
+  {
+    const QSignalBlocker unchanged(pauseButton_);
+    pauseButton_->setChecked(false);
+  }
+  timer_->stop();  // the pacer counts from this first picture
   SetPaused(false);
 }
 
 void PlayPanel::Restart() { Play(rom_, name_); }
 
 void PlayPanel::SetPaused(bool paused) {
-  if (paused)
+  if (!host_->HasRom()) return;
+  if (paused) {
     timer_->stop();
-  else if (!timer_->isActive()) {
-    RestartClock();
-    timer_->start(kTickMilliseconds);
+  } else if (!timer_->isActive()) {
+    pacer_->Start();
+    ScheduleNextTick();
   }
   if (sound_) sound_->Pause(paused);
-  status_->setText(paused                         ? "Paused"
-                   : sound_ && sound_->IsSilent() ? "Playing (no sound device)"
-                                                  : "Playing");
+  status_->setText(paused ? "Paused" : PlayingText());
 }
 
 bool PlayPanel::IsPaused() const { return !timer_->isActive(); }
 
-void PlayPanel::RestartClock() {
-  clock_.start();
-  framesAtClockStart_ = host_->FramesRun();
+QString PlayPanel::PlayingText() const {
+  QString text = sound_ && sound_->IsSilent() ? "Playing (no sound device)" : "Playing";
+  if (!host_->FramesAreReproducible())
+    text += " on " + host_->CoreName() +
+            ", whose colours and settings are not the editor's: frames may differ from its pictures, "
+            "and learning pictures needs Debian's Nestopia core";
+  return text;
+}
+
+void PlayPanel::ShowNoGame() {
+  timer_->stop();
+  host_->UnloadRom();
+  if (sound_) sound_->Pause(true);
+  rom_.clear();
+  setWindowTitle("Play - no game");
+  view_->ShowPicture({});
+  {
+    const QSignalBlocker unchanged(pauseButton_);
+    pauseButton_->setChecked(false);
+  }
+  pauseButton_->setEnabled(false);
+  restartButton_->setEnabled(false);
+  status_->setText("No game: press F6 in the editor to play its screen");
 }
 
 void PlayPanel::Tick() {
-  const auto due = framesAtClockStart_ + std::int64_t(clock_.elapsed() * host_->FramesPerSecond() / 1000.0);
-  if (due - host_->FramesRun() > kMostFramesPerTick) {
-    RestartClock();  // fell behind: carry on from now instead of racing
-    return;
-  }
-  if (due <= host_->FramesRun()) return;
-  while (host_->FramesRun() < due) {
+  run_([this] {
+    try {
+      RunDueFrames();
+    } catch (...) {
+      ShowNoGame();  // a game that failed once is not run on
+      throw;
+    }
+  });
+}
+
+void PlayPanel::RunDueFrames() {
+  if (!host_->HasRom()) return;
+  const int due = pacer_->TakeDueFrames();
+  for (int frame = 0; frame < due; ++frame) {
     host_->SetPad(pad_);
     host_->RunFrame();
   }
-  view_->ShowPicture(host_->Frame());
-  sound_->Feed(host_->Audio());
+  if (due > 0) {
+    view_->ShowPicture(host_->Frame());
+    sound_->Feed(host_->Audio());
+  }
+  ScheduleNextTick();
+}
+
+void PlayPanel::ScheduleNextTick() {
+  // Rounded up: a wake-up a little late runs its frame, one too early would only sleep again.
+  timer_->start(int(std::chrono::ceil<std::chrono::milliseconds>(pacer_->UntilNextFrame()).count()));
 }
 
 bool PlayPanel::HandleKey(const QKeyEvent& event, bool down) {
@@ -183,7 +222,7 @@ bool PlayPanel::eventFilter(QObject* watched, QEvent* event) {
 void PlayPanel::closeEvent(QCloseEvent* event) {
   timer_->stop();
   sound_.reset();
-  host_.reset();  // the core is freed now, so the next panel can load it
+  host_.reset();  // the game is unloaded and the core shut down, so the next panel can start it
   QWidget::closeEvent(event);
 }
 

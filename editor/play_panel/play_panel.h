@@ -1,14 +1,15 @@
 #pragma once
 // The Play panel: a copy of the ROM running in the NES core inside the editor, 60 frames a
-// second, with its sound, the keyboard as the pad, pause and restart. Closing it stops the
-// core and frees it.
+// second, with its sound, the keyboard as the pad, pause and restart. Closing it unloads the
+// game and shuts the core down.
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "frame_pacer.h"
 #include "host.h"
 #include "key_map.h"
 
@@ -30,13 +31,17 @@ std::unique_ptr<QSettings> PlaySettings();
 class PlayPanel : public QWidget {
   Q_OBJECT
  public:
+  // Runs one of the panel's own operations (a frame, a restart) as its window runs its
+  // commands, so that a failure becomes the window's error box.
+  using RunShowingErrors = std::function<void(const std::function<void()>&)>;
+
   // Loads the core the settings name, else the first NES core found; throws EditorError
   // when there is none or it cannot be loaded.
-  explicit PlayPanel(QWidget* parent = nullptr);
+  PlayPanel(RunShowingErrors run, QWidget* parent);
   ~PlayPanel() override;
 
-  // Runs `rom` from its start, its name shown in the title; throws EditorError when the core
-  // refuses it.
+  // Runs `rom` from its start, its name shown in the title. Throws EditorError when it is
+  // no ROM (the game before it plays on) or the core refuses it (then no game is left).
   void Play(const QByteArray& rom, const QString& name);
   void SetPaused(bool paused);
   bool IsPaused() const;
@@ -58,8 +63,12 @@ class PlayPanel : public QWidget {
   void ShowKeyNames();
   bool HandleKey(const QKeyEvent& event, bool down);
   void Tick();
-  void RestartClock();
+  void RunDueFrames();
+  void ScheduleNextTick();
+  void ShowNoGame();
+  QString PlayingText() const;
 
+  RunShowingErrors run_;
   std::unique_ptr<play::Host> host_;
   std::unique_ptr<GameSound> sound_;
   QByteArray rom_;
@@ -69,12 +78,12 @@ class PlayPanel : public QWidget {
   std::optional<play::PadButton> rebinding_;  // the button waiting for its new key
 
   PlayView* view_;
-  QTimer* timer_;
+  QTimer* timer_;  // wakes once for each frame due
+  std::optional<play::FramePacer> pacer_;
   QPushButton* pauseButton_;
+  QPushButton* restartButton_;
   QLabel* status_;
   QPushButton* keyButtons_[play::kPadButtonCount] = {};
-  QElapsedTimer clock_;
-  std::int64_t framesAtClockStart_ = 0;
 };
 
 }  // namespace quelbrook

@@ -1,7 +1,9 @@
 #include "play_view.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
+#include <cstring>
 
 namespace quelbrook {
 
@@ -17,7 +19,12 @@ PlayView::PlayView(QWidget* parent) : QWidget(parent) {
 }
 
 void PlayView::ShowPicture(const QImage& picture) {
-  picture_ = picture;
+  // Copied into the picture kept, not shared: a shared frame would make the host allocate
+  // and copy a new one for the next frame it draws.
+  if (!picture.isNull() && picture_.size() == picture.size() && picture_.format() == picture.format())
+    std::memcpy(picture_.bits(), picture.constBits(), std::size_t(picture.sizeInBytes()));
+  else
+    picture_ = picture.copy();
   update();
 }
 
@@ -30,10 +37,11 @@ QSize PlayView::sizeHint() const { return kNesPicture * 2; }
 
 void PlayView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
-  if (picture_.isNull()) return;
+  if (picture_.isNull()) return painter.fillRect(rect(), Qt::black);
   const QSize scaled = picture_.size() * Scale();
   const QRect target(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled);
+  // Only the margins are black: the picture covers the rest.
+  for (const QRect& margin : QRegion(rect()).subtracted(target)) painter.fillRect(margin, Qt::black);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(target, picture_);
 }

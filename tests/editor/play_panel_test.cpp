@@ -1,5 +1,6 @@
 // The Play panel in the real window: F6 plays the shown screen, keys reach the game, closing
-// frees the core, and the key map is remembered.
+// lets the next F6 start the core again, the key map is remembered, and a ROM refused while a
+// game plays leaves either that game or none.
 #include "play_panel.h"
 
 #include <QAction>
@@ -55,8 +56,7 @@ TEST_F(PlayPanelTest, F6PlaysTheShownScreenAndKeysReachTheGame) {
   PlayPanel* panel = PressF6();
   ASSERT_NE(panel, nullptr);
   EXPECT_TRUE(panel->isVisible());
-  QTest::qWait(250);
-  EXPECT_GT(panel->host().FramesRun(), 8) << "the timer runs the game";
+  QTRY_VERIFY2(panel->host().FramesRun() > 8, "the timer runs the game");
   EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart));
 
   QTest::keyPress(panel->view(), Qt::Key_Right);
@@ -158,6 +158,92 @@ TEST_F(PlayPanelTest, ARomTheCoreCannotRunIsAMessageAndNoPanel) {
   EXPECT_EQ(LastMessage(), "The NES core refused Quelbrook.nes.");
   EXPECT_EQ(Panel(), nullptr);
   EXPECT_EQ(RomBytes(), rom) << "the ROM is only read";
+}
+
+TEST_F(PlayPanelTest, ARomRefusedWhilePlayingLeavesTheGameRunningAndTheEditsKept) {
+  ShowScreen(30);
+  Click([this] { window->ImageClick(5); });
+  Click([this] { window->PicClick(0x22); });
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  auto rom = RomBytes();
+  rom[0] = rom[1] = rom[2] = 'X';  // a rebuild gone wrong
+  WriteFile(RomPath(), rom);
+  QTest::keyClick(window.get(), Qt::Key_F6);
+  EXPECT_EQ(LastMessage(), "Quelbrook.nes is not an NES ROM: it does not begin with an iNES header.");
+  ASSERT_EQ(Panel(), panel);
+  EXPECT_FALSE(panel->IsPaused()) << "the game it had plays on";
+  auto* pause = panel->findChild<QPushButton*>("PauseButton");
+  pause->click();
+  pause->click();
+  const auto frames = panel->host().FramesRun();
+  QTRY_VERIFY(panel->host().FramesRun() > frames + 2);
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(TileCode(5), "21") << "the unsaved edit is still there";
+  EXPECT_EQ(RomBytes(), rom);
+}
+
+TEST_F(PlayPanelTest, ARomTheCoreRefusesWhilePlayingLeavesNoGameToRun) {
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  const auto good = RomBytes();
+  auto rom = good;
+  rom[6] = 0x20;  // mapper 98, which the core refuses once the old game is gone
+  rom[7] = 0x60;
+  WriteFile(RomPath(), rom);
+  QTest::keyClick(window.get(), Qt::Key_F6);
+  EXPECT_EQ(LastMessage(), "The NES core refused Quelbrook.nes.");
+  ASSERT_EQ(Panel(), panel);
+  EXPECT_FALSE(panel->host().HasRom());
+  EXPECT_TRUE(panel->IsPaused());
+  EXPECT_FALSE(panel->findChild<QPushButton*>("PauseButton")->isEnabled());
+  EXPECT_FALSE(panel->findChild<QPushButton*>("RestartButton")->isEnabled());
+  EXPECT_EQ(panel->findChild<QLabel*>("PlayStatus")->text(),
+            "No game: press F6 in the editor to play its screen");
+  EXPECT_TRUE(Shown(panel).isNull()) << "no frozen frame";
+  panel->SetPaused(false);
+  QTest::qWait(50);
+  EXPECT_TRUE(panel->IsPaused()) << "nothing to run";
+  EXPECT_EQ(dialogs.messages.size(), 1);
+
+  WriteFile(RomPath(), good);
+  Button("PlayScreenButton")->click();  // the panel has the keyboard now
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(panel->findChild<QPushButton*>("PauseButton")->isEnabled());
+  QTRY_COMPARE(Shown(panel), PadSpritePicture(kSpriteStart));
+}
+
+TEST_F(PlayPanelTest, PlayAfterAnOpenThatStoppedPartWaySaysHowToPlay) {
+  auto rom = RomBytes();
+  rom[ScreenRecordOffset(12) + 4] = 0xB0;  // no picture graph/B0.bmp
+  WriteFile(RomPath(), rom);
+  dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
+  Click([this] { window->Button2Click(); });
+  ASSERT_EQ(LastMessage(), "Cannot open file graph/B0.bmp.");
+  QTest::keyClick(window.get(), Qt::Key_F6);
+  EXPECT_EQ(
+      LastMessage(),
+      "There is no screen to play: the screen did not load completely. Fix what its message named, then "
+      "reload the screen (F5) and play again.");
+  EXPECT_EQ(Panel(), nullptr);
+}
+
+TEST_F(PlayPanelTest, LearningWhileAGameRunsNamesWhatToClose) {
+  ASSERT_NE(PressF6(), nullptr);
+  Click([this] { window->LearnPicturesClick(); });
+  EXPECT_EQ(LastMessage().toStdString(), play::kGameAlreadyRunningMessage + std::string("."));
+}
+
+TEST_F(PlayPanelTest, ACoreWhoseFramesMayDifferPlaysAndSaysSo) {
+  PlaySettings()->setValue("play/core", QUELBROOK_OTHER_CORE);
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(Shown(panel).size(), QSize(4, 4)) << "its frames are shown";
+  EXPECT_TRUE(
+      panel->findChild<QLabel*>("PlayStatus")
+          ->text()
+          .endsWith(" on other_libretro.so, whose colours and settings are not the editor's: frames may "
+                    "differ from its pictures, and learning pictures needs Debian's Nestopia core"));
 }
 
 TEST_F(PlayPanelTest, TheWorldEditorPlaysItsScreenAsEdited) {

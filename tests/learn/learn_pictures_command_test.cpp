@@ -47,5 +47,14 @@ TEST_F(LearnPicturesCommandTest, WrongWordsAndAMissingCoreWriteNothing) {
   EXPECT_FALSE(QDir(QString::fromStdString(Path("out"))).exists());
 }
 
+TEST_F(LearnPicturesCommandTest, ACoreWhoseFramesAreNotRepeatableIsRefusedAndWritesNothing) {
+  ExpectFailure(
+      Learn({DemoRom(), Path("out"), "--core", QUELBROOK_OTHER_CORE}),
+      "The NES core other_libretro.so does not take the settings that make its frames the same on every "
+      "run and in the editor's colours: learning pictures needs Debian's Nestopia core (package "
+      "libretro-nestopia)");
+  EXPECT_FALSE(QDir(QString::fromStdString(Path("out"))).exists());
+}
+
 }  // namespace
 }  // namespace quelbrook::testing

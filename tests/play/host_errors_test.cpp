@@ -4,6 +4,7 @@
 
 #include "core_search.h"
 #include "editor_error.h"
+#include "pad_sprite.h"
 #include "play_fixture.h"
 
 namespace quelbrook::testing {
@@ -74,6 +75,37 @@ TEST_F(HostErrorsTest, ARomTheCoreRefusesIsNamed) {
   EXPECT_FALSE(host->HasRom());
   host->LoadRomFile(TestNesProgram("pad_sprite.nes"));
   EXPECT_NO_THROW(host->RunFrame()) << "the host runs the next ROM";
+}
+
+TEST_F(HostErrorsTest, BytesThatAreNoRomLeaveTheRunningGamePlaying) {
+  StartHost().LoadRomFile(TestNesProgram("pad_sprite.nes"));
+  RunFrames(8);
+  auto rom = ReadFile(TestNesProgram("pad_sprite.nes").toStdString());
+  rom[0] = rom[1] = rom[2] = 'X';  // a rebuild gone wrong
+  WriteFile(dir / "broken.nes", rom);
+  EXPECT_EQ(MessageOf([&] { host->LoadRomFile(Path(dir / "broken.nes")); }),
+            (dir / "broken.nes").string() + " is not an NES ROM: it does not begin with an iNES header");
+  ASSERT_TRUE(host->HasRom());
+  EXPECT_EQ(host->FramesRun(), 8);
+  RunFrames(2);
+  EXPECT_EQ(host->Frame(), PadSpritePicture(kSpriteStart)) << "the same game runs on";
+}
+
+TEST_F(HostErrorsTest, ACoreWhoseColoursCannotBeFixedPlaysButLearningRefusesIt) {
+  {
+    play::Host other(QUELBROOK_OTHER_CORE, Path(dir / "play"));
+    EXPECT_FALSE(other.FramesAreReproducible());
+    EXPECT_EQ(MessageOf([&] { other.RequireReproducibleFrames(); }),
+              "The NES core other_libretro.so does not take the settings that make its frames the same on "
+              "every run and in the editor's colours: learning pictures needs Debian's Nestopia core "
+              "(package libretro-nestopia)");
+    other.LoadRomFile(TestNesProgram("pad_sprite.nes"));
+    other.RunFrame();
+    EXPECT_EQ(other.Frame().size(), QSize(4, 4)) << "it plays";
+  }
+  StartHost();
+  EXPECT_TRUE(host->FramesAreReproducible()) << "Debian's core takes every fixed value";
+  EXPECT_NO_THROW(host->RequireReproducibleFrames());
 }
 
 }  // namespace

@@ -54,6 +54,19 @@ TEST(CoreOptions, DefaultsExceptTheFixedValuesTheCoreOffers) {
   EXPECT_EQ(options.Value("never_declared"), nullptr);
 }
 
+TEST(CoreOptions, OnlyACoreThatTookEveryFixedValueGivesRepeatableFrames) {
+  play::CoreOptions nestopia;
+  for (const auto& [key, value] : play::FixedCoreOptions()) nestopia.Declare(key, "Any; other|" + value);
+  EXPECT_TRUE(nestopia.PinsEveryFixedOption());
+  nestopia.Declare("nestopia_palette", "Palette; consumer|canonical");  // an older core without it
+  EXPECT_FALSE(nestopia.PinsEveryFixedOption());
+
+  play::CoreOptions other;  // another make names its options its own way
+  other.Declare("fceumm_palette", "Palette; default|asqrealc");
+  other.Declare("fceumm_overscan", "Crop overscan; enabled|disabled");
+  EXPECT_FALSE(other.PinsEveryFixedOption());
+}
+
 TEST(AudioRing, KeepsOrderAndDropsTheOldestWhenFull) {
   play::AudioRing ring(4);
   const std::int16_t samples[] = {1, -1, 2, -2, 3, -3, 4, -4, 5, -5, 6, -6};
@@ -67,6 +80,20 @@ TEST(AudioRing, KeepsOrderAndDropsTheOldestWhenFull) {
   EXPECT_EQ(ring.Take(out, 10), 4u);
   EXPECT_EQ(std::vector<std::int16_t>(out, out + 8), (std::vector<std::int16_t>{4, -4, 5, -5, 6, -6, 1, -1}));
   EXPECT_EQ(ring.Take(out, 10), 0u);
+}
+
+TEST(AudioRing, KeepNewestDropsTheOldestAcrossTheEnd) {
+  play::AudioRing ring(4);
+  const std::int16_t samples[] = {1, -1, 2, -2, 3, -3, 4, -4, 5, -5};
+  std::int16_t out[8] = {};
+  ring.Push(samples, 3);
+  ring.Take(out, 2);
+  ring.Push(samples + 6, 2);  // 3, 4, 5 held, wrapped past the end
+  ring.KeepNewest(2);
+  EXPECT_EQ(ring.Take(out, 4), 2u);
+  EXPECT_EQ(std::vector<std::int16_t>(out, out + 4), (std::vector<std::int16_t>{4, -4, 5, -5}));
+  ring.KeepNewest(3);  // fewer held than kept: nothing changes
+  EXPECT_EQ(ring.FramesHeld(), 0u);
 }
 
 }  // namespace

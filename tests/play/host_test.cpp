@@ -112,8 +112,7 @@ TEST_F(HostTest, OneHostAtATimeAndAsManyInARowAsWanted) {
     play::Host second(play::ChooseNesCore({}), QString::fromStdString((dir / "other").string()));
     FAIL() << "a second host must be refused";
   } catch (const EditorError& error) {
-    EXPECT_STREQ(error.what(),
-                 "A game is already running: the NES core can run only one game at a time in a program");
+    EXPECT_STREQ(error.what(), play::kGameAlreadyRunningMessage);
   }
   for (int round = 0; round < 5; ++round) {
     host.reset();

@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "image_control.h"
 #include "licence_notice.h"
 
 namespace quelbrook {

@@ -1,8 +1,12 @@
 // "Learn pictures from this ROM..." and the Pictures choice: the window draws the demo ROM with
 // what the game shows, and remembers the choice for that ROM.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
 #include <filesystem>
 
 #include "asset_folder.h"
@@ -112,6 +116,30 @@ TEST_F(LearnedPicturesWindowTest, AGoneOrNeverLearnedFolderIsSaidSo) {
                                ", are gone: the shipped pictures are shown.");
   EXPECT_TRUE(Choice("&Shipped pictures")->isChecked());
   EXPECT_EQ(CellPicture(1), FilePicture(Folder(), 1));
+}
+
+// A long report scrolls inside a box that fits a laptop's screen.
+TEST(LearnReportBox, ALongReportScrollsInABoxOfModestSize) {
+  QStringList lines;
+  for (int line = 1; line <= 200; ++line) lines << "line " + QString::number(line);
+  QSize shown;
+  int scrollRange = 0;
+  QString text;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    shown = box->size();
+    auto* view = box->findChild<QPlainTextEdit*>("ReportText");
+    ASSERT_NE(view, nullptr);
+    scrollRange = view->verticalScrollBar()->maximum();
+    text = view->toPlainText();
+    box->close();
+  });
+  QtDialogs(nullptr).report("Learn pictures", lines.join('\n'));
+  EXPECT_LE(shown.height(), 600);
+  EXPECT_LE(shown.width(), 1000);
+  EXPECT_GT(scrollRange, 0);
+  EXPECT_EQ(text, lines.join('\n'));
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ void RequireScreensDrawnFromRecords(play::Host& host, const QString& romPath, co
         " holds a single tile code, so its pictures cannot be learned. Is it a ROM of this game?");
   const RecordBytes bare = WithoutObjects(records[static_cast<std::size_t>(screen - 1)]);
   const QImage before = CaptureCopy(host, romPath, {screen, bare}, options);
-  QRect origins(QPoint(), before.size() - QSize(kScreenPixelWidth - 1, kScreenPixelHeight - 1));
+  std::vector<CellChange> changes;
   for (int cell : kCheckedCells) {
     QRect changed;
     std::size_t tried = 0;
@@ -71,14 +71,20 @@ void RequireScreensDrawnFromRecords(play::Host& host, const QString& romPath, co
       changed = Difference(before, CaptureCopy(host, romPath, {screen, record}, options));
       ++tried;
     }
-    host.UnloadRom();
     if (changed.isEmpty())
       throw NotDrawnFromRecords(romPath, "a copy with one tile code changed looked the same");
-    origins &= OriginsPlacing(changed, cell);
-    if (origins.isEmpty())
-      throw NotDrawnFromRecords(romPath,
-                                "a copy with one tile code changed changed more than that tile's place");
+    changes.push_back({cell, changed});
   }
+  host.UnloadRom();
+  if (!ChangesFitOnePlayField(changes, before.size()))
+    throw NotDrawnFromRecords(romPath,
+                              "a copy with one tile code changed changed more than that tile's place");
+}
+
+bool ChangesFitOnePlayField(const std::vector<CellChange>& changes, QSize frame) {
+  QRect origins(QPoint(), frame - QSize(kScreenPixelWidth - 1, kScreenPixelHeight - 1));
+  for (const CellChange& change : changes) origins &= OriginsPlacing(change.changed, change.cell);
+  return !origins.isEmpty();
 }
 
 }  // namespace quelbrook::learn

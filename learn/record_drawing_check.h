@@ -2,7 +2,10 @@
 // Whether a ROM's game draws its screens from the screen records the editor writes: what
 // learning pictures from the game's frames, or comparing them with the editor's, rests on.
 
+#include <QRect>
+#include <QSize>
 #include <QString>
+#include <vector>
 
 #include "host.h"
 #include "screen_capture.h"
@@ -14,5 +17,15 @@ namespace quelbrook::learn {
 // on one play field). Throws EditorError in a user's words when it does not, when the ROM is
 // too short for the records, or when the core refuses it.
 void RequireScreensDrawnFromRecords(play::Host& host, const QString& romPath, const CaptureOptions& options);
+
+// The pixels of the frame that changed when one cell's tile code changed.
+struct CellChange {
+  int cell;       // 0..47
+  QRect changed;  // in the frame
+};
+
+// Whether each change lies inside its cell's place on one play field that fits in frames of
+// size `frame`.
+bool ChangesFitOnePlayField(const std::vector<CellChange>& changes, QSize frame);
 
 }  // namespace quelbrook::learn

@@ -1,5 +1,6 @@
 // Learning every screen's pictures against the bare cost of the frames it runs: the same
-// copies loaded into the same host and the same number of frames run, nothing looked at.
+// copies loaded into the same host and the same number of frames run, nothing looked at. The
+// few copies of the check that the game draws from its records are learning's own cost.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -7,9 +8,9 @@
 #include <QTemporaryDir>
 #include <numeric>
 
-#include "byte_map.h"
 #include "core_search.h"
 #include "host.h"
+#include "learning_copies.h"
 #include "picture_learning.h"
 #include "test_copies.h"
 
@@ -23,17 +24,19 @@ quelbrook::play::Host& SharedHost() {
   return host;
 }
 
-// The frames a learning run takes on each screen, counted once: the host counts from each
-// load, so each screen's count is read before the next copy is loaded. The last screen is
+// The frames a learning run takes on each copy, counted once: the host counts from each
+// load, so each copy's count is read before the next copy is loaded. The last copy is
 // unloaded before it can be read and is taken to need what the one before it did.
 const std::vector<std::int64_t>& FramesOfOneLearning() {
   static const std::vector<std::int64_t> frames = [] {
     std::vector<std::int64_t> counts;
     QTemporaryDir out;
-    quelbrook::learn::LearnPictures(SharedHost(), kDemoRom, out.filePath("learned"), {}, [&](int done, int) {
-      if (done > 0 && done < quelbrook::kScreenCount) counts.push_back(SharedHost().FramesRun());
-      return true;
-    });
+    quelbrook::learn::LearnPictures(SharedHost(), kDemoRom, out.filePath("learned"), {},
+                                    [&](int done, int total) {
+                                      if (done > 0 && done < total)
+                                        counts.push_back(SharedHost().FramesRun());
+                                      return true;
+                                    });
     counts.push_back(counts.back());
     return counts;
   }();
@@ -49,12 +52,12 @@ BENCHMARK(BM_LearnAllScreens)->Unit(benchmark::kMillisecond);
 void BM_BareFramesOfAllScreens(benchmark::State& state) {
   const std::vector<std::int64_t>& frames = FramesOfOneLearning();
   std::vector<QByteArray> copies;
-  for (int screen = 1; screen <= quelbrook::kScreenCount; ++screen)
-    copies.push_back(quelbrook::play::TestCopyBytes(kDemoRom, screen));
+  for (const auto& copy : quelbrook::learn::LearningCopies(quelbrook::learn::ReadRecords(kDemoRom)))
+    copies.push_back(quelbrook::play::TestCopyBytes(kDemoRom, copy.screen, copy.record));
   for (auto _ : state) {
-    for (std::size_t screen = 0; screen < copies.size(); ++screen) {
-      SharedHost().LoadRom(copies[screen], "bench copy");
-      for (std::int64_t frame = 0; frame < frames[screen]; ++frame) SharedHost().RunFrame();
+    for (std::size_t copy = 0; copy < copies.size(); ++copy) {
+      SharedHost().LoadRom(copies[copy], "bench copy");
+      for (std::int64_t frame = 0; frame < frames[copy]; ++frame) SharedHost().RunFrame();
     }
     SharedHost().UnloadRom();
   }

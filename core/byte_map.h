@@ -62,6 +62,22 @@ constexpr int kStartScreenOffset = 33236;
 // End screens whose block would run into the first screen records.
 constexpr int kLastSafeEndScreen = 107;
 
+// Every byte any save of the editor may write, as [first, end) ranges: the end-screen patch,
+// the screen records, the ending text and the start screen. The other bytes stay as built.
+struct ByteRange {
+  int first, end;
+};
+constexpr ByteRange kEditorWrittenRanges[] = {
+    {kEndCallSiteB1, kEndCallSiteB1 + kCallLength},
+    {kEndCallSiteB2, kEndCallSiteB2 + kCallLength},
+    {kEndCallSiteC, kEndCallSiteC + kCallLength},
+    {kEndScreenHookOffset, kEndScreenHookOffset + kCallLength},
+    {EndCodeBlockOffset(1), EndCodeBlockOffset(kLastSafeEndScreen) + kEndCodeBlockLength},
+    {kFirstScreenRecordOffset, ScreenRecordOffset(kScreenCount) + kScreenRecordLength},
+    {kEndingTextOffset, kEndingTextOffset + kEndingTextLength},
+    {kStartScreenOffset, kStartScreenOffset + 1},
+};
+
 static_assert(kTileCount == kGridColumns * kGridRows);
 static_assert(kRecordItem == kRecordTiles + kTileCount);
 static_assert(kRecordMessage == kRecordItemDestination + 1);

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <stdexcept>
+#include <vector>
 
 #include "bmp_file.h"
 #include "editor_error.h"
@@ -32,11 +33,12 @@ art::Canvas ToCanvas(const QImage& picture) {
 }
 
 void CopyTree(const QString& from, const QString& to) {
+  const QDir source(from);
   QDirIterator files(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
   while (files.hasNext()) {
-    const QString source = files.next();
-    const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
-    if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target)) throw CannotWrite(to);
+    const QString file = files.next();
+    const QString target = QDir(to).filePath(source.relativeFilePath(file));
+    if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) throw CannotWrite(to);
   }
 }
 
@@ -52,40 +54,95 @@ void Write(const QString& root, const std::string& relativePath, const WriteTo& 
   }
 }
 
+// The folder as the user named it, made absolute: "learned/" and "./learned" are "learned".
+QString FolderPath(const QString& dir) {
+  const QString path = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
+  if (QFileInfo(path).exists() && !QFileInfo(path).isDir())
+    throw EditorError(QDir::toNativeSeparators(path).toStdString() +
+                      " is a file, not a folder: name a folder for the learned pictures");
+  return path;
+}
+
+// Each staged entry takes its name in `dir`, the old one stepping aside first. On a failure
+// every move is undone; when that fails too, `aside` is kept with what it holds.
+void SwapIn(const QString& dir, const QString& staged, QTemporaryDir& aside, const Rename& rename) {
+  const QDir target(dir), from(staged), old(aside.path());
+  std::vector<std::pair<QString, QString>> moves;
+  auto move = [&](const QString& source, const QString& destination) {
+    if (!rename(source, destination)) return false;
+    moves.emplace_back(source, destination);
+    return true;
+  };
+  bool swapped = true;
+  for (const QString& name : from.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    const bool hadOld = QFileInfo::exists(target.filePath(name));
+    swapped = (!hadOld || move(target.filePath(name), old.filePath(name))) &&
+              move(from.filePath(name), target.filePath(name));
+    if (!swapped) break;
+  }
+  if (swapped) return;
+  bool restored = true;
+  for (auto done = moves.rbegin(); done != moves.rend(); ++done)
+    restored = rename(done->second, done->first) && restored;
+  if (restored) throw CannotWrite(dir);
+  aside.setAutoRemove(false);
+  throw EditorError("The folder " + QDir::toNativeSeparators(dir).toStdString() +
+                    " could not be written, and its old pictures could not be put back: they are in " +
+                    QDir::toNativeSeparators(aside.path()).toStdString());
+}
+
+// Makes a folder with any missing parents, and removes what it made unless told to keep it.
+class MadeFolder {
+ public:
+  explicit MadeFolder(const QString& path) {
+    for (QString missing = path; !QFileInfo::exists(missing); missing = QFileInfo(missing).path())
+      path_ = missing;
+    if (QDir().mkpath(path)) return;
+    Remove();
+    throw CannotWrite(path);
+  }
+  ~MadeFolder() { Remove(); }
+  MadeFolder(const MadeFolder&) = delete;
+  MadeFolder& operator=(const MadeFolder&) = delete;
+  void Keep() { path_.clear(); }
+
+ private:
+  void Remove() {
+    if (!path_.isEmpty()) QDir(path_).removeRecursively();
+  }
+
+  QString path_;
+};
+
 }  // namespace
 
 void WriteFolderAtOnce(const QString& dir, const std::map<std::string, QImage>& pictures,
-                       const std::map<std::string, std::string>& texts, const QString& base) {
-  const QFileInfo target(dir);
-  const QString parent = target.absolutePath();
-  if (!QDir().mkpath(parent)) throw CannotWrite(dir);
-  QTemporaryDir fresh(QDir(parent).filePath(target.fileName() + ".learning-XXXXXX"));
-  if (!fresh.isValid()) throw CannotWrite(dir);
-  if (target.isDir()) {
-    CopyTree(dir, fresh.path());
-  } else if (!base.isEmpty()) {
-    for (const char* folder : {"graph", "items", "enemyes"})
-      CopyTree(QDir(base).filePath(folder), QDir(fresh.path()).filePath(folder));
+                       const std::map<std::string, std::string>& texts, const QString& base,
+                       const Rename& rename) {
+  const QString path = FolderPath(dir);
+  MadeFolder made(path);
+  QTemporaryDir staged(QDir(path).filePath(".learning-XXXXXX"));
+  if (!staged.isValid()) throw CannotWrite(path);
+  for (const char* folder : {"graph", "items", "enemyes"}) {
+    const QString own = QDir(path).filePath(folder);
+    const QString from = QFileInfo(own).isDir() || base.isEmpty() ? own : QDir(base).filePath(folder);
+    if (QFileInfo(from).isDir()) CopyTree(from, QDir(staged.path()).filePath(folder));
   }
-  for (const auto& [path, picture] : pictures)
-    Write(fresh.path(), path, [&](const std::string& file) { art::WriteBmp(file, ToCanvas(picture)); });
-  for (const auto& [path, text] : texts)
-    Write(fresh.path(), path, [&](const std::string& file) {
-      std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  for (const auto& [file, picture] : pictures)
+    Write(staged.path(), file, [&](const std::string& out) { art::WriteBmp(out, ToCanvas(picture)); });
+  for (const auto& [file, text] : texts)
+    Write(staged.path(), file, [&](const std::string& name) {
+      std::ofstream out(name, std::ios::binary | std::ios::trunc);
       out << text;
-      if (!out.flush()) throw std::runtime_error("cannot write " + file);
+      if (!out.flush()) throw std::runtime_error("cannot write " + name);
     });
 
-  // The old folder steps aside, the new one takes its name, and only then is the old one gone.
-  QTemporaryDir old(QDir(parent).filePath(target.fileName() + ".old-XXXXXX"));
-  if (!old.isValid()) throw CannotWrite(dir);
-  const bool hadOld = target.exists();
-  if (hadOld && (!QDir().rmdir(old.path()) || !QDir().rename(dir, old.path()))) throw CannotWrite(dir);
-  if (!QDir().rename(fresh.path(), dir)) {
-    if (hadOld) QDir().rename(old.path(), dir);
-    throw CannotWrite(dir);
-  }
-  fresh.setAutoRemove(false);
+  QTemporaryDir aside(QDir(path).filePath(".replaced-XXXXXX"));
+  if (!aside.isValid()) throw CannotWrite(path);
+  SwapIn(
+      path, staged.path(), aside,
+      rename ? rename : [](const QString& from, const QString& to) { return QDir().rename(from, to); });
+  made.Keep();
 }
 
 }  // namespace quelbrook::learn

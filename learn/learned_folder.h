@@ -1,19 +1,26 @@
 #pragma once
-// Putting learned pictures in place all at once: the new folder is made beside the old one
-// and swapped in only when every file is written.
+// Putting learned pictures in place all at once: the new picture folders are made inside DIR
+// and swapped in only when every file is written; DIR's other files are never touched.
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <map>
 #include <string>
 
 namespace quelbrook::learn {
 
-// Writes `DIR` as its old files with `pictures` (relative path such as "graph/AF.bmp" to a
-// picture) and `texts` (relative path to contents) written over them; a `DIR` not there yet
-// starts from the picture folders of `base` when given. Throws EditorError naming the folder
-// when it cannot be made; `DIR` is then as it was.
+// Moves a file or folder; false when it could not.
+using Rename = std::function<bool(const QString& from, const QString& to)>;
+
+// Makes `dir` a folder (when missing) whose graph/, items/ and enemyes/ are their old selves,
+// or those of `base` when `dir` has none, with `pictures` (relative path such as
+// "graph/AF.bmp" to a picture) written over them, and whose `texts` (relative path to
+// contents) are replaced. Throws EditorError, leaving `dir` as it was, when `dir` is a file or
+// cannot be written. Should putting the old entries back fail too, they are kept in a folder
+// inside `dir` that the message names. `rename` moves the entries (QDir::rename unless given).
 void WriteFolderAtOnce(const QString& dir, const std::map<std::string, QImage>& pictures,
-                       const std::map<std::string, std::string>& texts, const QString& base = {});
+                       const std::map<std::string, std::string>& texts, const QString& base = {},
+                       const Rename& rename = {});
 
 }  // namespace quelbrook::learn

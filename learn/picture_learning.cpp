@@ -2,44 +2,19 @@
 
 #include <QImage>
 #include <map>
-#include <sstream>
 
 #include "editor_error.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
+#include "learn_report.h"
 #include "learned_folder.h"
-#include "picture_votes.h"
-#include "rom_image.h"
+#include "learning_copies.h"
+#include "record_drawing_check.h"
 #include "screen_rendering.h"
-#include "world_data.h"
 
 namespace quelbrook::learn {
 
 namespace {
-
-constexpr int kTileCodeCount = 256;
-
-Screens ReadScreens(const QString& romPath) {
-  RomImage rom(romPath.toStdString());
-  return ReadWorld(rom).screens;
-}
-
-void ListCodes(std::ostream& out, const std::string& what, const std::map<int, LearnedPicture>& learned,
-               int codeCount) {
-  out << what << " learned: " << learned.size() << "\n";
-  std::string notSeen;
-  for (int code = 0; code < codeCount; ++code)
-    if (!learned.count(code)) notSeen += (notSeen.empty() ? "" : " ") + IntToHexText(code);
-  out << what << " not seen:" << (notSeen.empty() ? " none" : " " + notSeen) << "\n";
-  for (const auto& [code, picture] : learned) {
-    if (picture.neverBare)
-      out << what << " " << IntToHexText(code) << " was partly covered by objects on every screen\n";
-    if (picture.otherLooks.empty()) continue;
-    out << what << " " << IntToHexText(code) << " looked different on screens";
-    for (int screen : picture.otherLooks) out << " " << screen;
-    out << "\n";
-  }
-}
 
 template <typename PathOf>
 void AddPictures(std::map<std::string, QImage>& files, const std::map<int, LearnedPicture>& learned,
@@ -47,45 +22,51 @@ void AddPictures(std::map<std::string, QImage>& files, const std::map<int, Learn
   for (const auto& [code, picture] : learned) files[pathOf(IntToHexText(code))] = picture.picture;
 }
 
+// The frames of the copies, as LearningCopies lays them out, by screen.
+std::vector<ScreenFrames> FramesByScreen(const std::vector<QImage>& captured,
+                                         const std::vector<ScreenCopy>& copies) {
+  std::vector<ScreenFrames> frames(kScreenCount);
+  for (std::size_t i = 0; i < copies.size(); ++i) {
+    ScreenFrames& screen = frames[static_cast<std::size_t>(copies[i].screen - 1)];
+    (copies[i].record ? screen.bare : screen.shown) = captured[i];
+  }
+  return frames;
+}
+
 }  // namespace
 
 std::optional<LearnReport> LearnPictures(play::Host& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress) {
   host.RequireReproducibleFrames();
-  const Screens screens = ReadScreens(romPath);
-  const std::vector<QImage> frames = CaptureScreens(host, romPath, options.capture, progress);
-  if (frames.empty()) return std::nullopt;
+  RequireScreensDrawnFromRecords(host, romPath, options.capture);
+  const Records records = ReadRecords(romPath);
+  const Screens screens = DecodeRecords(records);
+  const std::vector<ScreenCopy> copies = LearningCopies(records);
+  const std::vector<QImage> captured = CaptureScreens(host, romPath, copies, options.capture, progress);
+  if (captured.empty()) return std::nullopt;
+  const std::vector<ScreenFrames> frames = FramesByScreen(captured, copies);
+  std::vector<QImage> bare;
+  for (const ScreenFrames& screen : frames) bare.push_back(screen.bare);
+
   LearnReport report;
   if (options.origin) {
     report.origin = *options.origin;
   } else {
-    const OriginFit found = FindPlayFieldOrigin(frames, screens);
+    const OriginFit found = FindPlayFieldOrigin(bare, screens);
     report.origin = found.origin;
     report.fit = found.fit;
   }
-  const QImage& first = frames.front();
+  const QImage& first = bare.front();
   if (!QRect(QPoint(), first.size())
            .contains(QRect(report.origin, QSize(kScreenPixelWidth, kScreenPixelHeight))))
     throw EditorError("The play field at the origin given does not fit in the game's " +
                       std::to_string(first.width()) + " x " + std::to_string(first.height()) + " frames");
   const LearnedPictures learned =
-      VotePictures(frames, screens, report.origin, BackdropColour(frames, report.origin));
+      VotePictures(frames, screens, report.origin, BackdropColour(bare, report.origin));
   report.tilesLearned = static_cast<int>(learned.tiles.size());
   report.itemsLearned = static_cast<int>(learned.items.size());
   report.enemiesLearned = static_cast<int>(learned.enemies.size());
-
-  std::ostringstream text;
-  text << "Pictures learned from " << romPath.toStdString() << "\n";
-  text << "Play field origin: " << report.origin.x() << "," << report.origin.y();
-  if (report.fit)
-    text << " (found; " << static_cast<int>(*report.fit * 1000 + 0.5) / 10.0 << "% of cells agree)";
-  else
-    text << " (given)";
-  text << "\n";
-  ListCodes(text, "tiles", learned.tiles, kTileCodeCount);
-  ListCodes(text, "items", learned.items, kItemKindCount);
-  ListCodes(text, "enemies", learned.enemies, kEnemyKindCount);
-  report.text = text.str();
+  report.text = LearnReportText(romPath, report.origin, report.fit, learned);
 
   std::map<std::string, QImage> files;
   AddPictures(files, learned.tiles, TileBitmapPath);

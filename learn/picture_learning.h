@@ -27,7 +27,8 @@ struct LearnReport {
 
 // Empty when `progress` cancelled the run (DIR untouched). Throws EditorError for a core
 // whose frames are not repeatable (Host::RequireReproducibleFrames), a ROM that cannot be
-// read or that the core refuses, and a folder that cannot be written.
+// read, that the core refuses or whose game does not draw its screens from the records
+// (RequireScreensDrawnFromRecords), and a folder that cannot be written.
 std::optional<LearnReport> LearnPictures(play::Host& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress = {});
 

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <unordered_map>
 
 #include "screen_rendering.h"
@@ -51,18 +52,6 @@ std::vector<Object> VisibleObjects(const ScreenData& screen, QPoint origin, bool
   return objects;
 }
 
-std::vector<QRect> ObjectRects(const ScreenData& screen, QPoint origin) {
-  std::vector<QRect> rects;
-  for (bool item : {true, false})
-    for (const Object& object : VisibleObjects(screen, origin, item)) rects.push_back(object.rect);
-  return rects;
-}
-
-bool Covered(const std::vector<QRect>& objects, const QRect& area) {
-  return std::any_of(objects.begin(), objects.end(),
-                     [&](const QRect& object) { return object.intersects(area); });
-}
-
 template <typename Key>
 Key MostFrequent(const std::vector<Key>& keys) {
   std::map<Key, int> counts;
@@ -75,53 +64,25 @@ Key MostFrequent(const std::vector<Key>& keys) {
 struct Sighting {
   int screen;  // index into the frames
   Hash hash;
-  bool covered;
+  QRect cell;
 };
 
-// Each pixel as most cells of the code show it where no object covers it: for a code that
-// objects cover wherever it stands.
-QImage PictureOfUncoveredPixels(const std::vector<QImage>& frames, const std::vector<Sighting>& sightings,
-                                const std::vector<QRect>& cells,
-                                const std::vector<std::vector<QRect>>& objects) {
-  QImage picture(kTilePixels, kTilePixels, QImage::Format_RGB32);
-  for (int y = 0; y < kTilePixels; ++y)
-    for (int x = 0; x < kTilePixels; ++x) {
-      std::vector<QRgb> clear, all;
-      for (std::size_t i = 0; i < sightings.size(); ++i) {
-        const QPoint at = cells[i].topLeft() + QPoint(x, y);
-        const QRgb colour = frames[static_cast<std::size_t>(sightings[i].screen)].pixel(at);
-        all.push_back(colour);
-        if (!Covered(objects[static_cast<std::size_t>(sightings[i].screen)], QRect(at, QSize(1, 1))))
-          clear.push_back(colour);
-      }
-      picture.setPixel(x, y, MostFrequent(clear.empty() ? all : clear));
-    }
-  return picture;
-}
-
-LearnedPicture LearnTile(const std::vector<QImage>& frames, const std::vector<Sighting>& sightings,
-                         const std::vector<QRect>& cells, const std::vector<std::vector<QRect>>& objects) {
-  std::vector<Hash> clear;
-  for (const Sighting& sighting : sightings)
-    if (!sighting.covered) clear.push_back(sighting.hash);
+LearnedPicture LearnTile(const std::vector<ScreenFrames>& frames, const std::vector<Sighting>& sightings) {
+  std::vector<Hash> hashes;
+  for (const Sighting& sighting : sightings) hashes.push_back(sighting.hash);
+  const Hash chosen = MostFrequent(hashes);
   LearnedPicture learned;
-  if (clear.empty()) {
-    learned.neverBare = true;
-    learned.picture = PictureOfUncoveredPixels(frames, sightings, cells, objects);
-    const Hash hash = RegionHash(learned.picture, learned.picture.rect());
-    for (const Sighting& sighting : sightings)
-      if (sighting.hash != hash) learned.otherLooks.push_back(sighting.screen + 1);
-  } else {
-    const Hash chosen = MostFrequent(clear);
-    for (std::size_t i = 0; i < sightings.size(); ++i) {
-      if (sightings[i].hash != chosen)
-        learned.otherLooks.push_back(sightings[i].screen + 1);
-      else if (learned.picture.isNull())
-        learned.picture = frames[static_cast<std::size_t>(sightings[i].screen)].copy(cells[i]);
-    }
+  for (const Sighting& sighting : sightings) {
+    if (sighting.hash != chosen)
+      learned.otherLooks.push_back(sighting.screen + 1);
+    else if (learned.picture.isNull())
+      learned.picture = frames[static_cast<std::size_t>(sighting.screen)].bare.copy(sighting.cell);
   }
   learned.otherLooks.erase(std::unique(learned.otherLooks.begin(), learned.otherLooks.end()),
                            learned.otherLooks.end());
+  std::set<int> screens;
+  for (const Sighting& sighting : sightings) screens.insert(sighting.screen);
+  learned.screens = static_cast<int>(screens.size());
   return learned;
 }
 
@@ -132,19 +93,19 @@ struct ObjectVotes {
   std::vector<std::pair<int, std::vector<std::pair<int, QRgb>>>> sightings;  // screen, (pixel, colour)
 };
 
-std::map<int, LearnedPicture> LearnObjects(const std::vector<QImage>& frames, const Screens& screens,
-                                           QPoint origin, QRgb backdrop, const std::vector<QImage>& tilesOnly,
-                                           bool item) {
+std::map<int, LearnedPicture> LearnObjects(const std::vector<ScreenFrames>& frames, const Screens& screens,
+                                           QPoint origin, QRgb backdrop, bool item) {
   std::map<int, ObjectVotes> votes;
   for (std::size_t s = 0; s < frames.size(); ++s) {
+    if (frames[s].shown.isNull()) continue;
     for (const Object& object : VisibleObjects(screens[s], origin, item)) {
       ObjectVotes& kind = votes[object.kind];
       std::vector<std::pair<int, QRgb>> shown;
       for (int y = 0; y < kMarkerPixels; ++y)
         for (int x = 0; x < kMarkerPixels; ++x) {
           const QPoint at = object.rect.topLeft() + QPoint(x, y);
-          const QRgb colour = frames[s].pixel(at);
-          if (colour == tilesOnly[s].pixel(at - origin)) {
+          const QRgb colour = frames[s].shown.pixel(at);
+          if (colour == frames[s].bare.pixel(at)) {
             kind.beneath[static_cast<std::size_t>(y * kMarkerPixels + x)].push_back(colour);
             continue;
           }
@@ -172,11 +133,16 @@ std::map<int, LearnedPicture> LearnObjects(const std::vector<QImage>& frames, co
     if (!anyShown) continue;
     LearnedPicture& entry = learned[kind];
     entry.picture = picture.scaled(kTilePixels, kTilePixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    std::set<int> screens;
+    for (const auto& sighting : kindVotes.sightings) screens.insert(sighting.first);
+    entry.screens = static_cast<int>(screens.size());
     for (const auto& [screen, shown] : kindVotes.sightings)
       if (std::any_of(shown.begin(), shown.end(), [&](const auto& pixel) {
             return picture.pixel(pixel.first % kMarkerPixels, pixel.first / kMarkerPixels) != pixel.second;
           }))
         entry.otherLooks.push_back(screen);
+    entry.otherLooks.erase(std::unique(entry.otherLooks.begin(), entry.otherLooks.end()),
+                           entry.otherLooks.end());
   }
   return learned;
 }
@@ -236,39 +202,23 @@ QRgb BackdropColour(const std::vector<QImage>& frames, QPoint origin) {
   return best;
 }
 
-LearnedPictures VotePictures(const std::vector<QImage>& frames, const Screens& screens, QPoint origin,
+bool ShowsAnObject(const ScreenData& screen) {
+  return !VisibleObjects(screen, {}, true).empty() || !VisibleObjects(screen, {}, false).empty();
+}
+
+LearnedPictures VotePictures(const std::vector<ScreenFrames>& frames, const Screens& screens, QPoint origin,
                              QRgb backdrop) {
   LearnedPictures learned;
   std::map<int, std::vector<Sighting>> sightings;
-  std::map<int, std::vector<QRect>> cells;
-  std::vector<std::vector<QRect>> objects;
-  for (std::size_t s = 0; s < frames.size(); ++s) {
-    objects.push_back(ObjectRects(screens[s], origin));
+  for (std::size_t s = 0; s < frames.size(); ++s)
     for (int cell = 0; cell < kTileCount; ++cell) {
       const QRect rect = CellRect(origin, cell);
-      const int code = screens[s].tiles[cell];
-      sightings[code].push_back(
-          {static_cast<int>(s), RegionHash(frames[s], rect), Covered(objects.back(), rect)});
-      cells[code].push_back(rect);
+      sightings[screens[s].tiles[cell]].push_back(
+          {static_cast<int>(s), RegionHash(frames[s].bare, rect), rect});
     }
-  }
-  for (const auto& [code, seen] : sightings)
-    learned.tiles[code] = LearnTile(frames, seen, cells[code], objects);
-
-  // Each screen's play field as its learned tiles alone, to tell an object's pixels from them.
-  std::vector<QImage> tilesOnly;
-  for (std::size_t s = 0; s < frames.size(); ++s) {
-    QImage field(kScreenPixelWidth, kScreenPixelHeight, QImage::Format_RGB32);
-    for (int cell = 0; cell < kTileCount; ++cell) {
-      const QImage& tile = learned.tiles[screens[s].tiles[cell]].picture;
-      for (int y = 0; y < kTilePixels; ++y)
-        for (int x = 0; x < kTilePixels; ++x)
-          field.setPixel(CellRect(QPoint(), cell).topLeft() + QPoint(x, y), tile.pixel(x, y));
-    }
-    tilesOnly.push_back(std::move(field));
-  }
-  learned.items = LearnObjects(frames, screens, origin, backdrop, tilesOnly, true);
-  learned.enemies = LearnObjects(frames, screens, origin, backdrop, tilesOnly, false);
+  for (const auto& [code, seen] : sightings) learned.tiles[code] = LearnTile(frames, seen);
+  learned.items = LearnObjects(frames, screens, origin, backdrop, true);
+  learned.enemies = LearnObjects(frames, screens, origin, backdrop, false);
   return learned;
 }
 

@@ -16,31 +16,40 @@ namespace quelbrook::learn {
 
 using Screens = std::array<ScreenData, kScreenCount>;
 
+// One screen's frames: drawn with its objects off the play field, and as it is (none when it
+// shows no object).
+struct ScreenFrames {
+  QImage bare, shown;
+};
+
 struct OriginFit {
   QPoint origin;
   double fit = 0;  // share of cells that show their code's most frequent picture, 0..1
 };
 
-// The offset of the play field's top-left corner in the frames (all of one size) at which
-// the cells of each code agree best; the first best offset in reading order.
+// The offset of the play field's top-left corner in the frames (all of one size, without
+// objects) at which the cells of each code agree best; the first best offset in reading order.
 OriginFit FindPlayFieldOrigin(const std::vector<QImage>& frames, const Screens& screens);
 
 struct LearnedPicture {
   QImage picture;               // as the editor's folders hold it: 32 x 32
   std::vector<int> otherLooks;  // screens (1..128) where the code looked different
-  bool neverBare = false;       // objects covered part of it on every screen: those pixels are guesses
+  int screens = 0;              // how many screens showed it
 };
 
 struct LearnedPictures {
   std::map<int, LearnedPicture> tiles, items, enemies;
 };
 
-// Cells covered by an object count only for codes that show nowhere uncovered, and then only
-// their uncovered pixels. An object's pixel that always equals the tile under it is that
-// colour if it never changed, else transparent: it shows the game's backdrop and takes
-// `backdrop`, the ground of the editor's object pictures. An object that never shows a pixel
-// of its own is not learned.
-LearnedPictures VotePictures(const std::vector<QImage>& frames, const Screens& screens, QPoint origin,
+// Whether the screen has an object on the play field.
+bool ShowsAnObject(const ScreenData& screen);
+
+// A tile is what most of its cells show without objects. An object's pixels are those where
+// the frame with objects differs from the one without; a pixel that always equals the ground
+// beneath is that colour if the ground never changed, else transparent: it shows the game's
+// backdrop and takes `backdrop`, the ground of the editor's object pictures. An object that
+// never shows a pixel of its own is not learned.
+LearnedPictures VotePictures(const std::vector<ScreenFrames>& frames, const Screens& screens, QPoint origin,
                              QRgb backdrop);
 
 // The colour the frames show most outside the play field (black when it fills them).

@@ -1,12 +1,12 @@
 #include "screen_capture.h"
 
-#include "byte_map.h"
 #include "test_copies.h"
 
 namespace quelbrook::learn {
 
-namespace {
-QImage SteadyFrame(play::Host& host, const CaptureOptions& options) {
+QImage CaptureCopy(play::Host& host, const QString& romPath, const ScreenCopy& copy,
+                   const CaptureOptions& options) {
+  host.LoadRom(play::TestCopyBytes(romPath, copy.screen, copy.record), romPath);
   long frame = 0;
   auto run = [&] {
     host.SetPad(options.input.PadAt(frame++));
@@ -22,18 +22,18 @@ QImage SteadyFrame(play::Host& host, const CaptureOptions& options) {
   }
   return previous;
 }
-}  // namespace
 
-std::vector<QImage> CaptureScreens(play::Host& host, const QString& romPath, const CaptureOptions& options,
+std::vector<QImage> CaptureScreens(play::Host& host, const QString& romPath,
+                                   const std::vector<ScreenCopy>& copies, const CaptureOptions& options,
                                    const Progress& progress) {
   std::vector<QImage> frames;
-  for (int screen = 1; screen <= kScreenCount; ++screen) {
-    if (progress && !progress(screen - 1, kScreenCount)) return {};
-    host.LoadRom(play::TestCopyBytes(romPath, screen), romPath);
-    frames.push_back(SteadyFrame(host, options));
+  const int total = static_cast<int>(copies.size());
+  for (int done = 0; done < total; ++done) {
+    if (progress && !progress(done, total)) return {};
+    frames.push_back(CaptureCopy(host, romPath, copies[static_cast<std::size_t>(done)], options));
   }
   host.UnloadRom();
-  if (progress && !progress(kScreenCount, kScreenCount)) return {};
+  if (progress && !progress(total, total)) return {};
   return frames;
 }
 

@@ -5,10 +5,12 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "host.h"
 #include "input_script.h"
+#include "screen_data.h"
 
 namespace quelbrook::learn {
 
@@ -17,13 +19,26 @@ struct CaptureOptions {
   int frames = 12;          // frames run before the picture is looked at
 };
 
-// Told how many screens are done of how many; returning false stops the run.
+// A copy of the ROM that starts on `screen` (1..128), with that screen's record replaced by
+// `record` when given.
+struct ScreenCopy {
+  int screen = 1;
+  std::optional<RecordBytes> record;
+};
+
+// Told how many copies are done of how many; returning false stops the run.
 using Progress = std::function<bool(int done, int total)>;
 
-// After `frames` frames, up to as many again until two frames in a row agree: an animated
-// game never agrees, and its last frame is taken. Empty when `progress` stopped the run.
-// Throws EditorError when the core refuses a copy.
-std::vector<QImage> CaptureScreens(play::Host& host, const QString& romPath, const CaptureOptions& options,
+// The copy's picture after `frames` frames, or up to as many again until two frames in a row
+// agree: an animated game never agrees, and its last frame is taken. The copy stays loaded.
+// Throws EditorError when the core refuses it.
+QImage CaptureCopy(play::Host& host, const QString& romPath, const ScreenCopy& copy,
+                   const CaptureOptions& options);
+
+// Each copy's picture in turn, the core unloaded after the last. Empty when `progress`
+// stopped the run.
+std::vector<QImage> CaptureScreens(play::Host& host, const QString& romPath,
+                                   const std::vector<ScreenCopy>& copies, const CaptureOptions& options,
                                    const Progress& progress);
 
 }  // namespace quelbrook::learn

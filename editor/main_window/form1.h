@@ -14,6 +14,7 @@
 #include "editor_state.h"
 #include "form1_controls.h"
 #include "map_file.h"
+#include "picture_choice.h"
 #include "picture_loader.h"
 #include "rom_patch.h"
 #include "screen_edit.h"
@@ -118,6 +119,7 @@ class TForm1 : public QMainWindow {
   // File menu: learn the ROM's pictures into its learned folder and draw with them; the
   // Pictures choice; UsePicturesOfRom draws with the choice remembered for the bound ROM.
   void BuildPicturesMenu(QMenu* file);
+  void ChoosePictures(PictureChoice choice);
   void LearnPicturesClick();
   void UsePicturesOfRom();
   // The open world editor; none when it is closed.

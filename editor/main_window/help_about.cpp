@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "image_control.h"
 #include "licence_notice.h"
 
 namespace quelbrook {
@@ -34,7 +35,9 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::Timer1Timer() {
   if (++state_.InfoPictureNumber > kInfoPictures) state_.InfoPictureNumber = 1;
-  setPicture(controls_.Image49, "info/info" + std::to_string(state_.InfoPictureNumber) + ".bmp");
+  // The info pictures are the program's, whichever folder the codes are drawn from.
+  controls_.Image49->setPicture(PictureLoader(state_.StartDirectory)
+                                    .load("info/info" + std::to_string(state_.InfoPictureNumber) + ".bmp"));
 }
 
 void TForm1::Image49Click() { Timer1Timer(); }

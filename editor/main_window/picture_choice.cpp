@@ -3,50 +3,67 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <iterator>
+
+#include "byte_map.h"
 
 namespace quelbrook {
 
 namespace {
-QString Key(const QString& checksum, const char* name) { return "pictures/" + checksum + "/" + name; }
+
+QString Sha256(const QByteArray& bytes) {
+  return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+// The settings' groups of a ROM, the game's first: a path holds '/', which QSettings reads as
+// a group, so it is kept by its checksum.
+QStringList Groups(const RomIdentity& rom) {
+  QStringList groups;
+  if (!rom.game.isEmpty()) groups << "pictures/" + rom.game;
+  if (!rom.path.isEmpty()) groups << "picturesOfPath/" + Sha256(rom.path.toUtf8());
+  return groups;
+}
+
+constexpr const char* kChoiceNames[] = {"shipped", "learned", "folder"};
+
 }  // namespace
 
-QString RomChecksum(const QString& romPath) {
+RomIdentity IdentityOf(const QString& romPath) {
+  RomIdentity rom{{}, QFileInfo(romPath).absoluteFilePath()};
   QFile file(romPath);
-  QCryptographicHash hash(QCryptographicHash::Sha256);
-  if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) return {};
-  return QString::fromLatin1(hash.result().toHex());
+  if (!file.open(QIODevice::ReadOnly)) return rom;
+  QByteArray bytes = file.readAll();
+  for (const ByteRange& range : kEditorWrittenRanges)
+    for (int at = range.first; at < range.end && at < bytes.size(); ++at) bytes[at] = 0;
+  rom.game = Sha256(bytes);
+  return rom;
 }
 
-QString LearnedPicturesFolder(const QString& checksum) {
+QString LearnedPicturesFolder(const RomIdentity& rom) {
   return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-      .filePath("learned/" + checksum);
+      .filePath("learned/" + rom.game);
 }
 
-PictureSetting ReadPictureSetting(const QString& checksum) {
+PictureSetting ReadPictureSetting(const RomIdentity& rom) {
   QSettings settings;
-  PictureSetting setting;
-  const QString choice = settings.value(Key(checksum, "choice")).toString();
-  if (choice == "learned") setting.choice = PictureChoice::kLearned;
-  if (choice == "folder") setting.choice = PictureChoice::kFolder;
-  setting.folder = settings.value(Key(checksum, "folder")).toString();
-  return setting;
+  for (const QString& group : Groups(rom)) {
+    const QString choice = settings.value(group + "/choice").toString();
+    for (std::size_t i = 0; i < std::size(kChoiceNames); ++i)
+      if (choice == kChoiceNames[i])
+        return {static_cast<PictureChoice>(i), settings.value(group + "/folder").toString()};
+  }
+  return {};
 }
 
-void WritePictureSetting(const QString& checksum, const PictureSetting& setting) {
+void WritePictureSetting(const RomIdentity& rom, const PictureSetting& setting) {
   QSettings settings;
-  const char* names[] = {"shipped", "learned", "folder"};
-  settings.setValue(Key(checksum, "choice"), names[static_cast<int>(setting.choice)]);
-  settings.setValue(Key(checksum, "folder"), setting.folder);
-}
-
-QString PictureDirectory(const PictureSetting& setting, const QString& shipped, const QString& checksum) {
-  QString chosen = shipped;
-  if (setting.choice == PictureChoice::kLearned) chosen = LearnedPicturesFolder(checksum);
-  if (setting.choice == PictureChoice::kFolder) chosen = setting.folder;
-  // A folder removed since it was chosen: the shipped pictures rather than no window.
-  return QDir(chosen).exists() ? chosen : shipped;
+  for (const QString& group : Groups(rom)) {
+    settings.setValue(group + "/choice", kChoiceNames[static_cast<int>(setting.choice)]);
+    settings.setValue(group + "/folder", setting.folder);
+  }
 }
 
 }  // namespace quelbrook

@@ -1,7 +1,8 @@
 #pragma once
 // Which pictures the window draws a ROM's codes with: the shipped ones, those learned from
-// that ROM, or another folder; remembered per ROM by its contents' checksum, so that a
-// renamed or moved ROM keeps its choice.
+// that ROM, or another folder. Remembered per ROM twice: by a checksum of the bytes no save of
+// the editor writes, so that saving, renaming or moving the ROM keeps the choice, and by its
+// path, so that a game changed outside the editor (its tiles redrawn) keeps it too.
 
 #include <QString>
 
@@ -11,17 +12,20 @@ enum class PictureChoice { kShipped, kLearned, kFolder };
 
 struct PictureSetting {
   PictureChoice choice = PictureChoice::kShipped;
-  QString folder;  // for kFolder
+  QString folder;  // for kLearned and kFolder
 };
 
-// SHA-256 of the file's bytes in hexadecimal; empty when it cannot be read.
-QString RomChecksum(const QString& romPath);
-// Where the pictures learned from the ROM with this checksum are kept.
-QString LearnedPicturesFolder(const QString& checksum);
+struct RomIdentity {
+  QString game;  // SHA-256 of the bytes outside kEditorWrittenRanges; empty when unreadable
+  QString path;  // absolute
+};
 
-PictureSetting ReadPictureSetting(const QString& checksum);
-void WritePictureSetting(const QString& checksum, const PictureSetting& setting);
-// The folder to draw from; `shipped` is the program's own, also when the chosen one is gone.
-QString PictureDirectory(const PictureSetting& setting, const QString& shipped, const QString& checksum);
+RomIdentity IdentityOf(const QString& romPath);
+// Where the pictures learned from a ROM of this game are kept.
+QString LearnedPicturesFolder(const RomIdentity& rom);
+
+// The choice remembered for the game, else for the path, else the shipped pictures.
+PictureSetting ReadPictureSetting(const RomIdentity& rom);
+void WritePictureSetting(const RomIdentity& rom, const PictureSetting& setting);
 
 }  // namespace quelbrook

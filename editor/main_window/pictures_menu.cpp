@@ -2,8 +2,10 @@
 // the window draws codes from, remembered for each ROM.
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 
@@ -41,25 +43,37 @@ void TForm1::BuildPicturesMenu(QMenu* file) {
     action->setChecked(choice == PictureChoice::kShipped);
     action->setProperty(kChoiceProperty, static_cast<int>(choice));
     group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, choice = choice] {
-      Run([this, choice] {
-        PictureSetting setting{choice, {}};
-        if (choice == PictureChoice::kFolder) {
-          setting.folder = QFileDialog::getExistingDirectory(this, "Pictures");
-          if (setting.folder.isEmpty()) return UsePicturesOfRom();
-        }
-        RequireLocatedRecord();
-        WritePictureSetting(RomChecksum(RomOf(state_)), setting);
-        UsePicturesOfRom();
-      });
-    });
+    connect(action, &QAction::triggered, this,
+            [this, choice = choice] { Run([this, choice] { ChoosePictures(choice); }); });
   }
+}
+
+void TForm1::ChoosePictures(PictureChoice choice) {
+  RequireLocatedRecord();
+  const RomIdentity rom = IdentityOf(RomOf(state_));
+  PictureSetting setting{choice, {}};
+  if (choice == PictureChoice::kFolder) {
+    setting.folder = QFileDialog::getExistingDirectory(this, "Pictures");
+    if (setting.folder.isEmpty()) return UsePicturesOfRom();
+  }
+  if (choice == PictureChoice::kLearned) {
+    setting.folder = LearnedPicturesFolder(rom);
+    if (!QFileInfo(setting.folder).isDir()) {
+      UsePicturesOfRom();
+      throw EditorError(
+          "No pictures have been learned for this ROM yet: choose \"Learn pictures from this ROM...\" in the "
+          "File menu first");
+    }
+  }
+  WritePictureSetting(rom, setting);
+  UsePicturesOfRom();
 }
 
 void TForm1::LearnPicturesClick() {
   RequireLocatedRecord();
   const QString rom = RomOf(state_);
-  const QString checksum = RomChecksum(rom);
+  const RomIdentity identity = IdentityOf(rom);
+  const QString folder = LearnedPicturesFolder(identity);
   QProgressDialog progress("Learning pictures from the game...", "Cancel", 0, kScreenCount, this);
   progress.setWindowTitle("Learn pictures");
   progress.setWindowModality(Qt::WindowModal);
@@ -67,23 +81,30 @@ void TForm1::LearnPicturesClick() {
   learn::LearnOptions options;
   options.basePictures = state_.StartDirectory;
   play::Host host(play::ChooseNesCore({}));
-  const auto report =
-      learn::LearnPictures(host, rom, LearnedPicturesFolder(checksum), options, [&](int done, int) {
-        progress.setValue(done);
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-      });
+  const auto report = learn::LearnPictures(host, rom, folder, options, [&](int done, int total) {
+    progress.setMaximum(total);
+    progress.setValue(done);
+    QCoreApplication::processEvents();
+    return !progress.wasCanceled();
+  });
   progress.reset();
   if (!report) return;
-  WritePictureSetting(checksum, {PictureChoice::kLearned, {}});
+  WritePictureSetting(identity, {PictureChoice::kLearned, folder});
   UsePicturesOfRom();
-  dialogs_->message("Learn pictures", QString::fromStdString(report->text));
+  dialogs_->report("Learn pictures", QString::fromStdString(report->text));
 }
 
 void TForm1::UsePicturesOfRom() {
-  const QString checksum = state_.romPath.empty() ? QString() : RomChecksum(RomOf(state_));
-  const PictureSetting setting = checksum.isEmpty() ? PictureSetting{} : ReadPictureSetting(checksum);
-  pictures_ = std::make_unique<PictureLoader>(PictureDirectory(setting, state_.StartDirectory, checksum));
+  PictureSetting setting =
+      state_.romPath.empty() ? PictureSetting{} : ReadPictureSetting(IdentityOf(RomOf(state_)));
+  if (setting.choice != PictureChoice::kShipped && !QFileInfo(setting.folder).isDir()) {
+    dialogs_->message("Pictures", "The pictures chosen for this ROM, " +
+                                      QDir::toNativeSeparators(setting.folder) +
+                                      ", are gone: the shipped pictures are shown.");
+    setting = {};
+  }
+  pictures_ = std::make_unique<PictureLoader>(
+      setting.choice == PictureChoice::kShipped ? state_.StartDirectory : setting.folder);
   for (QAction* action : findChild<QMenu*>("PicturesMenu")->actions())
     action->setChecked(action->property(kChoiceProperty).toInt() == static_cast<int>(setting.choice));
   for (int n = 1; n <= kPaletteSize; ++n) setPicture(Pic(n), TileBitmapPath(IntToHexText(n - 1)));

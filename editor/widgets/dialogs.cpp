@@ -1,14 +1,22 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <cstdio>
 
 #include "number_text.h"
 
 namespace quelbrook {
+
+namespace {
+constexpr QSize kReportSize(600, 320);
+}  // namespace
 
 void RunShowingErrors(Dialogs& dialogs, const std::function<void()>& operation) {
   try {
@@ -56,6 +64,23 @@ void QtDialogs::message(const QString& caption, const QString& text) {
   // Started from a terminal, the user (or a check of an installed copy) reads it there too.
   std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner_);
+  box.exec();
+}
+
+void QtDialogs::report(const QString& caption, const QString& text) {
+  std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+  QDialog box(owner_);
+  box.setWindowTitle(caption);
+  auto* layout = new QVBoxLayout(&box);
+  auto* view = new QPlainTextEdit(text, &box);
+  view->setObjectName("ReportText");
+  view->setReadOnly(true);
+  layout->addWidget(view);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+  layout->addWidget(buttons);
+  // Small enough for any laptop's screen; a longer text scrolls.
+  box.resize(kReportSize);
   box.exec();
 }
 

@@ -26,6 +26,8 @@ class Dialogs {
   virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
   // A plain box with one OK button.
   virtual void message(const QString& caption, const QString& text) = 0;
+  // A longer text the user may read on or copy from: scrolled within a box of modest size.
+  virtual void report(const QString& caption, const QString& text) = 0;
   // Yes / No with a question icon; true for Yes.
   virtual bool question(const QString& caption, const QString& text) = 0;
   // Save, Discard or Cancel, with a warning icon.
@@ -40,6 +42,7 @@ class QtDialogs : public Dialogs {
   std::optional<QString> openFile(const FileDialogRequest& request) override;
   std::optional<QString> saveFile(const FileDialogRequest& request) override;
   void message(const QString& caption, const QString& text) override;
+  void report(const QString& caption, const QString& text) override;
   bool question(const QString& caption, const QString& text) override;
   UnsavedAnswer askUnsaved(const QString& caption, const QString& text) override;
   bool about(const QString& caption, const QString& text) override;

@@ -1,10 +1,15 @@
 // "Learn pictures from this ROM..." and the Pictures choice: the window draws the demo ROM with
 // what the game shows, and remembers the choice for that ROM.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
 #include <filesystem>
 
+#include "asset_folder.h"
 #include "item_catalogue.h"
 #include "picture_choice.h"
 #include "window_fixture.h"
@@ -17,7 +22,7 @@ class LearnedPicturesWindowTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     WriteFile(RomPath(), ReadFile(std::filesystem::path(QUELBROOK_TEST_APP_DIR) / "Quelbrook.nes"));
-    learned_ = LearnedPicturesFolder(RomChecksum(QString::fromStdString(RomPath())));
+    learned_ = LearnedPicturesFolder(IdentityOf(QString::fromStdString(RomPath())));
     QDir(learned_).removeRecursively();
     dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
     Click([this] { window->Button2Click(); });
@@ -35,6 +40,11 @@ class LearnedPicturesWindowTest : public WindowTest {
         QDir(folder).filePath(QString::fromStdString(TileBitmapPath(TileCode(cell).toStdString())));
     return QImage(path).convertToFormat(QImage::Format_RGB32);
   }
+  void Reopen() {
+    window = std::make_unique<TForm1>(&dialogs);
+    dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
+    Click([this] { window->Button2Click(); });
+  }
   QAction* Choice(const QString& text) const {
     for (QAction* action : window->findChild<QMenu*>("PicturesMenu")->actions())
       if (action->text() == text) return action;
@@ -44,7 +54,7 @@ class LearnedPicturesWindowTest : public WindowTest {
   QString learned_;
 };
 
-TEST_F(LearnedPicturesWindowTest, LearningDrawsWithTheGamesPicturesAndTheChoiceIsKeptForTheRom) {
+TEST_F(LearnedPicturesWindowTest, LearningDrawsWithTheGamesPicturesAndTheChoiceOutlivesASave) {
   ASSERT_EQ(FilePicture(Folder(), 1), CellPicture(1)) << "shipped first";
   Click([this] { window->LearnPicturesClick(); });
   ASSERT_TRUE(QDir(learned_).exists()) << LastMessage().toStdString();
@@ -54,16 +64,82 @@ TEST_F(LearnedPicturesWindowTest, LearningDrawsWithTheGamesPicturesAndTheChoiceI
   EXPECT_NE(FilePicture(learned_, 48), FilePicture(Folder(), 48))
       << "the test's own pictures are not the game's";
 
+  // The info picture is the program's own, whichever pictures draw the codes.
+  const int messages = static_cast<int>(dialogs.messages.size());
+  Click([this] { window->Timer1Timer(); });
+  EXPECT_EQ(dialogs.messages.size(), messages) << LastMessage().toStdString();
+  EXPECT_EQ(CentreColour(Image("Image49")->picture()), InfoColour(1));
+
   Choice("&Shipped pictures")->trigger();
   EXPECT_EQ(CellPicture(48), FilePicture(Folder(), 48));
-
-  // Another window opening the same ROM draws with the choice made for it.
   Choice("&Learned for this ROM")->trigger();
-  window = std::make_unique<TForm1>(&dialogs);
-  dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
-  Click([this] { window->Button2Click(); });
+
+  // A save changes the ROM's bytes; another window opening it still draws with the choice.
+  const auto before = RomBytes();
+  Click([this] { window->ImageClick(1); });
+  Click([this] { window->PicClick(6); });
+  Click([this] { window->Button5Click(); });
+  ASSERT_NE(RomBytes(), before) << LastMessage().toStdString();
+  Reopen();
   EXPECT_TRUE(Choice("&Learned for this ROM")->isChecked());
   EXPECT_EQ(CellPicture(48), FilePicture(learned_, 48));
+}
+
+// Choices that cannot be had are said so, and the shipped pictures are drawn.
+TEST_F(LearnedPicturesWindowTest, AGoneOrNeverLearnedFolderIsSaidSo) {
+  Choice("&Learned for this ROM")->trigger();
+  EXPECT_EQ(
+      LastMessage(),
+      "No pictures have been learned for this ROM yet: choose \"Learn pictures from this ROM...\" in the "
+      "File menu first.");
+  EXPECT_TRUE(Choice("&Shipped pictures")->isChecked());
+
+  // Another folder, without info pictures: the codes come from it, the info picture does not.
+  const QString mine = Folder() + "/mine";
+  MakeAssetFolder(mine);
+  ASSERT_TRUE(QDir(mine + "/info").removeRecursively());
+  QImage distinct(32, 32, QImage::Format_RGB32);
+  distinct.fill(Qt::magenta);
+  ASSERT_TRUE(distinct.save(
+      QDir(mine).filePath(QString::fromStdString(TileBitmapPath(TileCode(1).toStdString()))), "BMP"));
+  WritePictureSetting(IdentityOf(QString::fromStdString(RomPath())), {PictureChoice::kFolder, mine});
+  Reopen();
+  EXPECT_EQ(CellPicture(1), distinct);
+  const int messages = static_cast<int>(dialogs.messages.size());
+  Click([this] { window->Timer1Timer(); });
+  EXPECT_EQ(dialogs.messages.size(), messages) << LastMessage().toStdString();
+  EXPECT_EQ(CentreColour(Image("Image49")->picture()), InfoColour(1));
+
+  ASSERT_TRUE(QDir(mine).removeRecursively());
+  Reopen();
+  EXPECT_EQ(LastMessage(), "The pictures chosen for this ROM, " + QDir::toNativeSeparators(mine) +
+                               ", are gone: the shipped pictures are shown.");
+  EXPECT_TRUE(Choice("&Shipped pictures")->isChecked());
+  EXPECT_EQ(CellPicture(1), FilePicture(Folder(), 1));
+}
+
+// A long report scrolls inside a box that fits a laptop's screen.
+TEST(LearnReportBox, ALongReportScrollsInABoxOfModestSize) {
+  QStringList lines;
+  for (int line = 1; line <= 200; ++line) lines << "line " + QString::number(line);
+  QSize shown;
+  int scrollRange = 0;
+  QString text;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    shown = box->size();
+    auto* view = box->findChild<QPlainTextEdit*>("ReportText");
+    ASSERT_NE(view, nullptr);
+    scrollRange = view->verticalScrollBar()->maximum();
+    text = view->toPlainText();
+    box->close();
+  });
+  QtDialogs(nullptr).report("Learn pictures", lines.join('\n'));
+  EXPECT_LE(shown.height(), 600);
+  EXPECT_LE(shown.width(), 1000);
+  EXPECT_GT(scrollRange, 0);
+  EXPECT_EQ(text, lines.join('\n'));
 }
 
 }  // namespace

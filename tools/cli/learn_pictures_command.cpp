@@ -57,11 +57,10 @@ int LearnPictures(const std::vector<std::string>& args, std::ostream& out, std::
 
 extern const Command kLearnPicturesCommand{
     "learn-pictures", "ROM DIR [--input SCRIPT] [--frames K] [--origin X,Y] [--core PATH]",
-    "runs every screen of the ROM (from copies) through the NES core for K frames (12) and writes the "
-    "pictures "
-    "its codes show to DIR/graph, DIR/items, DIR/enemyes with the report DIR/learned.txt; the play field's "
-    "place "
-    "in the frame is found unless --origin gives it",
+    "checks that the ROM's game draws its screens from the records, runs every screen of the ROM (from "
+    "copies, without and with its objects) through the NES core for K frames (12) and writes the pictures "
+    "its codes show to DIR/graph, DIR/items, DIR/enemyes with the report DIR/learned.txt, leaving DIR's "
+    "other files alone; the play field's place in the frame is found unless --origin gives it",
     LearnPictures};
 
 }  // namespace quelbrook::cli

@@ -29,6 +29,7 @@ class ScriptedDialogs : public Dialogs {
     captions << caption;
     messages << text;
   }
+  void report(const QString& caption, const QString& text) override { message(caption, text); }
   bool question(const QString& caption, const QString& text) override {
     questions << caption + "|" + text;
     if (questionAnswers.empty()) return false;

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "bench_app.h"
+#include "editor_style.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
 #include "opened_rom.h"
@@ -168,5 +169,6 @@ BENCHMARK(BM_Save128_Baseline)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   BenchApp app;
   if (!app.start(argc, argv)) return 1;
+  QApplication::setStyle(new EditorStyle);  // the program's, as its main sets it
   return BenchApp::run();
 }

@@ -1,5 +1,6 @@
 #include "map_file.h"
 
+#include "count_text.h"
 #include "hex_text.h"
 
 namespace quelbrook {
@@ -28,8 +29,8 @@ ReadResult<MapFile> ReadMapFile(const std::string& content) {
   const std::size_t needed = kCountLines + kTileCount;
   if (lines.size() < needed) {
     result.error = LineError(kMapKind, lines.size() + 1,
-                             "is missing: the file has " + std::to_string(lines.size()) +
-                                 " lines, a map has " + std::to_string(needed));
+                             "is missing: the file has " + CountText(lines.size(), "line") + ", a map has " +
+                                 std::to_string(needed));
     return result;
   }
   if (Trimmed(lines[0]) != "48") {

@@ -1,5 +1,6 @@
 #include "tpie_file.h"
 
+#include "count_text.h"
 #include "hex_text.h"
 #include "text_codec.h"
 #include "utf8.h"
@@ -49,9 +50,8 @@ ReadResult<TpieFile> ReadTpieFile(const std::string& content) {
   ReadResult<TpieFile> result;
   auto lines = SplitLines(content);
   if (lines.size() < static_cast<std::size_t>(kTpieLineCount)) {
-    result.error =
-        LineError(kTpieKind, lines.size() + 1,
-                  "is missing: the file has " + std::to_string(lines.size()) + " lines, it needs 13");
+    result.error = LineError(kTpieKind, lines.size() + 1,
+                             "is missing: the file has " + CountText(lines.size(), "line") + ", it needs 13");
     return result;
   }
   std::u16string message = FromUtf8(lines[0]);

@@ -41,8 +41,14 @@ PadPress ParseEntry(const std::string& entry) {
   const std::string name = entry.substr(0, colon);
   const auto button = PadButtonNamed(name);
   if (!button) Refuse(entry, "\"" + name + "\" is not a button (up down left right a b start select)");
-  const std::vector<std::string> range = Split(entry.substr(colon + 1), '-');
+  const std::string frames = entry.substr(colon + 1);
+  if (frames.empty()) Refuse(entry, "no frame after \":\"");
+  const std::vector<std::string> range = Split(frames, '-');
   if (range.size() > 2) Refuse(entry, "a range has one \"-\"");
+  // "-5" or "5-": the whole text is the slip (a negative frame, a range cut short), not its
+  // empty half.
+  if (range.front().empty() || range.back().empty())
+    Refuse(entry, "\"" + frames + "\" is not a frame number or a range FIRST-LAST (frames count from 0)");
   const long first = FrameNumber(entry, range.front());
   const long last = FrameNumber(entry, range.back());
   if (last < first) Refuse(entry, "the range ends before it starts");

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "byte_map.h"
+#include "count_text.h"
 #include "editor_error.h"
 #include "rom_patch.h"
 #include "screen_decoding.h"
@@ -25,6 +26,13 @@ std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen
   if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
   const QByteArray bytes = original.readAll();
   original.close();
+  // Checked before any copy is made: a file of another kind must not fail half-way with
+  // the patch writer's "Write beyond end of file".
+  if (bytes.size() <= kStartScreenOffset)
+    throw EditorError("Cannot start on screen " + std::to_string(screen) + ": " + romPath.toStdString() +
+                      " ends before the byte that chooses the start screen (offset " +
+                      std::to_string(kStartScreenOffset) + "; the file has " +
+                      CountText(static_cast<std::size_t>(bytes.size()), "byte") + ")");
 
   RemoveOldTestCopies(QDir::tempPath());
   auto copy =

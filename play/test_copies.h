@@ -16,7 +16,8 @@ namespace quelbrook::play {
 
 // A copy of the ROM in the temporary folder whose start screen is `screen` (1..128), with
 // that screen's record replaced by `record` when given (the window's unsaved edits). The copy
-// is removed with the returned object unless the caller keeps it. Throws EditorError.
+// is removed with the returned object unless the caller keeps it. Throws EditorError, also for
+// a file that ends before the start-screen byte, before anything is written.
 std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,
                                               const std::optional<RecordBytes>& record = std::nullopt);
 

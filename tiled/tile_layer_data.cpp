@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include "count_text.h"
 #include "editor_error.h"
 
 namespace quelbrook {
@@ -12,7 +13,7 @@ void RequireCellCount(std::size_t cells, int count) {
   if (cells > static_cast<std::size_t>(count))
     throw EditorError("the tile data holds more than the layer's " + std::to_string(count) + " cells");
   if (cells < static_cast<std::size_t>(count))
-    throw EditorError("the tile data holds " + std::to_string(cells) + " cells instead of " +
+    throw EditorError("the tile data holds " + CountText(cells, "cell") + " instead of " +
                       std::to_string(count));
 }
 

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <cmath>
 
+#include "count_text.h"
 #include "editor_error.h"
 #include "tile_layer_data.h"
 #include "tiled_map.h"
@@ -105,8 +106,8 @@ class TmjReader {
     if (!data.isArray()) Fail(where + " has no tile data");
     const QJsonArray cells = data.toArray();
     if (cells.size() != count)
-      Fail(where + ": the tile data holds " + std::to_string(cells.size()) + " cells instead of " +
-           std::to_string(count));
+      Fail(where + ": the tile data holds " + CountText(static_cast<std::size_t>(cells.size()), "cell") +
+           " instead of " + std::to_string(count));
     std::vector<std::uint32_t> gids;
     gids.reserve(static_cast<std::size_t>(count));
     for (const QJsonValue& cell : cells) {

@@ -1,7 +1,8 @@
 #include "rom_watcher.h"
 
 #include <QFile>
-#include <utility>
+#include <QHashFunctions>
+#include <array>
 
 namespace quelbrook {
 
@@ -16,26 +17,31 @@ void RomWatcher::watch(const QString& path) {
   if (!path_.isEmpty()) watcher_.removePath(path_);
   path_ = path;
   watcher_.addPath(path_);
-  known_ = content();
+  known_ = fingerprint();
 }
 
-void RomWatcher::noteOwnWrite() { known_ = content(); }
+void RomWatcher::noteOwnWrite() { known_ = fingerprint(); }
 
 void RomWatcher::settle() {
   // A file replaced by renaming is no longer watched under its name: watch it again.
   if (!watcher_.files().contains(path_)) watcher_.addPath(path_);
-  QByteArray now = content();
+  const Fingerprint now = fingerprint();
   if (now == known_) return;
-  known_ = std::move(now);
+  known_ = now;
   emit changedElsewhere();
 }
 
-QByteArray RomWatcher::content() const {
-  // The bytes themselves, not a digest: a ROM is small, and reading it costs a fraction of
-  // hashing it, which opening a window would otherwise pay.
+RomWatcher::Fingerprint RomWatcher::fingerprint() const {
   QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
+  // Read in pieces through the stack; a whole ROM is two of them.
+  std::array<char, 65536> piece;
+  Fingerprint fingerprint{0, 0};
+  for (qint64 length; (length = file.read(piece.data(), piece.size())) > 0;) {
+    fingerprint.size += length;
+    fingerprint.hash = qHashBits(piece.data(), static_cast<std::size_t>(length), fingerprint.hash);
+  }
+  return fingerprint;
 }
 
 }  // namespace quelbrook

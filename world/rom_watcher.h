@@ -3,10 +3,10 @@
 // are not news: after each it notes the content it wrote, and only other content is
 // reported. Bursts of change events (a writer's many small writes) settle into one report.
 
-#include <QByteArray>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
+#include <cstddef>
 
 namespace quelbrook {
 
@@ -26,13 +26,22 @@ class RomWatcher : public QObject {
   void changedElsewhere();
 
  private:
+  // What is compared: the size and a hash of the bytes. Keeping the bytes themselves put a
+  // ROM-sized block on the heap at every opening of a window, which cost the world editor's
+  // opening more than hashing does (BENCHMARKS.md).
+  struct Fingerprint {
+    qint64 size = -1;  // -1: the file could not be read
+    std::size_t hash = 0;
+    bool operator==(const Fingerprint& other) const { return size == other.size && hash == other.hash; }
+  };
+
   void settle();
-  QByteArray content() const;
+  Fingerprint fingerprint() const;
 
   QFileSystemWatcher watcher_;
   QTimer settleTimer_;
   QString path_;
-  QByteArray known_;
+  Fingerprint known_;
 };
 
 }  // namespace quelbrook

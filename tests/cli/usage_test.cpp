@@ -86,6 +86,20 @@ TEST_F(CliUsageOfCommands, WrongWordsExitTwoAndLeaveTheRomAlone) {
   EXPECT_EQ(RomBytes(), before);
 }
 
+TEST_F(CliUsageOfCommands, TheCountOfArgumentsIsSaidInGoodWords) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"info"}, "quelbrook: info: expected 1 argument, got 0"},
+      {{"info", Rom(), "extra"}, "quelbrook: info: expected 1 argument, got 2"},
+      {{"show", Rom()}, "quelbrook: show: expected 2 arguments, got 1"},
+      {{"apply-bps", Rom(), "a", "b"}, "quelbrook: apply-bps: expected 2 arguments, got 3"},
+  };
+  for (const auto& [call, message] : cases) {
+    const auto run = RunCli(call);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), message);
+  }
+}
+
 TEST_F(CliUsageOfCommands, AMessageOutsideTheAlphabetGetsTheWindowsText) {
   WriteRom(RomBuilder().DistinctScreens());
   const auto run = RunCli({"set", Rom(), "3", "message", "HI there"});

@@ -65,7 +65,7 @@ struct BadFile {
 const BadFile kBadFiles[] = {
     {Kind::kMap, "empty", Shape::kContent, "", kNotMap + "1 is missing: the file has 0 lines, a map has 50."},
     {Kind::kMap, "binary on one line", Shape::kContent, Binary(4000, 1),
-     kNotMap + "2 is missing: the file has 1 lines, a map has 50."},
+     kNotMap + "2 is missing: the file has 1 line, a map has 50."},
     {Kind::kMap, "binary codes", Shape::kContent,
      "48\r\n1\r\n" + Lines(std::vector<std::string>(48, Binary(9, 2))),
      kNotMap + "3 is not a tile code of one or two hexadecimal digits."},
@@ -84,7 +84,7 @@ const BadFile kBadFiles[] = {
     {Kind::kTpie, "empty", Shape::kContent, "",
      kNotTpie + "1 is missing: the file has 0 lines, it needs 13."},
     {Kind::kTpie, "binary on one line", Shape::kContent, Binary(4000, 3),
-     kNotTpie + "2 is missing: the file has 1 lines, it needs 13."},
+     kNotTpie + "2 is missing: the file has 1 line, it needs 13."},
     {Kind::kTpie, "binary values", Shape::kContent,
      "ABCD\r\n" + Lines(std::vector<std::string>(12, Binary(9, 4))),
      kNotTpie + "2 is not a number of one to three digits."},

@@ -82,6 +82,57 @@ case $case_name in
     grep -q "copy it to a folder of your own before editing it" <<<"$help" ||
       expect_equal "--help tells to copy the demo ROM" "copy it" "$help"
     ;;
+  start_editor)
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    app=$work/app
+    mkdir "$app" "$work/caller"
+    echo demo >"$app/Quelbrook.nes"
+    # A stand-in editor that prints the folder it runs in and its arguments.
+    # shellcheck disable=SC2016
+    printf '#!/bin/sh\necho "$PWD" "$@"\n' >"$app/quelbrook-editor"
+    chmod +x "$app/quelbrook-editor"
+    start() { # XDG_DATA_HOME ("unset" for none), then the arguments
+      local xdg=(env XDG_DATA_HOME="$1")
+      [ "$1" != unset ] || xdg=(env -u XDG_DATA_HOME)
+      (cd "$work/caller" && "${xdg[@]}" HOME="$work/home" "$source/scripts/start-editor.sh" "$app" "${@:2}" 2>"$work/said")
+    }
+    copy=$work/home/.local/share/quelbrook/Quelbrook.nes
+    expect_equal "the first run makes the copy and opens it" "$app $copy" "$(start unset)"
+    expect_equal "the first run says so" \
+      "Made a working copy of the demo ROM, which the editor opens now and on later runs: $copy" "$(cat "$work/said")"
+    expect_equal "the copy is the demo" demo "$(cat "$copy")"
+    echo edited >"$copy"
+    echo rebuilt >"$app/Quelbrook.nes"
+    expect_equal "a later run opens the same copy" "$app $copy" "$(start unset)"
+    expect_equal "a later run names it" "Opening your working copy of the demo ROM: $copy" "$(cat "$work/said")"
+    expect_equal "neither a rebuild nor a later run replaces the copy" edited "$(cat "$copy")"
+    expect_equal "a relative data folder is not taken" "$app $copy" "$(start data)"
+
+    echo mine >"$work/caller/game.nes"
+    expect_equal "a ROM given is opened, from the caller's folder" "$app $work/caller/game.nes -style fusion" \
+      "$(start unset game.nes -style fusion)"
+    expect_equal "a ROM given makes no copy and says nothing" "" "$(cat "$work/said")"
+
+    expect_equal "a trailing slash" "$app $work/data/quelbrook/Quelbrook.nes" "$(start "$work/data//")"
+    expect_equal "the folder already there" "$app $work/data/quelbrook/Quelbrook.nes" "$(start "$work/data")"
+
+    mkdir "$work/blocked" "$work/taken" "$work/taken/quelbrook" "$work/taken/quelbrook/Quelbrook.nes"
+    echo kept >"$work/blocked/quelbrook"
+    expect_equal "a file where the folder goes: no ROM" "$app" "$(start "$work/blocked")"
+    expect_equal "a file where the folder goes: why" \
+      "run-editor: the folder $work/blocked/quelbrook could not be made, so the editor starts without a ROM" \
+      "$(cat "$work/said")"
+    expect_equal "a file where the folder goes: the file stays" kept "$(cat "$work/blocked/quelbrook")"
+    expect_equal "a folder where the copy goes: no ROM" "$app" "$(start "$work/taken")"
+    expect_equal "a folder where the copy goes: why" \
+      "run-editor: $work/taken/quelbrook/Quelbrook.nes is not a file, so the editor starts without a ROM" \
+      "$(cat "$work/said")"
+
+    rm "$app/Quelbrook.nes"
+    expect_equal "no demo to copy: no ROM" "$app" "$(start "$work/nodemo")"
+    expect_equal "no demo to copy: nothing left behind" "" "$(ls -A "$work/nodemo/quelbrook")"
+    ;;
   *)
     echo "unknown case $case_name" >&2
     exit 2

@@ -49,9 +49,47 @@ TEST_F(PlayCommandTest, ACopyStartsOnTheScreenAndTheRomStaysAsItWas) {
   EXPECT_EQ(QImage(QString::fromStdString(Path("copy.png"))).convertToFormat(QImage::Format_RGB32),
             PadSpritePicture(kSpriteStart));
   EXPECT_EQ(ReadFile(dir / "game.nes"), before);
+}
 
-  WriteFile(dir / "small.nes", std::vector<std::uint8_t>(before.begin(), before.begin() + 30000));
-  ExpectFailure(Play({Path("small.nes"), "--screen", "77"}), "Write beyond end of file");
+TEST_F(PlayCommandTest, AFileTooShortForTheStartScreenByteIsRefusedBeforeTheCoreLoads) {
+  const auto program = ReadFile(Program());
+  for (const std::size_t size : {std::size_t{30000}, std::size_t{33236}}) {
+    WriteFile(dir / "small.nes", std::vector<std::uint8_t>(program.begin(), program.begin() + size));
+    // A core that cannot load would be the message, had the core been loaded first.
+    ExpectFailure(
+        Play({Path("small.nes"), "--screen", "77", "--png", Path("x.png"), "--core", Path("none.so")}),
+        "Cannot start on screen 77: " + Path("small.nes") +
+            " ends before the byte that chooses the start screen (offset 33236; the file has " +
+            std::to_string(size) + " bytes)");
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
+}
+
+TEST_F(PlayCommandTest, WhereTheFramesGoIsCheckedBeforeTheCoreLoads) {
+  WriteText(dir / "file", "kept");
+  WriteText(dir / "old.png", "kept");
+  std::filesystem::create_directory(dir / "folder");
+  const std::vector<std::string> noCore{Program(), "--frames", "3000", "--core", Path("none.so")};
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--png", Path("missing/x.png")},
+       "Cannot write file " + Path("missing/x.png") + ": No such file or directory"},
+      {{"--png", Path("folder")}, "Cannot write file " + Path("folder") + ": Filename refers to a directory"},
+      {{"--png", Path("file/x.png")}, "Cannot write file " + Path("file/x.png") + ": Not a directory"},
+      {{"--every", "10", Path("file")}, "The folder " + Path("file") + " is a file"},
+      {{"--every", "10", Path("file/frames")}, "The folder " + Path("file/frames") + " could not be made"},
+  };
+  for (const auto& [words, message] : cases) {
+    std::vector<std::string> call = noCore;
+    call.insert(call.end(), words.begin(), words.end());
+    ExpectFailure(Play(call), message);
+  }
+  // A good destination passes, and the core is what fails: an existing picture stays as it was.
+  const CliRun run = Play({Program(), "--png", Path("old.png"), "--core", Path("none.so")});
+  EXPECT_EQ(run.err, "quelbrook: The libretro core " + Path("none.so") + " was not found\n");
+  const std::vector<std::uint8_t> kept{'k', 'e', 'p', 't'};
+  EXPECT_EQ(ReadFile(dir / "old.png"), kept);
+  EXPECT_EQ(ReadFile(dir / "file"), kept);
+  EXPECT_EQ(std::filesystem::directory_iterator(dir / "folder"), std::filesystem::directory_iterator());
 }
 
 TEST_F(PlayCommandTest, WrongWordsAreUsageErrors) {
@@ -63,7 +101,12 @@ TEST_F(PlayCommandTest, WrongWordsAreUsageErrors) {
       {{Program(), "--every", "5"}, "quelbrook: play: --every needs two values"},
       {{Program(), "--screen", "129"}, "quelbrook: play: screen number 129 is out of range (1 to 128)"},
       {{Program(), "--fast"}, "quelbrook: play: unknown option --fast"},
-      {{}, "quelbrook: play: expected 1 arguments, got 0"},
+      {{}, "quelbrook: play: expected 1 argument, got 0"},
+      {{Program(), "--frames", "30"},
+       "quelbrook: play: nothing to write: give --png FILE, --every M DIR or both"},
+      {{Program(), "--png", "x.png", "--input", "right:-5"},
+       "quelbrook: play: Input script entry \"right:-5\": \"-5\" is not a frame number or a range FIRST-LAST "
+       "(frames count from 0)"},
   };
   for (const auto& [words, message] : cases) {
     const CliRun run = Play(words);
@@ -89,7 +132,8 @@ TEST_F(PlayCommandTest, FilesAndCoresThatCannotPlayAreFailures) {
        "The libretro core " + Path("fake_libretro.so") + " could not be loaded: " + Path("fake_libretro.so") +
            ": invalid ELF header"},
   };
-  for (const auto& [words, message] : cases) {
+  for (auto [words, message] : cases) {
+    words.insert(words.end(), {"--png", Path("x.png")});
     const CliRun run = Play(words);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "quelbrook: " + message + "\n");

@@ -131,7 +131,7 @@ TEST(TiledMapReading, FilesThatAreNoMapAreRefusedWithTheirNameAndPlace) {
                   "</layer></map>",
                   "a.tmx");
             }),
-            "a.tmx, line 3: layer \"tiles\": the tile data holds 1 cells instead of 2");
+            "a.tmx, line 3: layer \"tiles\": the tile data holds 1 cell instead of 2");
   EXPECT_EQ(RefusalOf([] {
               ReadTmx("<map><layer name=\"t\" width=\"100000\" height=\"100000\"/></map>", "a.tmx");
             }),

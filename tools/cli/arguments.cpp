@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "byte_map.h"
+#include "count_text.h"
 #include "editor_error.h"
 #include "hex_text.h"
 #include "usage_error.h"
@@ -11,7 +12,7 @@ namespace quelbrook::cli {
 
 void RequireArgumentCount(const std::vector<std::string>& args, std::size_t count) {
   if (args.size() != count)
-    throw UsageError("expected " + std::to_string(count) + " arguments, got " + std::to_string(args.size()));
+    throw UsageError("expected " + CountText(count, "argument") + ", got " + std::to_string(args.size()));
 }
 
 int ScreenArgument(const std::string& text) {

@@ -2,7 +2,9 @@
 // the frames it draws as PNG pictures.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QSaveFile>
 #include <optional>
 #include <ostream>
 
@@ -63,13 +65,49 @@ PlayCall ParsePlayCall(const std::vector<std::string>& args) {
     }
   }
   RequireArgumentCount(positional, 1);
+  // Frames are play's only result: a run that keeps none would be time spent for nothing.
+  if (!call.png && !call.every) throw UsageError("nothing to write: give --png FILE, --every M DIR or both");
   call.rom = positional.front();
   return call;
 }
 
-void WritePng(const QImage& picture, const QString& path) {
+void RequireFrame(const QImage& picture) {
   if (picture.isNull()) throw EditorError("The core drew no picture");
+}
+
+void WritePng(const QImage& picture, const QString& path) {
+  RequireFrame(picture);
   if (!picture.save(path, "PNG")) throw EditorError("Cannot write file " + path.toStdString());
+}
+
+// The last frame's file, opened before the first frame is run so that a path that cannot be
+// written is known at once; an existing file is replaced only when the picture is complete.
+class LastFrameFile {
+ public:
+  explicit LastFrameFile(const std::string& path) : file_(QString::fromStdString(path)) {
+    if (!file_.open(QIODevice::WriteOnly)) Fail();
+  }
+  void Write(const QImage& picture) {
+    RequireFrame(picture);
+    if (!picture.save(&file_, "PNG") || !file_.commit()) Fail();
+  }
+
+ private:
+  [[noreturn]] void Fail() const {
+    throw EditorError("Cannot write file " + file_.fileName().toStdString() + ": " +
+                      file_.errorString().toStdString());
+  }
+
+  QSaveFile file_;
+};
+
+// The folder of --every, made (when missing) before the first frame is run.
+QDir FrameFolder(const std::string& path) {
+  const QString folder = QString::fromStdString(path);
+  if (QFileInfo(folder).isFile()) throw EditorError("The folder " + path + " is a file");
+  if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
+    throw EditorError("The folder " + path + " could not be made");
+  return QDir(folder);
 }
 
 QByteArray RomBytes(const PlayCall& call) {
@@ -83,18 +121,21 @@ QByteArray RomBytes(const PlayCall& call) {
 
 int Play(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const PlayCall call = ParsePlayCall(args);
+  // Everything a slip can break is checked before the core loads: the ROM, then where the
+  // frames go.
+  const QByteArray rom = RomBytes(call);
+  std::optional<LastFrameFile> lastFrame;
+  if (call.png) lastFrame.emplace(*call.png);
+  const QDir everyFolder = call.every ? FrameFolder(call.everyFolder) : QDir();
   play::Host host(play::ChooseNesCore(call.core));
-  host.LoadRom(RomBytes(call), QString::fromStdString(call.rom));
-  const QDir everyFolder(QString::fromStdString(call.everyFolder));
-  if (call.every && !everyFolder.mkpath("."))
-    throw EditorError("The folder " + call.everyFolder + " could not be made");
+  host.LoadRom(rom, QString::fromStdString(call.rom));
   for (int frame = 0; frame < call.frames; ++frame) {
     host.SetPad(call.input.PadAt(frame));
     host.RunFrame();
     if (call.every && frame % call.every == 0)
       WritePng(host.Frame(), everyFolder.filePath(QString("frame-%1.png").arg(frame, 6, 10, QChar('0'))));
   }
-  if (call.png) WritePng(host.Frame(), QString::fromStdString(*call.png));
+  if (lastFrame) lastFrame->Write(host.Frame());
   return kExitOk;
 }
 }  // namespace
@@ -103,7 +144,7 @@ extern const Command kPlayCommand{
     "play", "ROM [--screen N] [--frames K] [--input SCRIPT] [--png FILE] [--every M DIR] [--core PATH]",
     "runs the ROM for K frames (60) through the NES core, from a copy that starts on screen N if given, "
     "pressing the pad as SCRIPT says (e.g. right:60-119,a:130); --png: the last frame, --every: frame 0, M, "
-    "2M... as DIR/frame-NNNNNN.png",
+    "2M... as DIR/frame-NNNNNN.png (one of the two at least)",
     Play};
 
 }  // namespace quelbrook::cli

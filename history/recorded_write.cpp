@@ -66,13 +66,19 @@ RomHistory& KeptHistory::Open() {
 
 void KeptHistory::Close() { open_.reset(); }
 
+std::string KeptHistory::NoteOnce(const std::string& note) {
+  if (note.empty() || noted_) return {};
+  noted_ = true;
+  return note;
+}
+
 RecordedWrite::RecordedWrite(KeptHistory& history, std::string words)
     : history_(history), words_(std::move(words)) {
   const std::string& romPath = history.romPath();
   // Two writers of one ROM take turns from a point's record to its confirmation, so that
   // neither takes the other's pending point for one a crash left behind.
-  lock_ = ::open(romPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (lock_ < 0) return;  // the write fails on its own with the file's message
+  lock_ = ::open(romPath.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+  if (lock_ < 0) return;  // the write fails on its own with the file's message, and no history is begun
   while (::flock(lock_, LOCK_EX) != 0 && errno == EINTR) {
   }
   try {

@@ -32,11 +32,14 @@ class KeptHistory {
   RomHistory& Open();
   // After a failure, so that the next write tries afresh.
   void Close();
+  // The note the first time one comes, empty after it: a window says it once.
+  std::string NoteOnce(const std::string& note);
 
  private:
   std::string romPath_;
   std::function<void()> onWait_;
   std::unique_ptr<RomHistory> open_;
+  bool noted_ = false;
 };
 
 class RecordedWrite {

@@ -1,6 +1,7 @@
 #include "rom_change.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "byte_map.h"
@@ -40,6 +41,17 @@ long RunEnd(const ChangedRun& run) {
 }
 
 bool Overlaps(const ChangedRun& run, long first, long end) { return run.offset < end && first < RunEnd(run); }
+
+// The regions other than screen records that the change touches, the file's size included.
+std::vector<std::string> TouchedRegions(const RomChange& change) {
+  std::vector<std::string> names;
+  for (const auto& region : kNamedRegions)
+    if (std::any_of(change.runs.begin(), change.runs.end(),
+                    [&](const ChangedRun& run) { return Overlaps(run, region.first, region.end); }))
+      names.emplace_back(region.name);
+  if (change.sizeBefore != change.sizeAfter) names.emplace_back("file size");
+  return names;
+}
 }  // namespace
 
 RomChange Difference(const Bytes& before, const Bytes& after) {
@@ -86,6 +98,7 @@ std::int64_t StateHash(const Bytes& image) {
 }
 
 std::vector<int> ChangedScreens(const RomChange& change) {
+  if (change.sizeBefore == 0) return {};
   std::set<int> screens;
   for (const auto& run : change.runs) {
     const long first = std::max(run.offset, static_cast<long>(kFirstScreenRecordOffset));
@@ -98,6 +111,7 @@ std::vector<int> ChangedScreens(const RomChange& change) {
 }
 
 std::string DescribeRegions(const RomChange& change) {
+  if (change.sizeBefore == 0) return "the whole ROM";
   std::vector<std::string> parts;
   const auto screens = ChangedScreens(change);
   if (!screens.empty()) {
@@ -105,14 +119,48 @@ std::string DescribeRegions(const RomChange& change) {
     for (std::size_t i = 0; i < screens.size(); ++i) part += (i ? ", " : "") + std::to_string(screens[i]);
     parts.push_back(part);
   }
-  for (const auto& region : kNamedRegions)
-    if (std::any_of(change.runs.begin(), change.runs.end(),
-                    [&](const ChangedRun& run) { return Overlaps(run, region.first, region.end); }))
-      parts.emplace_back(region.name);
-  if (change.sizeBefore != change.sizeAfter) parts.emplace_back("file size");
+  for (auto& name : TouchedRegions(change)) parts.push_back(std::move(name));
   std::string words;
   for (const auto& part : parts) words += (words.empty() ? "" : "; ") + part;
   return words.empty() ? "other bytes" : words;
+}
+
+std::vector<std::string> DifferingPlaces(const Bytes& from, const Bytes& to) {
+  struct Part {
+    long first;
+    long end;
+    const char* name;
+  };
+  static const Part kRecordParts[] = {
+      {kRecordTiles, kRecordItem, "tiles"},
+      {kRecordItem, kRecordItemDestination, "item"},
+      {kRecordItemDestination, kRecordMessage, "item destination"},
+      {kRecordMessage, kRecordEnemyKinds, "message"},
+      {kRecordEnemyKinds, kRecordEnemyDestinations, "enemies"},
+      {kRecordEnemyDestinations, kRecordPalette1, "enemy destinations"},
+      {kRecordPalette1, kScreenRecordLength, "palettes"},
+  };
+  const RomChange change = Difference(from, to);
+  std::vector<std::string> places;
+  for (int screen : ChangedScreens(change)) {
+    std::string parts;
+    for (const auto& part : kRecordParts) {
+      const long first = ScreenRecordOffset(screen) + part.first;
+      const long end = ScreenRecordOffset(screen) + part.end;
+      for (long offset = first; offset < end; ++offset) {
+        const auto i = static_cast<std::size_t>(offset);
+        if (i < from.size() && i < to.size() && from[i] == to[i]) continue;
+        parts += (parts.empty() ? "" : ", ") + std::string(part.name);
+        break;
+      }
+    }
+    places.push_back("Screen " + std::to_string(screen) + ": " + parts);
+  }
+  for (auto& name : TouchedRegions(change)) {
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    places.push_back(std::move(name));
+  }
+  return places;
 }
 
 }  // namespace quelbrook::history

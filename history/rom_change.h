@@ -32,9 +32,12 @@ std::int64_t KeptBytes(const RomChange& change);
 // Stable across builds and machines, unlike std::hash.
 std::int64_t StateHash(const Bytes& image);
 
-// The screens whose records the change touches, ascending.
+// The screens whose records the change touches, ascending; none for a whole ROM.
 std::vector<int> ChangedScreens(const RomChange& change);
-// The screens and other regions in words: "screens 3, 40; start screen".
+// The screens and other regions in words: "screens 3, 40; start screen", "the whole ROM".
 std::string DescribeRegions(const RomChange& change);
+// What differs between two states, one line a place: "Screen 40: tiles, message",
+// "Start screen", "Ending text".
+std::vector<std::string> DifferingPlaces(const Bytes& from, const Bytes& to);
 
 }  // namespace quelbrook::history

@@ -24,6 +24,8 @@ export-tmx nes tmx --pictures
 import-tmx nes @(tmx|tmj|json)
 play nes --screen --frames --input --png --every --core
 learn-pictures nes dir --input --frames --origin --core
+history nes --show --keep-points --keep-mib
+restore nes -
 '
 
 _quelbrook() {
@@ -54,7 +56,7 @@ _quelbrook() {
             _filedir so
             return
             ;;
-        --scale | --screen | --frames | --input | --every | --origin) return ;;
+        --scale | --screen | --frames | --input | --every | --origin | --show | --keep-points | --keep-mib) return ;;
     esac
     # --every takes a step, then the folder for the pictures.
     if ((cword > 2)) && [[ ${words[cword - 2]} == --every ]]; then
@@ -75,7 +77,7 @@ _quelbrook() {
     local i position=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --pictures | --scale | --screen | --frames | --input | --png | --core | --origin) ((i++)) ;;
+            --pictures | --scale | --screen | --frames | --input | --png | --core | --origin | --show | --keep-points | --keep-mib) ((i++)) ;;
             --every) ((i += 2)) ;;
             -*) ;;
             *) ((position++)) ;;

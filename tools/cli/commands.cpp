@@ -7,13 +7,15 @@ extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, k
 extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
 extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand, kPlayCommand;
 extern const Command kLearnPicturesCommand;
+extern const Command kHistoryCommand, kRestoreCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
       kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand,    kSwapScreensCommand,
       kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand,    kIpsCommand,
       kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,        kRenderWorldCommand,
-      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand,
+      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand, kHistoryCommand,
+      kRestoreCommand,
   };
   return commands;
 }

@@ -23,7 +23,7 @@ std::string FileName(const std::string& path) {
 }
 }  // namespace
 
-std::string HistoryNote(const std::string& historyPath, const HistoryError& error) {
+std::string HistoryTrouble(const std::string& historyPath, const HistoryError& error) {
   const std::string name = FileName(historyPath);
   const std::string why = error.what();
   std::string text;
@@ -51,7 +51,12 @@ std::string HistoryNote(const std::string& historyPath, const HistoryError& erro
     default:
       text = name + " failed (" + why + ")";
   }
-  return "Restore points are off for this ROM: " + text + ". The ROM was written all the same.";
+  return text;
+}
+
+std::string HistoryNote(const std::string& historyPath, const HistoryError& error) {
+  return "Restore points are off for this ROM: " + HistoryTrouble(historyPath, error) +
+         ". The ROM was written all the same.";
 }
 
 KeptHistory::KeptHistory(std::string romPath, std::function<void()> onWait)

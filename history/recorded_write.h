@@ -80,7 +80,9 @@ std::string WritePatchesRecorded(KeptHistory& history, const std::vector<BytePat
 // Replaces the whole ROM at once, as the patch commands and a restore do.
 std::string ReplaceRomRecorded(KeptHistory& history, const Bytes& bytes, const std::string& words);
 
-// "Restore points are off for this ROM: ..." for a history that failed.
+// What is wrong with a history that failed: "Quelbrook.nes.history is damaged (...)".
+std::string HistoryTrouble(const std::string& historyPath, const HistoryError& error);
+// "Restore points are off for this ROM: ..." after a write that kept no point.
 std::string HistoryNote(const std::string& historyPath, const HistoryError& error);
 
 }  // namespace quelbrook::history

@@ -1,5 +1,7 @@
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <thread>
 
 #include "history_test_kit.h"
@@ -59,6 +61,24 @@ TEST_F(HistoryTest, AReadOnlyHistoryNeverStopsAWrite) {
   ::chmod(dir.path().c_str(), 0755);
   if (!result) GTEST_SKIP() << "no unprivileged child";
   EXPECT_NE(result->find("Quelbrook.nes.history cannot be written"), std::string::npos) << *result;
+}
+
+TEST_F(HistoryTest, AHistoryThatCannotGrowNeverStopsAWrite) {
+  ::chmod(rom.c_str(), 0666);
+  ::chmod(dir.path().c_str(), 0777);
+  // A file size limit just above the ROM's: its writes fit, the history's first point does not.
+  const auto result = RunUnprivileged([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{kFullRomSize + 4096, kFullRomSize + 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    auto expected = ReadFile(rom);
+    expected[100] = 2;
+    const std::string note = WriteRecorded(rom, {{100, {2}}}, "first");
+    return ReadFile(rom) == expected ? note : "ROM not written";
+  });
+  if (!result) GTEST_SKIP() << "no unprivileged child";
+  EXPECT_EQ(result->rfind("Restore points are off for this ROM: Quelbrook.nes.history ", 0), 0u) << *result;
+  EXPECT_NE(result->find("The ROM was written all the same."), std::string::npos) << *result;
 }
 
 TEST_F(HistoryTest, AHistoryLockedByAnotherProgramIsWaitedForThenLeftAside) {

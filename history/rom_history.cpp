@@ -1,7 +1,6 @@
 #include "rom_history.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace quelbrook::history {
 
@@ -16,11 +15,20 @@ std::string ScreenList(const std::vector<int>& screens) {
   return text;
 }
 
+// The listing parses one of these per point, so it reads digits itself rather than through
+// a stream.
 std::vector<int> ParseScreenList(const std::string& text) {
   std::vector<int> screens;
-  std::istringstream in(text);
-  for (std::string item; std::getline(in, item, ',');)
-    if (!item.empty()) screens.push_back(std::stoi(item));
+  int value = -1;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      value = (value < 0 ? 0 : value * 10) + (c - '0');
+    } else if (value >= 0) {
+      screens.push_back(value);
+      value = -1;
+    }
+  }
+  if (value >= 0) screens.push_back(value);
   return screens;
 }
 
@@ -47,7 +55,7 @@ void RomHistory::CreateSchema() {
   Transaction transaction(db_);
   auto others = db_.Prepare(
       "SELECT count(*) FROM sqlite_master WHERE name NOT IN "
-      "('meta', 'points', 'runs', 'runs_of_point') AND name NOT LIKE 'sqlite!_%' ESCAPE '!'");
+      "('meta', 'points', 'runs', 'runs_of_point', 'kept_points') AND name NOT LIKE 'sqlite!_%' ESCAPE '!'");
   others.Step();
   if (others.Integer(0) > 0) throw HistoryError("it is a database of another program", kForeignHistory);
   db_.Execute(
@@ -57,7 +65,9 @@ void RomHistory::CreateSchema() {
       " size_after INTEGER NOT NULL, bytes INTEGER NOT NULL, pending INTEGER NOT NULL);"
       "CREATE TABLE IF NOT EXISTS runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
       " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL);"
-      "CREATE INDEX IF NOT EXISTS runs_of_point ON runs(point, offset);");
+      "CREATE INDEX IF NOT EXISTS runs_of_point ON runs(point, offset);"
+      // Counting and summing the kept points at every save reads this index alone.
+      "CREATE INDEX IF NOT EXISTS kept_points ON points(pending, bytes);");
   if (Meta("format", 0) > kFormat)
     throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
   SetMeta("format", kFormat);
@@ -137,11 +147,14 @@ std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const
                                std::int64_t time) {
   Transaction transaction(db_);
   SettlePending(romNow);
-  if (Count() == 0)
+  const std::int64_t nowHash = StateHash(romNow);
+  auto kept = db_.Prepare("SELECT EXISTS(SELECT 1 FROM points WHERE pending = 0)");
+  kept.Step();
+  if (kept.Integer(0) == 0)
     InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
-  else if (Meta("tip", 0) != StateHash(romNow))
+  else if (Meta("tip", 0) != nowHash)
     RecordOutsideChange(romNow, time);
-  SetMeta("tip", StateHash(romNow));
+  SetMeta("tip", nowHash);
   const RomChange change = Difference(romNow, romAfter);
   const std::int64_t id = change.empty() ? 0 : InsertPoint(words, change, time, true);
   transaction.Commit();
@@ -212,6 +225,8 @@ std::int64_t RomHistory::IdOf(int number) {
 
 std::vector<PointSummary> RomHistory::List() {
   std::vector<PointSummary> points;
+  // Growing a list of thousands moves every point again at each step.
+  points.reserve(static_cast<std::size_t>(Count()));
   auto query = db_.Prepare("SELECT time, words, regions, screens FROM points WHERE pending = 0 ORDER BY id");
   while (query.Step())
     points.push_back({static_cast<int>(points.size()) + 1, query.Integer(0), query.Text(1), query.Text(2),

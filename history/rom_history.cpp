@@ -136,10 +136,16 @@ void RomHistory::Recover(const Bytes& rom) {
   transaction.Commit();
 }
 
+void RomHistory::RequireRomOfThisHistory(const Bytes& rom) {
+  if (Meta("tip", 0) == StateHash(rom)) return;
+  if (LooksLikeAnotherRom(StateAfter(Count()), rom))
+    throw HistoryError("it was made for another ROM", kForeignHistory);
+}
+
 void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t time) {
   const Bytes last = StateAfter(Count());
   if (last == romNow) return;
-  if (LooksLikeAnotherRom(last, romNow)) throw HistoryError("it was made for another ROM", kForeignHistory);
+  RequireRomOfThisHistory(romNow);
   InsertPoint(kOutsideChangeWords, Difference(last, romNow), time, false);
 }
 

@@ -60,6 +60,9 @@ class RomHistory {
   RomChange ChangeOf(int number);
   // The whole ROM right after point `number`.
   Bytes StateAfter(int number);
+  // Throws HistoryError (kForeignHistory) unless the ROM is the last point's state or one
+  // another program changed in places: a history copied from another ROM.
+  void RequireRomOfThisHistory(const Bytes& rom);
 
   Limits limits();
   void SetLimits(const Limits& limits);

@@ -118,6 +118,15 @@ TEST_F(CliHistoryTest, ADamagedHistoryIsNotedAndTheWriteGoesAhead) {
   ExpectFailure(RunCli({"history", Rom()}), Rom() + ".history: file is not a database");
 }
 
+TEST_F(CliHistoryTest, AnotherRomsHistoryIsNeverRestoredOverThisRom) {
+  WriteFile(Path("other.nes"), RomBuilder(kFullRomSize, 0xAA).bytes());
+  Ok({"set", Path("other.nes"), "9", "palette1", "1"});
+  std::filesystem::copy_file(Path("other.nes.history"), Rom() + ".history");
+  const auto kept = RomBytes();
+  ExpectFailure(RunCli({"restore", Rom(), "1"}), Rom() + ".history: it was made for another ROM");
+  EXPECT_TRUE(RomBytes() == kept);
+}
+
 TEST_F(CliHistoryTest, KeepOptionsFoldTheOldestPoints) {
   std::vector<std::vector<std::uint8_t>> states;
   for (const char* value : {"1", "2", "3", "4"}) {

@@ -97,6 +97,7 @@ void PrintSummary(std::ostream& out, const history::PointSummary& point) {
 void RequireHistoryFile(const std::string& rom) {
   struct stat file {};
   if (::stat(rom.c_str(), &file) != 0) ThrowFileError(errno);
+  if (S_ISDIR(file.st_mode)) ThrowFileError(EISDIR);
   if (::stat(RomHistory::PathFor(rom).c_str(), &file) != 0)
     throw EditorError(rom + " has no restore points yet");
 }

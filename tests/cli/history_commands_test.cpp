@@ -1,6 +1,7 @@
 // history and restore, and the restore point every writing command leaves.
 #include <sstream>
 
+#include "bps_patch.h"
 #include "cli_fixture.h"
 #include "ips_patch.h"
 #include "map_file.h"
@@ -40,6 +41,12 @@ TEST_F(CliHistoryTest, EveryWritingCommandLeavesOnePointInItsOwnWords) {
   Ok({"swap-screens", Rom(), "5", "6"});
   Ok({"import-map", Rom(), "64", Path("w.map")});
   Ok({"apply-ips", Rom(), Path("patch.ips")});
+  Ok({"export-tpie", Rom(), "20", Path("s.tpie")});
+  Ok({"import-tpie", Rom(), "21", Path("s.tpie")});
+  auto grown = RomBytes();
+  grown.resize(grown.size() + 16, 0x11);
+  WriteFile(Path("patch.bps"), MakeBpsPatch(RomBytes(), grown).values);
+  Ok({"apply-bps", Rom(), Path("patch.bps")});
   const auto lines = HistoryLines();
   const std::vector<std::string> expected{
       "The ROM before the first write  (the whole ROM)",
@@ -49,6 +56,8 @@ TEST_F(CliHistoryTest, EveryWritingCommandLeavesOnePointInItsOwnWords) {
       "swap-screens 5 6  (screens 5, 6)",
       "import-map 64 w.map  (screen 64)",
       "apply-ips patch.ips  (screen 7; ending text)",
+      "import-tpie 21 s.tpie  (screen 21)",
+      "apply-bps patch.bps  (file size)",
   };
   ASSERT_EQ(lines.size(), expected.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {

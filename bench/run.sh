@@ -9,7 +9,7 @@ build="${QUELBROOK_BENCH_BUILD:-$root/build-h}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELBROOK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target quelbrook-bench quelbrook-world-bench quelbrook-play-bench \
-  quelbrook-learn-bench quelbrook-merge-bench quelbrook-editor quelbrook-startup-bench
+  quelbrook-learn-bench quelbrook-merge-bench quelbrook-history-bench quelbrook-editor quelbrook-startup-bench
 
 echo "nproc: $(nproc)"
 grep -m1 "model name" /proc/cpuinfo
@@ -18,7 +18,7 @@ echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 cd "$build/app"
 for program in quelbrook-bench quelbrook-world-bench quelbrook-play-bench quelbrook-learn-bench \
-  quelbrook-merge-bench; do
+  quelbrook-merge-bench quelbrook-history-bench; do
   QT_QPA_PLATFORM=offscreen "$build/bench/$program" \
     --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"
 done

@@ -28,6 +28,8 @@ textconv nes
 diff nes nes
 merge nes nes nes
 git-setup
+history nes --show --keep-points --keep-mib
+restore nes -
 '
 
 _quelbrook() {
@@ -58,7 +60,7 @@ _quelbrook() {
             _filedir so
             return
             ;;
-        --scale | --screen | --frames | --input | --every | --origin) return ;;
+        --scale | --screen | --frames | --input | --every | --origin | --show | --keep-points | --keep-mib) return ;;
     esac
     # --every takes a step, then the folder for the pictures.
     if ((cword > 2)) && [[ ${words[cword - 2]} == --every ]]; then
@@ -80,7 +82,7 @@ _quelbrook() {
     local i position=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --pictures | --scale | --screen | --frames | --input | --png | --core | --origin) ((i++)) ;;
+            --pictures | --scale | --screen | --frames | --input | --png | --core | --origin | --show | --keep-points | --keep-mib) ((i++)) ;;
             --every) ((i += 2)) ;;
             -*) ;;
             *) ((position++)) ;;

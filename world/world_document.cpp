@@ -179,7 +179,7 @@ SaveOutcome WorldDocument::save(const std::function<void()>& beforeWrite) {
   WorldSavePlan plan;
   for (int screen : changedScreens()) plan.records.push_back({screen, saved_[Index(screen)], record(screen)});
   if (isStartScreenChanged()) plan.startScreenByte = ByteWrite{savedStartByte_, startByte_};
-  SaveOutcome outcome = SaveWorldPlan(romPath_, plan, beforeWrite);
+  SaveOutcome outcome = SaveWorldPlan(restorePoints_, plan, beforeWrite);
   if (outcome.written) {
     saved_ = records_;
     savedStartByte_ = startByte_;

@@ -89,6 +89,8 @@ class WorldDocument : public QObject {
   std::uint8_t savedStartByte_ = 0;
   std::optional<int> endScreen_;
   QUndoStack history_;
+  // The ROM's restore points, kept open while the document lives.
+  history::KeptHistory restorePoints_{romPath_};
 };
 
 }  // namespace quelbrook

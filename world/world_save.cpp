@@ -17,11 +17,33 @@ WorldRecords ReadAllRecords(RomImage& rom) {
   return records;
 }
 
-SaveOutcome SaveWorldPlan(const std::string& romPath, const WorldSavePlan& plan,
+std::string WorldSaveWords(const WorldSavePlan& plan) {
+  std::vector<int> screens;
+  for (const auto& write : plan.records) screens.push_back(write.screen);
+  std::sort(screens.begin(), screens.end());
+  std::string words = "World editor: save ";
+  if (!screens.empty()) words += screens.size() == 1 ? "screen " : "screens ";
+  for (std::size_t i = 0; i < screens.size(); ++i) words += (i ? ", " : "") + std::to_string(screens[i]);
+  if (plan.startScreenByte) words += screens.empty() ? "the start screen" : " and the start screen";
+  return words;
+}
+
+namespace {
+std::vector<BytePatch> PatchesOf(const WorldSavePlan& plan) {
+  std::vector<BytePatch> patches;
+  for (const auto& write : plan.records)
+    patches.push_back({ScreenRecordOffset(write.screen), {write.bytes.begin(), write.bytes.end()}});
+  if (plan.startScreenByte) patches.push_back({kStartScreenOffset, {plan.startScreenByte->byte}});
+  return patches;
+}
+}  // namespace
+
+SaveOutcome SaveWorldPlan(history::KeptHistory& history, const WorldSavePlan& plan,
                           const std::function<void()>& beforeWrite) {
   SaveOutcome outcome;
   if (plan.records.empty() && !plan.startScreenByte) return outcome;
-  RomImage rom(romPath);
+  history::RecordedWrite recorded(history, WorldSaveWords(plan));
+  RomImage rom(history.romPath());
   OpenedRom opened(rom);
   const WorldRecords onDisk = ReadAllRecords(rom);
   for (const auto& write : plan.records)
@@ -33,6 +55,8 @@ SaveOutcome SaveWorldPlan(const std::string& romPath, const WorldSavePlan& plan,
   }
   if (!outcome.conflictingScreens.empty() || outcome.startScreenConflict) return outcome;
   if (beforeWrite) beforeWrite();
+  if (recorded.before())
+    if (const auto after = history::Patched(*recorded.before(), PatchesOf(plan))) recorded.Begin(*after);
   // Every region was just read, so no write can fall outside the file. Records of
   // consecutive screens lie side by side and go out in one write.
   std::vector<RecordWrite> records = plan.records;
@@ -49,7 +73,9 @@ SaveOutcome SaveWorldPlan(const std::string& romPath, const WorldSavePlan& plan,
   }
   if (plan.startScreenByte) rom.WriteBytes(kStartScreenOffset, {plan.startScreenByte->byte});
   opened.Close();
+  recorded.Confirm();
   outcome.written = true;
+  outcome.historyNote = history.NoteOnce(recorded.note());
   return outcome;
 }
 

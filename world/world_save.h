@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "byte_map.h"
+#include "recorded_write.h"
 #include "rom_image.h"
 #include "screen_data.h"
 
@@ -36,6 +37,7 @@ struct SaveOutcome {
   std::vector<int> conflictingScreens;  // changed on disk since they were read
   bool startScreenConflict = false;
   bool written = false;
+  std::string historyNote;  // why the restore point was not kept, or empty
 };
 
 using WorldRecords = std::array<RecordBytes, kScreenCount>;
@@ -43,7 +45,10 @@ using WorldRecords = std::array<RecordBytes, kScreenCount>;
 WorldRecords ReadAllRecords(RomImage& rom);
 
 // Opens the ROM, checks, runs beforeWrite, writes and closes it; throws EditorError.
-SaveOutcome SaveWorldPlan(const std::string& romPath, const WorldSavePlan& plan,
+// The write is kept as a restore point in history.
+SaveOutcome SaveWorldPlan(history::KeptHistory& history, const WorldSavePlan& plan,
                           const std::function<void()>& beforeWrite);
+// The restore point's words: "World editor: save screens 3, 40 and the start screen".
+std::string WorldSaveWords(const WorldSavePlan& plan);
 
 }  // namespace quelbrook

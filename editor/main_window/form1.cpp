@@ -26,6 +26,7 @@
 #include "numeric_field.h"
 #include "picture_folder.h"
 #include "picture_prefetch.h"
+#include "recorded_write.h"
 #include "rom_backup.h"
 #include "tile_code_table.h"
 #include "window_description.h"
@@ -215,10 +216,22 @@ void TForm1::EnsureBackup() {
   state_.backupChecked = true;
 }
 
-void TForm1::WriteRom(const std::vector<BytePatch>& patches) {
+history::KeptHistory& TForm1::RestorePoints() {
+  if (!restorePoints_ || restorePoints_->romPath() != state_.romPath)
+    restorePoints_ = std::make_unique<history::KeptHistory>(state_.romPath);
+  return *restorePoints_;
+}
+
+void TForm1::TellHistoryNote(const std::string& note) {
+  const std::string first = RestorePoints().NoteOnce(note);
+  if (!first.empty()) dialogs_->message(QApplication::applicationName(), QString::fromStdString(first));
+}
+
+void TForm1::WriteRom(const std::vector<BytePatch>& patches, const std::string& words) {
   EnsureBackup();
-  WritePatchesToFile(state_.romPath, patches);
+  const std::string note = history::WritePatchesRecorded(RestorePoints(), patches, words);
   NoteOwnRomWrite();
+  TellHistoryNote(note);
 }
 
 void TForm1::setPicture(ImageControl* image, const std::string& relativePath) {

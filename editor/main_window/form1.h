@@ -39,6 +39,10 @@ class TileCodeTable;
 class TForm2;
 class WorldEditor;
 
+namespace history {
+class KeptHistory;
+}
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
@@ -136,6 +140,8 @@ class TForm1 : public QMainWindow {
   // The whole world as a Tiled map, and back into the ROM with the shown screen reloaded.
   void ExportWorldToTiled();
   void ImportWorldFromTiled();
+  // File > Restore points...: the list, and a point written back after the usual questions.
+  void ShowRestorePoints();
 
   // Help and About.
   void BitBtn1Click();
@@ -193,8 +199,13 @@ class TForm1 : public QMainWindow {
   // Cells whose code equals `unchanged`'s are left alone.
   void ShowTileCodes(const MapFile& codes, const MapFile* unchanged = nullptr);
   void ShowFieldTexts(const ScreenValue& value);
-  // Every write to the bound ROM goes through here.
-  void WriteRom(const std::vector<BytePatch>& patches);
+  // Every write to the bound ROM goes through here, kept as a restore point in these words.
+  void WriteRom(const std::vector<BytePatch>& patches, const std::string& words);
+  // The bound ROM's restore points, kept open while it stays bound.
+  history::KeptHistory& RestorePoints();
+  // Says once per ROM why its restore points are off.
+  void TellHistoryNote(const std::string& note);
+  void RestoreToPoint(const std::string& romPath, int point);
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs* dialogs_;
@@ -202,6 +213,7 @@ class TForm1 : public QMainWindow {
   Form1Controls controls_{};
   EditorState state_;
   std::unique_ptr<PictureLoader> pictures_;
+  std::unique_ptr<history::KeptHistory> restorePoints_;
   ImagePanel* panel_ = nullptr;
   QTimer* timer_ = nullptr;
   TForm2* help_ = nullptr;

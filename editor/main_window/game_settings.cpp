@@ -29,7 +29,8 @@ void TForm1::Button37Click() {
   QLineEdit* field = controls_.Startscreen;
   ClampField(field, kScreenCount, 1, 1);
   const int screen = StrToInt(field->text());
-  WriteRom({{kStartScreenOffset, {EncodeStartScreenByte(screen)}}});
+  WriteRom({{kStartScreenOffset, {EncodeStartScreenByte(screen)}}},
+           "Set start screen " + std::to_string(screen));
 }
 
 void TForm1::Button40Click() {
@@ -43,7 +44,7 @@ void TForm1::Button40Click() {
     const auto patches = PlanEndScreenSave(screen, state_.PreviousEndCodeOffset);
     if (!dialogs_->question("Attention!", kEndScreenQuestion)) return;
     state_.EndCodeOffset = EndCodeBlockOffset(screen);
-    WriteRom(patches);
+    WriteRom(patches, "Set end screen " + std::to_string(screen));
     state_.PreviousEndCodeOffset = state_.EndCodeOffset;
   }
   if (field->text() == controls_.Edit1->text()) Button1Click();
@@ -52,7 +53,7 @@ void TForm1::Button40Click() {
 void TForm1::Button41Click() {
   const std::u16string text = controls_.Memo1->toPlainText().left(kEndingTextLength).toStdU16String();
   RequireEncodable("ending text", text);
-  WriteRom({{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}});
+  WriteRom({{kEndingTextOffset, *EncodeText(text, kEndingTextLength)}}, "Save ending text");
 }
 
 bool TForm1::Memo1KeyPress(const QKeyEvent& key) const {

@@ -40,6 +40,7 @@ void TForm1::BuildMenus() {
                   [this] { Run([this] { ShowWorldEditor(); }); });
   file->addAction("&Export world to Tiled...", this, [this] { Run([this] { ExportWorldToTiled(); }); });
   file->addAction("&Import world from Tiled...", this, [this] { Run([this] { ImportWorldFromTiled(); }); });
+  file->addAction("Restore poi&nts...", this, [this] { Run([this] { ShowRestorePoints(); }); });
   file->addAction("&Test this screen", this, [this] { Run([this] { TestScreenClick(); }); });
   file->addAction("&Play from this screen", QKeySequence(Qt::Key_F6), this, [this] {
     if (controls_.PlayScreenButton->isEnabled()) Run([this] { PlayScreenClick(); });

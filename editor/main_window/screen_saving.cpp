@@ -26,7 +26,8 @@ void TForm1::Button5Click() {
   const RecordBytes record = RecordOf(ShownScreenValue(), [message] {
     message->setText(message->text().leftJustified(kMessageLength, ' '));
   });
-  WriteRom({{state_.ScreenRecordOffset, {record.begin(), record.end()}}});
+  WriteRom({{state_.ScreenRecordOffset, {record.begin(), record.end()}}},
+           "Save screen " + std::to_string(ShownScreenNumber()));
   MarkClean();
 }
 

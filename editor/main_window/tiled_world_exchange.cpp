@@ -1,6 +1,7 @@
 // The whole world to Tiled and back, from the File menu.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "byte_map.h"
@@ -34,7 +35,8 @@ void TForm1::ImportWorldFromTiled() {
   // The whole map is checked, and the ROM compared with it, before anything is written.
   const WorldImportPlan plan = PlanWorldMapImport(state_.romPath, LocalPathOf(*chosen));
   if (!MayLoseUnsavedEdits("the import shows it again as the ROM holds it", "Import")) return;
-  if (!plan.patches.empty()) WriteRom(plan.patches);
+  if (!plan.patches.empty())
+    WriteRom(plan.patches, "Import Tiled map " + QFileInfo(*chosen).fileName().toStdString());
   if (plan.newEndScreen) state_.PreviousEndCodeOffset = EndCodeBlockOffset(*plan.newEndScreen);
   Button1Click();
   dialogs_->message(QApplication::applicationName(), DescribeWorldImport(plan).join("\r\n"));

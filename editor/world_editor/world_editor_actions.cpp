@@ -44,6 +44,7 @@ bool WorldEditor::save() {
   }
   if (outcome.written) {
     watcher_->noteOwnWrite();
+    if (!outcome.historyNote.empty()) dialogs_.message(kCaption, QString::fromStdString(outcome.historyNote));
     statusBar()->showMessage(
         screens.empty() ? QString("Saved the start screen") : "Saved " + ScreenListText(screens), 5000);
     if (hooks_.saved) hooks_.saved(screens);

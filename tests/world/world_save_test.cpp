@@ -1,5 +1,6 @@
 // Save writes the changed records and nothing else, or nothing at all.
 #include "editor_error.h"
+#include "rom_history.h"
 #include "screen_decoding.h"
 #include "world_cells.h"
 #include "world_fixture.h"
@@ -28,6 +29,26 @@ TEST_F(WorldDocumentTest, SaveWritesOnlyTheChangedRecordsAndTheStartScreen) {
   History().undo();  // the start screen: unsaved again, against what is now on disk
   EXPECT_TRUE(document->hasUnsavedChanges());
   EXPECT_TRUE(document->changedScreens().empty());
+}
+
+TEST_F(WorldDocumentTest, ASaveIsOneRestorePointInItsWordsAndAConflictIsNone) {
+  document->paint({7, 0}, 0x1F, 1);
+  document->swapScreens(40, 41);
+  document->setStartScreen(3);
+  ASSERT_TRUE(document->save(nullptr).written);
+  const auto saved = RomBytes();
+  history::RomHistory points(history::RomHistory::PathFor(RomPath()));
+  ASSERT_EQ(points.Count(), 2);
+  EXPECT_EQ(points.Summary(2).words, "World editor: save screens 1, 40, 41 and the start screen");
+  EXPECT_EQ(points.Summary(2).screens, (std::vector<int>{1, 40, 41}));
+  EXPECT_EQ(points.StateAfter(2), saved);
+  // A refused save keeps no point.
+  document->paint({7, 0}, 0x2E, 1);
+  auto changed = RomBytes();
+  changed[ScreenRecordOffset(1) + 7] = 0x44;
+  WriteFile(RomPath(), changed);
+  EXPECT_FALSE(document->save(nullptr).written);
+  EXPECT_EQ(points.Count(), 2);
 }
 
 TEST_F(WorldDocumentTest, MessageBytesWithoutACharacterSurviveAnEditOfTheirScreen) {

@@ -8,6 +8,7 @@ extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsComman
 extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand, kPlayCommand;
 extern const Command kLearnPicturesCommand;
 extern const Command kTextconvCommand, kDiffCommand, kMergeCommand, kGitSetupCommand;
+extern const Command kHistoryCommand, kRestoreCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
@@ -15,7 +16,7 @@ const std::vector<Command>& Commands() {
       kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand,    kIpsCommand,
       kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,        kRenderWorldCommand,
       kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand, kTextconvCommand,
-      kDiffCommand,      kMergeCommand,     kGitSetupCommand,
+      kDiffCommand,      kMergeCommand,     kGitSetupCommand,   kHistoryCommand,       kRestoreCommand,
   };
   return commands;
 }

@@ -7,6 +7,7 @@
 #include "editor_error.h"
 #include "file_checksums.h"
 #include "ips_patch.h"
+#include "recorded_rom_writes.h"
 #include "whole_files.h"
 
 namespace quelbrook::cli {
@@ -26,11 +27,11 @@ int MakePatch(const std::vector<std::string>& args, std::ostream& out, Maker mak
 }
 
 // The patch is read and checked whole before the ROM is replaced, all at once.
-int ApplyPatch(const std::vector<std::string>& args, Applier apply) {
+int ApplyPatch(const std::vector<std::string>& args, const char* name, Applier apply, std::ostream& err) {
   RequireArgumentCount(args, 2);
   const Bytes rom = ReadRomForChange(args[0]);
   const Bytes patch = ReadWholeFile(args[1]);
-  ReplaceFile(args[0], Accepted(apply(rom, patch)));
+  ReplaceRomRecorded(args[0], Accepted(apply(rom, patch)), CallWords(name, args), err);
   return kExitOk;
 }
 
@@ -39,14 +40,14 @@ ReadResult<Bytes> MakeBps(const Bytes& source, const Bytes& target) { return Mak
 int Ips(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   return MakePatch(args, out, MakeIpsPatch);
 }
-int ApplyIps(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
-  return ApplyPatch(args, ApplyIpsPatch);
+int ApplyIps(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+  return ApplyPatch(args, "apply-ips", ApplyIpsPatch, err);
 }
 int Bps(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   return MakePatch(args, out, MakeBps);
 }
-int ApplyBps(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
-  return ApplyPatch(args, ApplyBpsPatch);
+int ApplyBps(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+  return ApplyPatch(args, "apply-bps", ApplyBpsPatch, err);
 }
 }  // namespace
 

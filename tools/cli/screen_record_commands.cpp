@@ -6,7 +6,7 @@
 #include "byte_map.h"
 #include "command.h"
 #include "opened_rom.h"
-#include "rom_patch.h"
+#include "recorded_rom_writes.h"
 #include "screen_decoding.h"
 #include "screen_reading.h"
 
@@ -38,18 +38,20 @@ TwoScreens ReadTwoScreens(const std::vector<std::string>& args) {
   return call;
 }
 
-int CopyScreen(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+int CopyScreen(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const TwoScreens call = ReadTwoScreens(args);
   if (call.firstRecord != call.secondRecord)
-    WritePatchesToFile(call.rom, {RecordPatch(call.second, call.firstRecord)});
+    WriteRomRecorded(call.rom, {RecordPatch(call.second, call.firstRecord)}, CallWords("copy-screen", args),
+                     err);
   return kExitOk;
 }
 
-int SwapScreens(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+int SwapScreens(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const TwoScreens call = ReadTwoScreens(args);
   if (call.firstRecord != call.secondRecord)
-    WritePatchesToFile(
-        call.rom, {RecordPatch(call.first, call.secondRecord), RecordPatch(call.second, call.firstRecord)});
+    WriteRomRecorded(call.rom,
+                     {RecordPatch(call.first, call.secondRecord), RecordPatch(call.second, call.firstRecord)},
+                     CallWords("swap-screens", args), err);
   return kExitOk;
 }
 }  // namespace

@@ -5,7 +5,7 @@
 #include "byte_map.h"
 #include "command.h"
 #include "record_fields.h"
-#include "rom_patch.h"
+#include "recorded_rom_writes.h"
 #include "screen_reading.h"
 #include "usage_error.h"
 
@@ -29,7 +29,8 @@ int Set(const std::vector<std::string>& givenArgs, std::ostream&, std::ostream& 
                      "enemy1-kind..enemy4-kind, enemy1-destination..enemy4-destination, palette1, palette2");
   const auto bytes = FieldBytes(*field, args[3]);
   RequireGameImage(args[0]);
-  WritePatchesToFile(args[0], {{ScreenRecordOffset(screen) + field->offset, bytes}});
+  WriteRomRecorded(args[0], {{ScreenRecordOffset(screen) + field->offset, bytes}},
+                   CallWords("set", givenArgs), err);
   if (const std::string note = FieldNote(*field, bytes.front()); !note.empty()) err << note << '\n';
   return kExitOk;
 }

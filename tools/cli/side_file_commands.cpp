@@ -4,6 +4,7 @@
 #include "arguments.h"
 #include "atomic_file.h"
 #include "command.h"
+#include "recorded_rom_writes.h"
 #include "screen_reading.h"
 #include "screen_side_files.h"
 
@@ -28,11 +29,11 @@ int ExportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&
   return kExitOk;
 }
 
-int ImportMap(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+int ImportMap(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const auto call = ReadCall(args);
   RequireGameImage(call.rom);
   const auto codes = Accepted(ReadMapFile(ReadSideFile(call.file, kSideFileLimit)));
-  WritePatchesToFile(call.rom, {TilePatch(call.screen, codes)});
+  WriteRomRecorded(call.rom, {TilePatch(call.screen, codes)}, CallWords("import-map", args), err);
   return kExitOk;
 }
 
@@ -42,11 +43,11 @@ int ExportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream
   return kExitOk;
 }
 
-int ImportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
+int ImportTpie(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
   const auto call = ReadCall(args);
   RequireGameImage(call.rom);
   const auto values = Accepted(ReadTpieFile(ReadSideFile(call.file, kSideFileLimit)));
-  WritePatchesToFile(call.rom, {TpiePatch(call.screen, values)});
+  WriteRomRecorded(call.rom, {TpiePatch(call.screen, values)}, CallWords("import-tpie", args), err);
   return kExitOk;
 }
 }  // namespace

@@ -5,6 +5,7 @@
 #include "command.h"
 #include "picture_call.h"
 #include "picture_folder.h"
+#include "recorded_rom_writes.h"
 #include "rom_image.h"
 #include "screen_reading.h"
 #include "usage_error.h"
@@ -27,11 +28,11 @@ int ExportTmx(const std::vector<std::string>& args, std::ostream&, std::ostream&
   return kExitOk;
 }
 
-int ImportTmx(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
+int ImportTmx(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   RequireArgumentCount(args, 2);
   RequireGameImage(args[0]);
   const WorldImportPlan plan = PlanWorldMapImport(args[0], args[1]);
-  if (!plan.patches.empty()) WritePatchesToFile(args[0], plan.patches);
+  if (!plan.patches.empty()) WriteRomRecorded(args[0], plan.patches, CallWords("import-tmx", args), err);
   for (const QString& line : DescribeWorldImport(plan)) out << line.toStdString() << '\n';
   return kExitOk;
 }

@@ -1,0 +1,300 @@
+#include "rom_history.h"
+
+#include <algorithm>
+
+namespace quelbrook::history {
+
+namespace {
+constexpr std::int64_t kFormat = 1;
+const char* const kFirstPointWords = "The ROM before the first write";
+const char* const kFoldedPointWords = "The ROM as the oldest points left it";
+
+std::string ScreenList(const std::vector<int>& screens) {
+  std::string text;
+  for (int screen : screens) text += (text.empty() ? "" : ",") + std::to_string(screen);
+  return text;
+}
+
+// The listing parses one of these per point, so it reads digits itself rather than through
+// a stream.
+std::vector<int> ParseScreenList(const std::string& text) {
+  std::vector<int> screens;
+  int value = -1;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      value = (value < 0 ? 0 : value * 10) + (c - '0');
+    } else if (value >= 0) {
+      screens.push_back(value);
+      value = -1;
+    }
+  }
+  if (value >= 0) screens.push_back(value);
+  return screens;
+}
+
+// Another program's changes leave most of the ROM as it was; another ROM shares little.
+bool LooksLikeAnotherRom(const Bytes& last, const Bytes& now) {
+  const std::size_t common = std::min(last.size(), now.size());
+  std::size_t equal = 0;
+  for (std::size_t i = 0; i < common; ++i) equal += last[i] == now[i];
+  return equal * 2 < std::max(last.size(), now.size());
+}
+}  // namespace
+
+RomHistory::RomHistory(const std::string& historyPath, std::function<void()> onWait, int busyTimeoutMs)
+    : db_(historyPath, busyTimeoutMs, std::move(onWait)) {
+  CreateSchema();
+}
+
+void RomHistory::CreateSchema() {
+  // WAL commits without waiting for the disk; a crash loses at most the newest points, and
+  // the next write notes the ROM's state as an outside change.
+  db_.Execute("PRAGMA journal_mode=WAL");
+  db_.Execute("PRAGMA synchronous=NORMAL");
+  db_.Execute("PRAGMA foreign_keys=ON");
+  Transaction transaction(db_);
+  auto others = db_.Prepare(
+      "SELECT count(*) FROM sqlite_master WHERE name NOT IN "
+      "('meta', 'points', 'runs', 'runs_of_point', 'kept_points') AND name NOT LIKE 'sqlite!_%' ESCAPE '!'");
+  others.Step();
+  if (others.Integer(0) > 0) throw HistoryError("it is a database of another program", kForeignHistory);
+  db_.Execute(
+      "CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"
+      "CREATE TABLE IF NOT EXISTS points(id INTEGER PRIMARY KEY AUTOINCREMENT, time INTEGER NOT NULL,"
+      " words TEXT NOT NULL, regions TEXT NOT NULL, screens TEXT NOT NULL, size_before INTEGER NOT NULL,"
+      " size_after INTEGER NOT NULL, bytes INTEGER NOT NULL, pending INTEGER NOT NULL);"
+      "CREATE TABLE IF NOT EXISTS runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
+      " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL);"
+      "CREATE INDEX IF NOT EXISTS runs_of_point ON runs(point, offset);"
+      // Counting and summing the kept points at every save reads this index alone.
+      "CREATE INDEX IF NOT EXISTS kept_points ON points(pending, bytes);");
+  if (Meta("format", 0) > kFormat)
+    throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
+  SetMeta("format", kFormat);
+  transaction.Commit();
+}
+
+std::int64_t RomHistory::Meta(const std::string& key, std::int64_t fallback) {
+  auto query = db_.Prepare("SELECT value FROM meta WHERE key = ?");
+  query.Bind(1, key);
+  return query.Step() ? query.Integer(0) : fallback;
+}
+
+void RomHistory::SetMeta(const std::string& key, std::int64_t value) {
+  db_.Prepare("INSERT OR REPLACE INTO meta(key, value) VALUES(?, ?)").Bind(1, key).Bind(2, value).Run();
+}
+
+std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
+                                     bool pending) {
+  db_.Prepare(
+         "INSERT INTO points(time, words, regions, screens, size_before, size_after, bytes, pending)"
+         " VALUES(?, ?, ?, ?, ?, ?, ?, ?)")
+      .Bind(1, time)
+      .Bind(2, words)
+      .Bind(3, DescribeRegions(change))
+      .Bind(4, ScreenList(ChangedScreens(change)))
+      .Bind(5, change.sizeBefore)
+      .Bind(6, change.sizeAfter)
+      .Bind(7, KeptBytes(change))
+      .Bind(8, pending ? 1 : 0)
+      .Run();
+  const std::int64_t id = db_.LastInsertId();
+  auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, ?, ?, ?)");
+  for (const auto& run : change.runs) {
+    insertRun.Bind(1, id).Bind(2, run.offset).Bind(3, run.before).Bind(4, run.after).Run();
+    insertRun.Reset();
+  }
+  return id;
+}
+
+void RomHistory::SettlePending(const Bytes& rom) {
+  auto pending = db_.Prepare("SELECT id, size_after FROM points WHERE pending = 1 ORDER BY id");
+  std::vector<std::pair<std::int64_t, std::int64_t>> points;
+  while (pending.Step()) points.emplace_back(pending.Integer(0), pending.Integer(1));
+  for (const auto& [id, sizeAfter] : points) {
+    bool written = sizeAfter == static_cast<std::int64_t>(rom.size());
+    auto runs = db_.Prepare("SELECT offset, after FROM runs WHERE point = ?");
+    runs.Bind(1, id);
+    while (written && runs.Step()) {
+      const auto offset = static_cast<std::size_t>(runs.Integer(0));
+      const Bytes after = runs.Blob(1);
+      written = offset + after.size() <= rom.size() &&
+                std::equal(after.begin(), after.end(), rom.begin() + static_cast<long>(offset));
+    }
+    if (written) {
+      db_.Prepare("UPDATE points SET pending = 0 WHERE id = ?").Bind(1, id).Run();
+      SetMeta("tip", StateHash(rom));
+    } else {
+      db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, id).Run();
+    }
+  }
+}
+
+void RomHistory::Recover(const Bytes& rom) {
+  Transaction transaction(db_);
+  SettlePending(rom);
+  transaction.Commit();
+}
+
+void RomHistory::RequireRomOfThisHistory(const Bytes& rom) {
+  if (Meta("tip", 0) == StateHash(rom)) return;
+  if (LooksLikeAnotherRom(StateAfter(Count()), rom))
+    throw HistoryError("it was made for another ROM", kForeignHistory);
+}
+
+void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t time) {
+  const Bytes last = StateAfter(Count());
+  if (last == romNow) return;
+  RequireRomOfThisHistory(romNow);
+  InsertPoint(kOutsideChangeWords, Difference(last, romNow), time, false);
+}
+
+std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words,
+                               std::int64_t time) {
+  Transaction transaction(db_);
+  SettlePending(romNow);
+  const std::int64_t nowHash = StateHash(romNow);
+  auto kept = db_.Prepare("SELECT EXISTS(SELECT 1 FROM points WHERE pending = 0)");
+  kept.Step();
+  if (kept.Integer(0) == 0)
+    InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
+  else if (Meta("tip", 0) != nowHash)
+    RecordOutsideChange(romNow, time);
+  SetMeta("tip", nowHash);
+  const RomChange change = Difference(romNow, romAfter);
+  const std::int64_t id = change.empty() ? 0 : InsertPoint(words, change, time, true);
+  transaction.Commit();
+  return id;
+}
+
+void RomHistory::Confirm(std::int64_t id, const Bytes& romAfter) {
+  Transaction transaction(db_);
+  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ?").Bind(1, id).Run();
+  SetMeta("tip", StateHash(romAfter));
+  FoldToLimits();
+  transaction.Commit();
+}
+
+void RomHistory::Drop(std::int64_t id) noexcept {
+  try {
+    db_.Prepare("DELETE FROM points WHERE id = ? AND pending = 1").Bind(1, id).Run();
+  } catch (const HistoryError&) {
+    // Left pending, the point is dropped by the next write, which finds its bytes absent.
+  }
+}
+
+void RomHistory::FoldToLimits() {
+  const Limits kept = limits();
+  for (;;) {
+    auto totals = db_.Prepare("SELECT count(*), coalesce(sum(bytes), 0) FROM points WHERE pending = 0");
+    totals.Step();
+    const std::int64_t count = totals.Integer(0);
+    if (count <= 1 || (count <= kept.points && totals.Integer(1) <= kept.bytes)) return;
+    // The second point goes into the first, which then holds the state after both.
+    const Bytes state = StateAfter(2);
+    const std::int64_t first = IdOf(1);
+    const std::int64_t second = IdOf(2);
+    const PointSummary folded = Summary(2);
+    db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, second).Run();
+    db_.Prepare("DELETE FROM runs WHERE point = ?").Bind(1, first).Run();
+    const RomChange whole = Difference({}, state);
+    db_.Prepare(
+           "UPDATE points SET time = ?, words = ?, regions = ?, screens = '', size_after = ?, bytes = ? "
+           "WHERE id = ?")
+        .Bind(1, folded.time)
+        .Bind(2, std::string(kFoldedPointWords))
+        .Bind(3, DescribeRegions(whole))
+        .Bind(4, whole.sizeAfter)
+        .Bind(5, KeptBytes(whole))
+        .Bind(6, first)
+        .Run();
+    auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, 0, ?, ?)");
+    insertRun.Bind(1, first).Bind(2, Bytes()).Bind(3, state).Run();
+  }
+}
+
+int RomHistory::Count() {
+  auto query = db_.Prepare("SELECT count(*) FROM points WHERE pending = 0");
+  query.Step();
+  return static_cast<int>(query.Integer(0));
+}
+
+std::int64_t RomHistory::IdOf(int number) {
+  auto query = db_.Prepare("SELECT id FROM points WHERE pending = 0 ORDER BY id LIMIT 1 OFFSET ?");
+  query.Bind(1, static_cast<std::int64_t>(number) - 1);
+  if (number < 1 || !query.Step())
+    throw HistoryError(
+        "there is no point " + std::to_string(number) + "; the history holds " + std::to_string(Count()),
+        SQLITE_NOTFOUND);
+  return query.Integer(0);
+}
+
+std::vector<PointSummary> RomHistory::List() {
+  std::vector<PointSummary> points;
+  // Growing a list of thousands moves every point again at each step.
+  points.reserve(static_cast<std::size_t>(Count()));
+  auto query = db_.Prepare("SELECT time, words, regions, screens FROM points WHERE pending = 0 ORDER BY id");
+  while (query.Step())
+    points.push_back({static_cast<int>(points.size()) + 1, query.Integer(0), query.Text(1), query.Text(2),
+                      ParseScreenList(query.Text(3))});
+  return points;
+}
+
+PointSummary RomHistory::Summary(int number) {
+  auto query = db_.Prepare("SELECT time, words, regions, screens FROM points WHERE id = ?");
+  query.Bind(1, IdOf(number));
+  query.Step();
+  return {number, query.Integer(0), query.Text(1), query.Text(2), ParseScreenList(query.Text(3))};
+}
+
+RomChange RomHistory::ChangeOf(int number) {
+  const std::int64_t id = IdOf(number);
+  RomChange change;
+  auto point = db_.Prepare("SELECT size_before, size_after FROM points WHERE id = ?");
+  point.Bind(1, id);
+  point.Step();
+  change.sizeBefore = static_cast<long>(point.Integer(0));
+  change.sizeAfter = static_cast<long>(point.Integer(1));
+  auto runs = db_.Prepare("SELECT offset, before, after FROM runs WHERE point = ? ORDER BY offset");
+  runs.Bind(1, id);
+  while (runs.Step()) change.runs.push_back({static_cast<long>(runs.Integer(0)), runs.Blob(1), runs.Blob(2)});
+  return change;
+}
+
+Bytes RomHistory::StateAfter(int number) {
+  const std::int64_t last = IdOf(number);
+  Bytes image;
+  auto runs = db_.Prepare(
+      "SELECT p.id, p.size_after, r.offset, r.after FROM points p LEFT JOIN runs r ON r.point = p.id"
+      " WHERE p.pending = 0 AND p.id <= ? ORDER BY p.id, r.offset");
+  runs.Bind(1, last);
+  std::int64_t current = -1;
+  while (runs.Step()) {
+    if (runs.Integer(0) != current) {
+      current = runs.Integer(0);
+      image.resize(static_cast<std::size_t>(runs.Integer(1)));
+    }
+    if (runs.IsNull(2)) continue;
+    const Bytes after = runs.Blob(3);
+    const auto offset = static_cast<std::size_t>(runs.Integer(2));
+    if (offset + after.size() > image.size())
+      throw HistoryError("a point's bytes lie beyond its ROM", SQLITE_CORRUPT);
+    std::copy(after.begin(), after.end(), image.begin() + static_cast<long>(offset));
+  }
+  return image;
+}
+
+Limits RomHistory::limits() {
+  const Limits defaults;
+  return {Meta("limit_points", defaults.points), Meta("limit_bytes", defaults.bytes)};
+}
+
+void RomHistory::SetLimits(const Limits& limits) {
+  Transaction transaction(db_);
+  SetMeta("limit_points", limits.points);
+  SetMeta("limit_bytes", limits.bytes);
+  FoldToLimits();
+  transaction.Commit();
+}
+
+}  // namespace quelbrook::history

@@ -1,0 +1,84 @@
+#pragma once
+// The restore points of one ROM, kept in an SQLite database beside it. Point 1 holds the
+// whole ROM as it was before the first write; every later point holds the bytes before and
+// after of exactly the runs its write changed, so any state is rebuilt from point 1 forward.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "rom_change.h"
+#include "sqlite_connection.h"
+
+namespace quelbrook::history {
+
+// Enough for a year of daily work on a ROM of this game's size.
+struct Limits {
+  std::int64_t points = 10000;
+  std::int64_t bytes = 64ll * 1024 * 1024;
+};
+
+struct PointSummary {
+  int number = 0;         // 1 is the ROM before the first write
+  std::int64_t time = 0;  // seconds since 1970, UTC
+  std::string words;
+  std::string regions;
+  std::vector<int> screens;
+};
+
+// HistoryError's code when the history belongs elsewhere; SQLite's own codes stay below 256.
+constexpr int kForeignHistory = 1000;
+
+inline const char* const kOutsideChangeWords = "Changed outside the editor";
+
+class RomHistory {
+ public:
+  static std::string PathFor(const std::string& romPath) { return romPath + ".history"; }
+
+  // Opens or creates the database; onWait runs once when another program holds it.
+  // Throws HistoryError.
+  explicit RomHistory(const std::string& historyPath, std::function<void()> onWait = {},
+                      int busyTimeoutMs = 5000);
+
+  // Settles points a write left pending: kept when the ROM holds their after-bytes,
+  // dropped otherwise.
+  void Recover(const Bytes& rom);
+  // In one transaction: the first point, or "Changed outside the editor" when the ROM is not
+  // the last point's state, then this write's point, pending. Returns its id, or 0 when the
+  // write changes nothing. Throws HistoryError (kForeignHistory for another ROM's history).
+  std::int64_t Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words, std::int64_t time);
+  // The point's write is on disk: confirmed, and the oldest points folded to the limits.
+  void Confirm(std::int64_t id, const Bytes& romAfter);
+  // The point's write failed before its first byte.
+  void Drop(std::int64_t id) noexcept;
+
+  // Confirmed points, oldest first.
+  std::vector<PointSummary> List();
+  int Count();
+  PointSummary Summary(int number);
+  RomChange ChangeOf(int number);
+  // The whole ROM right after point `number`.
+  Bytes StateAfter(int number);
+  // Throws HistoryError (kForeignHistory) unless the ROM is the last point's state or one
+  // another program changed in places: a history copied from another ROM.
+  void RequireRomOfThisHistory(const Bytes& rom);
+
+  Limits limits();
+  void SetLimits(const Limits& limits);
+
+ private:
+  void CreateSchema();
+  std::int64_t IdOf(int number);
+  std::int64_t InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
+                           bool pending);
+  void SettlePending(const Bytes& rom);
+  void RecordOutsideChange(const Bytes& romNow, std::int64_t time);
+  void FoldToLimits();
+  std::int64_t Meta(const std::string& key, std::int64_t fallback);
+  void SetMeta(const std::string& key, std::int64_t value);
+
+  Connection db_;
+};
+
+}  // namespace quelbrook::history

@@ -1,0 +1,95 @@
+#pragma once
+// A thin owner of one SQLite connection and its prepared statements; every failure
+// becomes a HistoryError carrying SQLite's reason.
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quelbrook::history {
+
+class HistoryError : public std::runtime_error {
+ public:
+  HistoryError(const std::string& text, int code) : std::runtime_error(text), code_(code) {}
+  int code() const { return code_; }  // SQLite's primary result code
+
+ private:
+  int code_;
+};
+
+class Statement;
+
+class Connection {
+ public:
+  // Opens or creates the database; onWait runs once when another program holds the lock.
+  Connection(const std::string& path, int busyTimeoutMs, std::function<void()> onWait);
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  void Execute(const std::string& sql);
+  void ExecuteQuietly(const std::string& sql) noexcept;
+  Statement Prepare(const std::string& sql);
+  std::int64_t LastInsertId() const;
+  [[noreturn]] void Fail(int code) const;
+
+ private:
+  static int OnBusy(void* self, int attempts);
+
+  sqlite3* db_ = nullptr;
+  int busyTimeoutMs_;
+  std::function<void()> onWait_;
+  bool waitTold_ = false;
+};
+
+class Statement {
+ public:
+  Statement(Connection& connection, sqlite3_stmt* statement)
+      : connection_(&connection), statement_(statement) {}
+  ~Statement();
+  Statement(Statement&& other) noexcept;
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+  Statement& operator=(Statement&&) = delete;
+
+  Statement& Bind(int index, std::int64_t value);
+  Statement& Bind(int index, const std::string& text);
+  Statement& Bind(int index, const std::vector<std::uint8_t>& blob);
+  // True while a row is there to read.
+  bool Step();
+  // Runs a statement that returns no rows.
+  void Run();
+  // Makes the statement ready to run again with new values.
+  void Reset();
+  bool IsNull(int column) const;
+  std::int64_t Integer(int column) const;
+  std::string Text(int column) const;
+  std::vector<std::uint8_t> Blob(int column) const;
+
+ private:
+  Connection* connection_;
+  sqlite3_stmt* statement_;
+};
+
+// One transaction: committed by Commit, rolled back if left by an exception.
+class Transaction {
+ public:
+  // IMMEDIATE takes the write lock at once, so a reader never turns writer mid-way.
+  explicit Transaction(Connection& connection) : connection_(connection) {
+    connection_.Execute("BEGIN IMMEDIATE");
+  }
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void Commit();
+
+ private:
+  Connection& connection_;
+  bool done_ = false;
+};
+
+}  // namespace quelbrook::history

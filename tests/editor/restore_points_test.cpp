@@ -1,0 +1,117 @@
+// Restore points from the window: every write kept in its words, and File > Restore points...
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "byte_map.h"
+#include "hex_text.h"
+#include "restore_points_dialog.h"
+#include "rom_history.h"
+#include "window_fixture.h"
+
+namespace quelbrook::testing {
+namespace {
+
+class RestorePointsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    OpenRom(RomBuilder().DistinctScreens().StartScreenByte(kStartsAt55));
+    ShowScreen(5);
+  }
+  void SaveTile(int cell, const QString& code) {
+    Get<TileCodeTable>("StringGrid1")->setText(cell - 1, code);
+    Click([this] { window->Button5Click(); });
+  }
+  std::vector<history::PointSummary> Points() const {
+    return history::RomHistory(history::RomHistory::PathFor(RomPath())).List();
+  }
+  RestorePointsDialog* OpenDialog() {
+    Click([this] { window->ShowRestorePoints(); });
+    return window->findChild<RestorePointsDialog*>();
+  }
+  template <typename Control>
+  static Control* In(RestorePointsDialog* dialog, const char* name) {
+    return dialog->findChild<Control*>(name);
+  }
+};
+
+TEST_F(RestorePointsTest, EveryWriteOfTheWindowIsAPointInItsWords) {
+  SaveTile(1, "1F");
+  Edit("Startscreen")->setText("12");
+  Click([this] { window->Button37Click(); });
+  window->registry().get<QPlainTextEdit>("Memo1")->setPlainText("THE END");
+  Click([this] { window->Button41Click(); });
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+  const auto points = Points();
+  ASSERT_EQ(points.size(), 4u);
+  EXPECT_EQ(points[1].words, "Save screen 5");
+  EXPECT_EQ(points[1].screens, std::vector<int>{5});
+  EXPECT_EQ(points[2].words, "Set start screen 12");
+  EXPECT_EQ(points[2].regions, "start screen");
+  EXPECT_EQ(points[3].words, "Save ending text");
+}
+
+TEST_F(RestorePointsTest, TheDialogListsNewestFirstShowsComparesAndRestores) {
+  const auto original = RomBytes();
+  SaveTile(1, "1F");
+  const auto afterFirst = RomBytes();
+  SaveTile(2, "2E");
+  RestorePointsDialog* dialog = OpenDialog();
+  ASSERT_NE(dialog, nullptr) << LastMessage().toStdString();
+  auto* list = In<QTreeWidget>(dialog, "PointList");
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  EXPECT_EQ(list->topLevelItem(0)->text(0), "3");
+  EXPECT_EQ(list->topLevelItem(0)->text(2), "Save screen 5");
+  EXPECT_EQ(list->topLevelItem(0)->text(3), "screen 5");
+  EXPECT_EQ(list->topLevelItem(2)->text(2), "The ROM before the first write");
+  EXPECT_FALSE(In<QLabel>(dialog, "BeforePicture")->pixmap().isNull());
+  EXPECT_FALSE(In<QLabel>(dialog, "AfterPicture")->pixmap().isNull());
+
+  dialog->selectPoint(1);
+  In<QPushButton>(dialog, "CompareButton")->click();
+  EXPECT_EQ(In<QPlainTextEdit>(dialog, "Comparison")->toPlainText(),
+            "What point 1 would change:\nScreen 5: tiles");
+
+  dialog->selectPoint(2);
+  dialogs.questionAnswers = {true};
+  In<QPushButton>(dialog, "RestoreButton")->click();
+  EXPECT_TRUE(RomBytes() == afterFirst);
+  // The shown screen is read again from the restored ROM.
+  EXPECT_EQ(TileCode(1), "1F");
+  EXPECT_EQ(TileCode(2), QString::fromStdString(IntToHexText(DistinctRecord(5)[1])));
+  ASSERT_EQ(list->topLevelItemCount(), 4);
+  EXPECT_EQ(list->topLevelItem(0)->text(2), "Restore to point 2");
+  // Answering No writes nothing; the restore of point 1 is undone by restoring point 4's.
+  dialog->selectPoint(1);
+  dialogs.questionAnswers = {false};
+  In<QPushButton>(dialog, "RestoreButton")->click();
+  EXPECT_TRUE(RomBytes() == afterFirst);
+  dialogs.questionAnswers = {true};
+  In<QPushButton>(dialog, "RestoreButton")->click();
+  EXPECT_TRUE(RomBytes() == original);
+  EXPECT_EQ(Edit("Edit1")->text(), "5");
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+}
+
+TEST_F(RestorePointsTest, WithoutAHistoryOrWithADamagedOneTheWindowSaysWhyOnce) {
+  Click([this] { window->ShowRestorePoints(); });
+  EXPECT_EQ(LastMessage(), "There are no restore points of this ROM yet: every save from now on makes one.");
+  WriteText(history::RomHistory::PathFor(RomPath()), std::string(4096, 'x'));
+  dialogs.messages.clear();
+  SaveTile(1, "1F");
+  SaveTile(2, "2E");
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].toStdString(),
+            "Restore points are off for this ROM: Quelbrook.nes.history is damaged (file is not a database). "
+            "The ROM "
+            "was written all the same.");
+  EXPECT_EQ(RomBytes()[static_cast<std::size_t>(ScreenRecordOffset(5) + 1)], 0x2E);
+  Click([this] { window->ShowRestorePoints(); });
+  EXPECT_EQ(LastMessage().toStdString(),
+            "Restore points are off for this ROM: Quelbrook.nes.history is damaged (file is not a database)");
+}
+
+}  // namespace
+}  // namespace quelbrook::testing

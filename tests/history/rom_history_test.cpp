@@ -1,0 +1,111 @@
+#include <map>
+
+#include "history_test_kit.h"
+
+namespace quelbrook::testing {
+namespace {
+
+using history::RomHistory;
+
+TEST_F(HistoryTest, EveryPointRebuildsTheExactRomOfItsMoment) {
+  std::mt19937 random(7);
+  std::vector<std::vector<std::uint8_t>> states{Rom()};
+  for (int write = 0; write < 60; ++write) {
+    if (write % 15 == 14) {
+      // Whole replacements, one of them longer, as the patch commands make.
+      auto bytes = Rom();
+      bytes[static_cast<std::size_t>(random() % bytes.size())] ^= 0xFF;
+      if (write == 29) bytes.resize(bytes.size() + 100, 0x42);
+      EXPECT_EQ(ReplaceRecorded(rom, bytes, "replace"), "");
+    } else {
+      EXPECT_EQ(WriteRecorded(rom, {RandomRecordPatch(random), RandomRecordPatch(random)}, "patch"), "");
+    }
+    states.push_back(Rom());
+  }
+  RomHistory kept(historyPath);
+  ASSERT_EQ(kept.Count(), static_cast<int>(states.size()));
+  for (std::size_t point = 1; point <= states.size(); ++point)
+    EXPECT_EQ(kept.StateAfter(static_cast<int>(point)), states[point - 1]) << "point " << point;
+  EXPECT_EQ(IntegrityCheck(), "ok");
+}
+
+TEST_F(HistoryTest, APointKeepsItsWordsScreensAndOnlyTheBytesItChanged) {
+  auto record = DistinctRecord(40);
+  record[5] ^= 0x55;
+  record[50] ^= 0x01;
+  WriteRecorded(rom, {{ScreenRecordOffset(40), {record.begin(), record.end()}}, {kStartScreenOffset, {9}}},
+                "Save screen 40");
+  RomHistory kept(historyPath);
+  const auto points = kept.List();
+  ASSERT_EQ(points.size(), 2u);
+  EXPECT_EQ(points[0].words, "The ROM before the first write");
+  EXPECT_EQ(points[1].words, "Save screen 40");
+  EXPECT_EQ(points[1].screens, std::vector<int>{40});
+  EXPECT_EQ(points[1].regions, "screen 40; start screen");
+  const auto change = kept.ChangeOf(2);
+  ASSERT_EQ(change.runs.size(), 3u);
+  EXPECT_EQ(change.runs[0].offset, ScreenRecordOffset(40) + 5);
+  EXPECT_EQ(change.runs[0].after, std::vector<std::uint8_t>{record[5]});
+  EXPECT_EQ(change.runs[1].offset, ScreenRecordOffset(40) + 50);
+}
+
+TEST_F(HistoryTest, AWriteThatChangesNothingAddsNoPoint) {
+  const auto record = DistinctRecord(3);
+  WriteRecorded(rom, {{ScreenRecordOffset(3), {record.begin(), record.end()}}}, "Save screen 3");
+  RomHistory kept(historyPath);
+  EXPECT_EQ(kept.Count(), 1);
+}
+
+TEST_F(HistoryTest, APendingPointIsKeptWhenTheRomHoldsItsBytesAndDroppedOtherwise) {
+  WriteRecorded(rom, {{100, {1}}}, "first");
+  auto written = Rom();
+  written[200] = 7;
+  RomHistory(historyPath).Begin(Rom(), written, "reached the disk", 1);
+  WriteFile(rom, written);
+  auto notWritten = written;
+  notWritten[300] = 9;
+  RomHistory(historyPath).Begin(written, notWritten, "never reached it", 1);
+  RomHistory kept(historyPath);
+  kept.Recover(written);
+  const auto points = kept.List();
+  ASSERT_EQ(points.size(), 3u);
+  EXPECT_EQ(points[2].words, "reached the disk");
+  EXPECT_EQ(kept.StateAfter(3), written);
+}
+
+TEST_F(HistoryTest, AChangeByAnotherProgramBecomesAPointBeforeTheNextWrite) {
+  WriteRecorded(rom, {{100, {1}}}, "first");
+  auto outside = Rom();
+  outside[ScreenRecordOffset(9)] ^= 0xFF;
+  WriteFile(rom, outside);
+  WriteRecorded(rom, {{101, {2}}}, "second");
+  RomHistory kept(historyPath);
+  const auto points = kept.List();
+  ASSERT_EQ(points.size(), 4u);
+  EXPECT_EQ(points[2].words, "Changed outside the editor");
+  EXPECT_EQ(points[2].screens, std::vector<int>{9});
+  EXPECT_EQ(kept.StateAfter(3), outside);
+}
+
+TEST_F(HistoryTest, LimitsFoldTheOldestPointsIntoTheFirstAndKeepEveryLaterState) {
+  std::mt19937 random(3);
+  std::map<int, std::vector<std::uint8_t>> states;
+  WriteRecorded(rom, {RandomRecordPatch(random)}, "before the limit");
+  RomHistory(historyPath).SetLimits({5, 1 << 30});
+  for (int write = 0; write < 12; ++write)
+    WriteRecorded(rom, {RandomRecordPatch(random)}, "w" + std::to_string(write));
+  RomHistory kept(historyPath);
+  const auto points = kept.List();
+  ASSERT_EQ(points.size(), 5u);
+  EXPECT_EQ(points[0].words, "The ROM as the oldest points left it");
+  EXPECT_EQ(points[1].words, "w8");
+  EXPECT_EQ(kept.StateAfter(5), Rom());
+  // A byte limit folds as well: one 128 KiB first point is all it leaves room for.
+  kept.SetLimits({100, 1});
+  EXPECT_EQ(kept.Count(), 1);
+  EXPECT_EQ(kept.StateAfter(1), Rom());
+  EXPECT_EQ(IntegrityCheck(), "ok");
+}
+
+}  // namespace
+}  // namespace quelbrook::testing

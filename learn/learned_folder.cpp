@@ -19,8 +19,8 @@ EditorError CannotWrite(const QString& dir) {
   return EditorError("The folder " + QDir::toNativeSeparators(dir).toStdString() + " could not be written");
 }
 
-art::Canvas ToCanvas(const QImage& picture) {
-  art::Canvas canvas(picture.width(), picture.height());
+Canvas ToCanvas(const QImage& picture) {
+  Canvas canvas(picture.width(), picture.height());
   for (int y = 0; y < picture.height(); ++y)
     for (int x = 0; x < picture.width(); ++x) {
       const QRgb pixel = picture.pixel(x, y);
@@ -68,7 +68,7 @@ void WriteFolderAtOnce(const QString& dir, const std::map<std::string, QImage>& 
       CopyTree(QDir(base).filePath(folder), QDir(fresh.path()).filePath(folder));
   }
   for (const auto& [path, picture] : pictures)
-    Write(fresh.path(), path, [&](const std::string& file) { art::WriteBmp(file, ToCanvas(picture)); });
+    Write(fresh.path(), path, [&](const std::string& file) { WriteBmp(file, ToCanvas(picture)); });
   for (const auto& [path, text] : texts)
     Write(fresh.path(), path, [&](const std::string& file) {
       std::ofstream out(file, std::ios::binary | std::ios::trunc);

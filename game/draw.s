@@ -20,13 +20,13 @@
   jmp SetUpperBank
 .endproc
 
-; record := ScreenRecords + 76 * screenIndex
+; record := ScreenRecords + RECORD_LENGTH * screenIndex
 .proc CopyRecord
   lda #<ScreenRecords
   sta recordPointer
   lda #>ScreenRecords
   sta recordPointer + 1
-  ldx #RECORD_LENGTH      ; add the index 76 times: short and plain
+  ldx #RECORD_LENGTH      ; add the index that many times: short and plain
 add:
   lda recordPointer
   clc
@@ -87,12 +87,12 @@ hero:
 .endproc
 
 .proc WritePalettes
-  lda paletteBuffer      ; $3F10 mirrors the backdrop
+  lda paletteBuffer      ; PALETTE_RAM + 16 mirrors the backdrop
   sta paletteBuffer + 16
   lda PPUSTATUS
-  lda #$3F
+  lda #>PALETTE_RAM
   sta PPUADDR
-  lda #0
+  lda #<PALETTE_RAM
   sta PPUADDR
   tax
 next:
@@ -115,9 +115,9 @@ next:
 
 .proc WriteNameTable
   lda PPUSTATUS
-  lda #$20
+  lda #>NAME_TABLE
   sta PPUADDR
-  lda #$00
+  lda #<NAME_TABLE
   sta PPUADDR
   ldx #PLAYFIELD_ROW * 32
   jsr WriteBlankTiles
@@ -136,7 +136,7 @@ row:
   asl
   asl
   sta cellCounter       ; first cell of this row of cells
-  ldx #8
+  ldx #GRID_COLUMNS
 cell:
   stx temp2
   ldy cellCounter
@@ -179,9 +179,9 @@ message:
   jsr FontTile
   sta PPUDATA
   iny
-  cpy #16
+  cpy #MESSAGE_LENGTH
   bne message
-  ldx #32 - MESSAGE_COLUMN - 16 + 64
+  ldx #32 - MESSAGE_COLUMN - MESSAGE_LENGTH + 64
   jmp WriteBlankTiles
 .endproc
 
@@ -244,7 +244,7 @@ cell:
   lsr
   sta quadrants + 17,x
   iny
-  cpy #48
+  cpy #TILE_COUNT
   bne cell
   rts
 .endproc
@@ -253,9 +253,9 @@ cell:
 ; 4-5 bottom left, 6-7 bottom right.
 .proc WriteAttributes
   lda PPUSTATUS
-  lda #$23
+  lda #>ATTRIBUTE_TABLE
   sta PPUADDR
-  lda #$C0
+  lda #<ATTRIBUTE_TABLE
   sta PPUADDR
   ldy #0
 next:

@@ -5,8 +5,8 @@
 .include "hardware.inc"
 .include "memory.inc"
 
-TEXT_FIRST = $2100 + ENDING_CURSOR_START + 1
-TEXT_END = TEXT_FIRST + 116
+TEXT_FIRST = NAME_TABLE + $100 + ENDING_CURSOR_START + 1
+TEXT_END = TEXT_FIRST + ENDING_TEXT_LENGTH
 TEXT_PALETTE = $55      ; every quadrant in palette 1
 TEXT_COLOUR = $30       ; white on black
 
@@ -14,19 +14,19 @@ TEXT_COLOUR = $30       ; white on black
 
 .proc Ending
   lda PPUSTATUS
-  lda #$20
+  lda #>NAME_TABLE
   sta PPUADDR
-  lda #$00
+  lda #<NAME_TABLE
   sta PPUADDR
-  ldx #<(TEXT_FIRST - $2000)
-  ldy #>(TEXT_FIRST - $2000)
+  ldx #<(TEXT_FIRST - NAME_TABLE)
+  ldy #>(TEXT_FIRST - NAME_TABLE)
   jsr Blank
   lda #>TEXT_END
   sta PPUADDR
   lda #<TEXT_END
   sta PPUADDR
-  ldx #<($23C0 - TEXT_END)
-  ldy #>($23C0 - TEXT_END)
+  ldx #<(ATTRIBUTE_TABLE - TEXT_END)
+  ldy #>(ATTRIBUTE_TABLE - TEXT_END)
   jsr Blank
   ldx #64
   lda #TEXT_PALETTE
@@ -39,9 +39,9 @@ attributes:
   sta paletteBuffer + 16
   lda #TEXT_COLOUR
   sta paletteBuffer + 7
-  lda #$3F
+  lda #>PALETTE_RAM
   sta PPUADDR
-  ldx #0
+  ldx #<PALETTE_RAM
   stx PPUADDR
 colours:
   lda paletteBuffer,x

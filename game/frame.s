@@ -41,7 +41,7 @@
   lda maskShadow
   sta PPUMASK
 done:
-  lda #2
+  lda #FRAME_SEEN
   sta frameState
   pla
   tay
@@ -56,7 +56,7 @@ done:
   sta frameState
 wait:
   lda frameState
-  cmp #2
+  cmp #FRAME_SEEN
   bne wait
   rts
 .endproc

@@ -101,7 +101,7 @@ next:
 
 ; The byte holds start screen S as (S - 39) mod 256; returns S - 1.
 .proc ReadStartScreen
-  lda #BANK_START
+  lda #START_BYTE_BANK
   jsr SetUpperBank
   lda StartScreenByte
   pha

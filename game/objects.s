@@ -9,7 +9,7 @@
 ; is not shown; 255 stands at 0.
 .proc PlaceObjects
   ldx #4 * 4
-  ldy #3
+  ldy #ENEMY_COUNT - 1
 enemy:
   lda record + REC_ENEMY_DEST,y
   sta objectDestination

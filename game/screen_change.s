@@ -1,6 +1,6 @@
 ; Leaving the screen. The four three-byte instructions that store the new index sit at
-; the file offsets where the editor's end-screen save puts its subroutine calls (506,
-; 543, 581, 617: $81EA, $820F, $8235, $8259). The call's block does the same store and
+; the file offsets where the editor's end-screen save puts its subroutine calls (the
+; byte map's call sites; game.cfg starts SITES at the first). The call's block does the same store and
 ; returns, unless the screen entered is the end screen. Rendering is off by then,
 ; because the block writes the ending text to the name table.
 .include "hardware.inc"
@@ -89,28 +89,27 @@ blocked:
 .endproc
 
 .segment "SITES"
-SitesStart:
 SiteUp:                 ; file offset 506, new index in A
   tax
   stx screenIndex
   jmp EnterScreen
-  .res SitesStart + 37 - *
+  .res SiteUp + END_CALL_SITE_B2 - END_CALL_SITE_B1 - *
 SiteDown:               ; file offset 543, new index in A
   tax
   stx screenIndex
   jmp EnterScreen
-  .res SitesStart + 75 - *
+  .res SiteUp + END_CALL_SITE_C - END_CALL_SITE_B1 - *
 SiteLeft:               ; file offset 581, old index in X
   dex
   stx screenIndex
   jmp EnterScreen
-  .res SitesStart + 111 - *
+  .res SiteUp + END_SCREEN_HOOK - END_CALL_SITE_B1 - *
 SiteRight:              ; file offset 617, old index in X
   inx
   stx screenIndex
   jmp EnterScreen
 
-.assert SiteUp = $81EA, error, "up site must be at file offset 506"
-.assert SiteDown = $820F, error, "down site must be at file offset 543"
-.assert SiteLeft = $8235, error, "left site must be at file offset 581"
-.assert SiteRight = $8259, error, "right site must be at file offset 617"
+.assert SiteUp = END_CALL_SITE_B1, error, "up site off the byte map"
+.assert SiteDown = END_CALL_SITE_B2, error, "down site off the byte map"
+.assert SiteLeft = END_CALL_SITE_C, error, "left site off the byte map"
+.assert SiteRight = END_SCREEN_HOOK, error, "right site off the byte map"

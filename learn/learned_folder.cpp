@@ -20,8 +20,8 @@ EditorError CannotWrite(const QString& dir) {
   return EditorError("The folder " + QDir::toNativeSeparators(dir).toStdString() + " could not be written");
 }
 
-art::Canvas ToCanvas(const QImage& picture) {
-  art::Canvas canvas(picture.width(), picture.height());
+Canvas ToCanvas(const QImage& picture) {
+  Canvas canvas(picture.width(), picture.height());
   for (int y = 0; y < picture.height(); ++y)
     for (int x = 0; x < picture.width(); ++x) {
       const QRgb pixel = picture.pixel(x, y);
@@ -129,7 +129,7 @@ void WriteFolderAtOnce(const QString& dir, const std::map<std::string, QImage>& 
     if (QFileInfo(from).isDir()) CopyTree(from, QDir(staged.path()).filePath(folder));
   }
   for (const auto& [file, picture] : pictures)
-    Write(staged.path(), file, [&](const std::string& out) { art::WriteBmp(out, ToCanvas(picture)); });
+    Write(staged.path(), file, [&](const std::string& out) { WriteBmp(out, ToCanvas(picture)); });
   for (const auto& [file, text] : texts)
     Write(staged.path(), file, [&](const std::string& name) {
       std::ofstream out(name, std::ios::binary | std::ios::trunc);

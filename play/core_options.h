@@ -21,7 +21,7 @@ class CoreOptions {
   std::map<std::string, std::string> values_;
 };
 
-// The values the host fixes, whatever the core's defaults: the palette (see nes_palette.h),
+// The values the host fixes, whatever the core's defaults: the palette (pictures/nes_colours.h),
 // no NTSC filter and no cropping, NTSC timing, and work RAM cleared at power on instead of
 // random.
 const std::map<std::string, std::string>& FixedCoreOptions();

@@ -54,8 +54,8 @@ QImage LoadAsRgb32(const std::string& relativePath) {
 
 std::set<QRgb> NesColours() {
   std::set<QRgb> colours;
-  for (int n = 0; n < art::kNesColourCount; ++n) {
-    const art::Rgb c = art::NesColour(n);
+  for (int n = 0; n < kNesColourCount; ++n) {
+    const Rgb c = NesColour(n);
     colours.insert(qRgb(c.r, c.g, c.b));
   }
   return colours;
@@ -65,7 +65,7 @@ std::set<QRgb> NesColours() {
 // three colours.
 TEST(GamePictures, TilesUseNesColoursAtMostFourPerQuarterWithOneBackdrop) {
   const std::set<QRgb> nes = NesColours();
-  const art::Rgb backdrop = art::NesColour(art::LookById(art::kCastleLook).palettes[0][0]);
+  const Rgb backdrop = NesColour(art::LookById(art::kCastleLook).palettes[0][0]);
   for (const std::string& name : NumberedPictures("graph", 176)) {
     const QImage tile = LoadAsRgb32(name);
     for (int quarter = 0; quarter < 4; ++quarter) {

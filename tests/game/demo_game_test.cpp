@@ -9,8 +9,6 @@
 #include "byte_map.h"
 #include "end_screen_patch.h"
 #include "host.h"
-#include "nes_colours.h"
-#include "nes_palette.h"
 #include "picture_folder.h"
 #include "play_fixture.h"
 #include "rom_image.h"
@@ -172,15 +170,6 @@ TEST_F(DemoGame, WithoutAnEndScreenTheGameNeverEnds) {
   EXPECT_LE(DifferingPixels(PlayField(), Rendered(rom, 9)), kHeroPixels);
   Walk(play::PadButton::kRight, 120);
   EXPECT_LE(DifferingPixels(PlayField(), Rendered(rom, 10)), kHeroPixels);
-}
-
-// The picture generator draws the editor's pictures in the colours the host's core shows.
-TEST(DemoGamePictures, AreDrawnInTheHostsNesColours) {
-  for (int n = 0; n < play::kNesColourCount; ++n) {
-    const art::Rgb colour = art::NesColour(n);
-    EXPECT_EQ(qRgb(colour.r, colour.g, colour.b), play::NesPalette()[static_cast<std::size_t>(n)])
-        << "colour " << n;
-  }
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "core_search.h"
 #include "editor_error.h"
-#include "nes_palette.h"
 #include "pad_sprite.h"
 #include "play_fixture.h"
 

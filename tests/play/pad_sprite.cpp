@@ -1,6 +1,6 @@
 #include "pad_sprite.h"
 
-#include "nes_palette.h"
+#include "nes_frame_colour.h"
 
 namespace quelbrook::testing {
 
@@ -8,7 +8,7 @@ namespace {
 // Tile n of a band is colour n of the background palette: $16, $2A, $12.
 constexpr int kBandColours[] = {0x16, 0x2A, 0x12};
 
-QRgb BandColour(int x, int y) { return play::NesPalette()[kBandColours[(x / 8 + y / 8) / 4 % 3]]; }
+QRgb BandColour(int x, int y) { return NesFrameColour(kBandColours[(x / 8 + y / 8) / 4 % 3]); }
 }  // namespace
 
 QImage PadSpritePicture(QPoint sprite, int spriteColour) {
@@ -16,7 +16,7 @@ QImage PadSpritePicture(QPoint sprite, int spriteColour) {
   for (int y = 0; y < picture.height(); ++y)
     for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, BandColour(x, y));
   for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) picture.setPixel(sprite + QPoint(x, y), play::NesPalette()[spriteColour]);
+    for (int x = 0; x < 8; ++x) picture.setPixel(sprite + QPoint(x, y), NesFrameColour(spriteColour));
   return picture;
 }
 

@@ -64,7 +64,7 @@ load_tile_pictures:
   rts
 
 load_palettes:
-  set_ppu_address $3F00
+  set_ppu_address PALETTE_RAM
   ldx #0
 @next:
   lda palettes, x
@@ -77,7 +77,7 @@ load_palettes:
 ; Nametable 0 as diagonal bands 4 tiles wide: tile (column + row) / 4 mod 3 + 1, then its
 ; attribute table all palette 0.
 draw_background:
-  set_ppu_address $2000
+  set_ppu_address NAME_TABLE
   ldy #0                ; row
 @row:
   ldx #0                ; column

@@ -22,7 +22,7 @@ nmi:
   .endrepeat
   and #$3F
   tax
-  set_ppu_address $3F00   ; the backdrop colour
+  set_ppu_address PALETTE_RAM   ; the backdrop colour
   stx PPUDATA
   reset_scroll
   inc frame_count

@@ -4,14 +4,12 @@
 // Sony's CXA2025AS decoder as a television showed them). The table is checked against frames
 // the core draws (tests/play), so a picture drawn in these values matches the game exactly.
 
-#include <QRgb>
-#include <array>
+#include "canvas.h"
 
-namespace quelbrook::play {
+namespace quelbrook {
 
-inline constexpr int kNesColourCount = 64;
+constexpr int kNesColourCount = 64;
 
-// Colour number n (0x00..0x3F) as the frames show it.
-const std::array<QRgb, kNesColourCount>& NesPalette();
+Rgb NesColour(int number);  // number 0..63
 
-}  // namespace quelbrook::play
+}  // namespace quelbrook

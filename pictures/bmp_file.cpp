@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace quelbrook::art {
+namespace quelbrook {
 
 namespace {
 
@@ -58,4 +58,4 @@ void WriteBmp(const std::filesystem::path& path, const Canvas& canvas) {
   if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
-}  // namespace quelbrook::art
+}  // namespace quelbrook

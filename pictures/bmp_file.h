@@ -5,9 +5,9 @@
 
 #include "canvas.h"
 
-namespace quelbrook::art {
+namespace quelbrook {
 
 // Throws std::runtime_error when the file cannot be written.
 void WriteBmp(const std::filesystem::path& path, const Canvas& canvas);
 
-}  // namespace quelbrook::art
+}  // namespace quelbrook

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace quelbrook::art {
+namespace quelbrook {
 
 struct Rgb {
   std::uint8_t r = 0;
@@ -40,4 +40,4 @@ class Canvas {
   std::vector<Rgb> pixels_;
 };
 
-}  // namespace quelbrook::art
+}  // namespace quelbrook

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace quelbrook::art {
+namespace quelbrook {
 
 namespace {
 
@@ -48,4 +48,4 @@ void Canvas::Paste(const Canvas& source, int x, int y, int scale) {
       Set(x + column, y + row, source.At(column / scale, row / scale));
 }
 
-}  // namespace quelbrook::art
+}  // namespace quelbrook

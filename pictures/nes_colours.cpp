@@ -3,12 +3,12 @@
 #include <stdexcept>
 #include <string>
 
-namespace quelbrook::art {
+namespace quelbrook {
 
 namespace {
 
-// Colour numbers 0x00..0x3F as Debian's libretro NES core draws them with its palette
-// option set to "cxa2025as", as the Play panel's host sets it (read from its frames).
+// Colour numbers 0x00..0x3F, five to a line. The blacks at 0x0D..0x0F, 0x1D..0x1F, 0x2E..0x2F
+// and 0x3E..0x3F are the console's own repeats.
 constexpr Rgb kColours[kNesColourCount] = {
     {0x58, 0x58, 0x58}, {0x00, 0x23, 0x8C}, {0x00, 0x13, 0x9B}, {0x2D, 0x05, 0x85}, {0x5D, 0x00, 0x52},
     {0x7A, 0x00, 0x17}, {0x7A, 0x08, 0x00}, {0x5F, 0x18, 0x00}, {0x35, 0x2A, 0x00}, {0x09, 0x39, 0x00},
@@ -33,4 +33,4 @@ Rgb NesColour(int number) {
   return kColours[number];
 }
 
-}  // namespace quelbrook::art
+}  // namespace quelbrook

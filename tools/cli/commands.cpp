@@ -6,16 +6,16 @@ extern const Command kInfoCommand, kShowCommand, kSetCommand, kCopyScreenCommand
 extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand;
 extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
 extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand, kPlayCommand;
-extern const Command kLearnPicturesCommand;
+extern const Command kLearnPicturesCommand, kRouteCommand;
 extern const Command kTextconvCommand, kDiffCommand, kMergeCommand, kGitSetupCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
-      kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand,    kSwapScreensCommand,
-      kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand,    kIpsCommand,
-      kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,        kRenderWorldCommand,
-      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand, kTextconvCommand,
-      kDiffCommand,      kMergeCommand,     kGitSetupCommand,
+      kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand, kSwapScreensCommand,
+      kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
+      kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,     kRenderWorldCommand,
+      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kRouteCommand,      kLearnPicturesCommand,
+      kTextconvCommand,  kDiffCommand,      kMergeCommand,      kGitSetupCommand,
   };
   return commands;
 }

@@ -12,7 +12,7 @@
 #include "editor_error.h"
 #include "host.h"
 #include "input_script.h"
-#include "test_copies.h"
+#include "play_inputs.h"
 #include "usage_error.h"
 
 namespace quelbrook::cli {
@@ -48,7 +48,7 @@ PlayCall ParsePlayCall(const std::vector<std::string>& args) {
     } else if (word == "--frames") {
       call.frames = DecimalArgument(value(), 1, kMostPlayFrames, "frame count");
     } else if (word == "--input") {
-      call.input = InputArgument(value());
+      call.input = ScriptArgument(value());
     } else if (word == "--png") {
       call.png = value();
     } else if (word == "--every") {
@@ -72,19 +72,10 @@ void WritePng(const QImage& picture, const QString& path) {
   if (!picture.save(path, "PNG")) throw EditorError("Cannot write file " + path.toStdString());
 }
 
-QByteArray RomBytes(const PlayCall& call) {
-  const QString rom = QString::fromStdString(call.rom);
-  // The copy rule of "Test this screen": a copy starts on the screen, the ROM stays as it is.
-  if (call.screen) return play::TestCopyBytes(rom, *call.screen);
-  QFile file(rom);
-  if (!file.open(QIODevice::ReadOnly)) throw EditorError(call.rom + ": " + messages::kFileNotFound);
-  return file.readAll();
-}
-
 int Play(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const PlayCall call = ParsePlayCall(args);
   play::Host host(play::ChooseNesCore(call.core));
-  host.LoadRom(RomBytes(call), QString::fromStdString(call.rom));
+  host.LoadRom(RomToPlay(call.rom, call.screen), QString::fromStdString(call.rom));
   const QDir everyFolder(QString::fromStdString(call.everyFolder));
   if (call.every && !everyFolder.mkpath("."))
     throw EditorError("The folder " + call.everyFolder + " could not be made");

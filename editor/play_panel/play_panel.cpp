@@ -1,6 +1,7 @@
 #include "play_panel.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,10 +15,15 @@
 #include "core_search.h"
 #include "game_sound.h"
 #include "play_view.h"
+#include "quick_state.h"
 
 namespace quelbrook {
 
 namespace {
+// As emulator users expect them.
+constexpr int kSaveStateKey = Qt::Key_F2;
+constexpr int kLoadStateKey = Qt::Key_F4;
+
 QString ButtonTitle(play::PadButton button) {
   QString name = play::PadButtonName(button);
   return name.size() == 1 ? name.toUpper() : name.left(1).toUpper() + name.mid(1);
@@ -57,7 +63,8 @@ PlayPanel::PlayPanel(RunShowingErrors run, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view_, 1);
   layout->addLayout(controls);
-  layout->addWidget(new QLabel("Keys (click one, then press the key it should be):", this));
+  layout->addWidget(new QLabel(
+      "Keys (click one, then press the key it should be; F2 saves the state, F4 loads it):", this));
   layout->addLayout(keyGrid);
 
   timer_ = new QTimer(this);
@@ -95,7 +102,8 @@ void PlayPanel::ShowKeyNames() {
   }
 }
 
-void PlayPanel::Play(const QByteArray& rom, const QString& name) {
+void PlayPanel::Play(const QByteArray& rom, const QString& romPath) {
+  const QString name = QFileInfo(romPath).fileName();
   try {
     host_->LoadRom(rom, name);
   } catch (...) {
@@ -103,7 +111,7 @@ void PlayPanel::Play(const QByteArray& rom, const QString& name) {
     throw;
   }
   rom_ = rom;
-  name_ = name;
+  romPath_ = romPath;
   setWindowTitle("Play - " + name);
   if (!sound_) sound_ = std::make_unique<GameSound>(host_->SampleRate());
   pacer_.emplace(host_->FramesPerSecond());
@@ -121,7 +129,28 @@ void PlayPanel::Play(const QByteArray& rom, const QString& name) {
   SetPaused(false);
 }
 
-void PlayPanel::Restart() { Play(rom_, name_); }
+void PlayPanel::Restart() { Play(rom_, romPath_); }
+
+void PlayPanel::SaveQuickState() {
+  if (!host_->HasRom()) return;
+  play::WriteQuickState(romPath_, host_->SaveState());
+  status_->setText("State saved: F4 goes back to it");
+}
+
+void PlayPanel::LoadQuickState() {
+  if (!host_->HasRom()) return;
+  const auto state = play::ReadQuickState(romPath_);
+  if (!state) {
+    status_->setText("No state is saved for " + QFileInfo(romPath_).fileName() + ": F2 saves one");
+    return;
+  }
+  host_->LoadState(*state);
+  // The picture of the state, also while paused.
+  host_->SetPad(pad_);
+  host_->RunFrame();
+  view_->ShowPicture(host_->Frame());
+  status_->setText("State loaded");
+}
 
 void PlayPanel::SetPaused(bool paused) {
   if (!host_->HasRom()) return;
@@ -201,6 +230,10 @@ bool PlayPanel::HandleKey(const QKeyEvent& event, bool down) {
     }
     rebinding_.reset();
     ShowKeyNames();
+    return true;
+  }
+  if (down && (event.key() == kSaveStateKey || event.key() == kLoadStateKey)) {
+    run_([this, &event] { event.key() == kSaveStateKey ? SaveQuickState() : LoadQuickState(); });
     return true;
   }
   const auto button = keys_.ButtonFor(event);

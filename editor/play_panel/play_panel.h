@@ -40,13 +40,18 @@ class PlayPanel : public QWidget {
   PlayPanel(RunShowingErrors run, QWidget* parent);
   ~PlayPanel() override;
 
-  // Runs `rom` from its start, its name shown in the title. Throws EditorError when it is
-  // no ROM (the game before it plays on) or the core refuses it (then no game is left).
-  void Play(const QByteArray& rom, const QString& name);
+  // Runs `rom`, a copy of the ROM at romPath, from its start, the ROM's name shown in the
+  // title; romPath also names its quick state. Throws EditorError when it is no ROM (the game
+  // before it plays on) or the core refuses it (then no game is left).
+  void Play(const QByteArray& rom, const QString& romPath);
   void SetPaused(bool paused);
   bool IsPaused() const;
   // Starts the same copy again.
   void Restart();
+  // The quick state slot of the ROM (F2, F4). Both throw EditorError; loading a state the
+  // core refuses leaves the game playing as it was.
+  void SaveQuickState();
+  void LoadQuickState();
 
   play::Host& host() { return *host_; }
   // The copy being played, as handed to the core.
@@ -72,7 +77,7 @@ class PlayPanel : public QWidget {
   std::unique_ptr<play::Host> host_;
   std::unique_ptr<GameSound> sound_;
   QByteArray rom_;
-  QString name_;
+  QString romPath_;
   KeyMap keys_;
   play::PadState pad_;
   std::optional<play::PadButton> rebinding_;  // the button waiting for its new key

@@ -4,13 +4,16 @@
 #include "play_panel.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "byte_map.h"
 #include "pad_sprite.h"
 #include "play_view.h"
+#include "quick_state.h"
 #include "screen_decoding.h"
 #include "window_fixture.h"
 #include "world_canvas.h"
@@ -118,6 +121,63 @@ TEST_F(PlayPanelTest, PauseStopsTheGameAndRestartGoesBackToTheScreen) {
   EXPECT_FALSE(panel->IsPaused());
   QTest::qWait(150);
   EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart));
+}
+
+// The quick slot outlives the panel, lies in the user's data folder, and leaves the ROM alone.
+TEST_F(PlayPanelTest, F2SavesTheStateOfThisRomAndF4GoesBackToItInTheNextPanelToo) {
+  const auto romBefore = RomBytes();
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTRY_VERIFY(panel->host().FramesRun() > 8);
+  auto* status = panel->findChild<QLabel*>("PlayStatus");
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(status->text(), "No state is saved for Quelbrook.nes: F2 saves one");
+
+  QTest::keyPress(panel->view(), Qt::Key_Right);
+  QTest::qWait(150);
+  QTest::keyRelease(panel->view(), Qt::Key_Right);
+  QTest::qWait(50);
+  const QPoint saved = SpriteIn(Shown(panel));
+  ASSERT_GT(saved.x(), kSpriteStart.x());
+  QTest::keyClick(panel->view(), Qt::Key_F2);
+  EXPECT_EQ(status->text(), "State saved: F4 goes back to it");
+  const QString stateFile = play::QuickStatePath(QString::fromStdString(RomPath()));
+  EXPECT_TRUE(stateFile.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+  EXPECT_TRUE(QFile::exists(stateFile));
+
+  QTest::keyPress(panel->view(), Qt::Key_Down);
+  QTest::qWait(150);
+  QTest::keyRelease(panel->view(), Qt::Key_Down);
+  ASSERT_NE(SpriteIn(Shown(panel)), saved);
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(status->text(), "State loaded");
+  EXPECT_EQ(Shown(panel), PadSpritePicture(saved));
+
+  ClosePanel();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(Shown(panel), PadSpritePicture(saved)) << "the slot is the ROM's, not the panel's";
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+  EXPECT_EQ(RomBytes(), romBefore);
+  QFile::remove(stateFile);
+}
+
+TEST_F(PlayPanelTest, AStateTheCoreRefusesIsAMessageAndTheGamePlaysOn) {
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTRY_VERIFY(panel->host().FramesRun() > 8);
+  play::WriteQuickState(QString::fromStdString(RomPath()), "no state");
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(LastMessage(),
+            "The NES core nestopia_libretro.so refused the saved state: it was saved from another game or "
+            "another core.");
+  const auto frames = panel->host().FramesRun();
+  QTRY_VERIFY(panel->host().FramesRun() > frames + 2);
+  EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart));
+  QFile::remove(play::QuickStatePath(QString::fromStdString(RomPath())));
 }
 
 TEST_F(PlayPanelTest, AChangedKeyIsUsedAndRemembered) {

@@ -33,27 +33,20 @@ struct RouteCall {
 
 RouteCall ParseRouteCall(const std::vector<std::string>& args) {
   RouteCall call;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError(word + " needs a value");
-      return args[++i];
-    };
-    if (word == "--screen") {
-      call.screen = ScreenArgument(value());
-    } else if (word == "--expect") {
-      call.expect = ScreenArgument(value());
-    } else if (word == "--frames") {
-      call.frames = DecimalArgument(value(), 1, kMostRouteFrames, "frame count");
-    } else if (word == "--core") {
-      call.core = QString::fromStdString(value());
-    } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
-      throw UsageError("unknown option " + word);
-    } else {
-      positional.push_back(word);
-    }
-  }
+  const auto positional =
+      WordsBesideOptions(args, [&call](const std::string& option, const OptionValue& value) {
+        if (option == "--screen")
+          call.screen = ScreenArgument(value());
+        else if (option == "--expect")
+          call.expect = ScreenArgument(value());
+        else if (option == "--frames")
+          call.frames = DecimalArgument(value(), 1, kMostRouteFrames, "frame count");
+        else if (option == "--core")
+          call.core = QString::fromStdString(value());
+        else
+          return false;
+        return true;
+      });
   RequireArgumentCount(positional, 2);
   call.rom = positional[0];
   call.input = ScriptArgument(positional[1]);

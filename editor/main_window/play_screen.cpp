@@ -24,7 +24,12 @@ void TForm1::PlayScreen(int screen, const RecordBytes& record) {
   const QByteArray copy = play::TestCopyBytes(rom, screen, record);
   auto* panel = findChild<PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly);
   const bool made = !panel;
-  if (made) panel = new PlayPanel([this](const std::function<void()>& operation) { Run(operation); }, this);
+  if (made)
+    panel = new PlayPanel([this](const std::function<void()>& operation) { Run(operation); },
+                          [this] {
+                            return dialogs_->saveFile({" Save route...", "Input scripts|*.txt", "txt"});
+                          },
+                          this);
   try {
     panel->Play(copy, rom);
   } catch (...) {

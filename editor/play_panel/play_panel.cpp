@@ -7,15 +7,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "core_search.h"
+#include "editor_error.h"
 #include "game_sound.h"
 #include "play_view.h"
 #include "quick_state.h"
+#include "screen_watch.h"
 
 namespace quelbrook {
 
@@ -32,8 +35,8 @@ QString ButtonTitle(play::PadButton button) {
 
 std::unique_ptr<QSettings> PlaySettings() { return std::make_unique<QSettings>(); }
 
-PlayPanel::PlayPanel(RunShowingErrors run, QWidget* parent)
-    : QWidget(parent, Qt::Window), run_(std::move(run)) {
+PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), run_(std::move(run)), askRouteFile_(std::move(askRouteFile)) {
   setObjectName("PlayPanel");
   setAttribute(Qt::WA_DeleteOnClose);
   const auto settings = PlaySettings();
@@ -47,16 +50,23 @@ PlayPanel::PlayPanel(RunShowingErrors run, QWidget* parent)
   pauseButton_->setCheckable(true);
   restartButton_ = new QPushButton("Restart from the screen", this);
   restartButton_->setObjectName("RestartButton");
+  recordButton_ = new QPushButton("Record route", this);
+  recordButton_->setObjectName("RecordButton");
+  recordButton_->setCheckable(true);
   status_ = new QLabel(this);
   status_->setObjectName("PlayStatus");
   status_->setWordWrap(true);  // a long note must not widen the panel
-  for (QPushButton* button : {pauseButton_, restartButton_}) button->setFocusPolicy(Qt::NoFocus);
+  for (QPushButton* button : {pauseButton_, restartButton_, recordButton_})
+    button->setFocusPolicy(Qt::NoFocus);
   connect(pauseButton_, &QPushButton::toggled, this, [this](bool paused) { SetPaused(paused); });
   connect(restartButton_, &QPushButton::clicked, this, [this] { run_([this] { Restart(); }); });
+  connect(recordButton_, &QPushButton::toggled, this,
+          [this](bool record) { run_([this, record] { record ? StartRecording() : StopRecording(); }); });
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(pauseButton_);
   controls->addWidget(restartButton_);
+  controls->addWidget(recordButton_);
   controls->addWidget(status_, 1);
   auto* keyGrid = new QGridLayout;
   BuildKeyButtons(keyGrid);
@@ -116,11 +126,9 @@ void PlayPanel::Play(const QByteArray& rom, const QString& romPath) {
   if (!sound_) sound_ = std::make_unique<GameSound>(host_->SampleRate());
   pacer_.emplace(host_->FramesPerSecond());
   // The first picture at once, not a frame later.
-  host_->SetPad(pad_);
-  host_->RunFrame();
+  RunFrameWithPad();
   view_->ShowPicture(host_->Frame());
-  pauseButton_->setEnabled(true);
-  restartButton_->setEnabled(true);
+  for (QPushButton* button : {pauseButton_, restartButton_, recordButton_}) button->setEnabled(true);
   {
     const QSignalBlocker unchanged(pauseButton_);
     pauseButton_->setChecked(false);
@@ -129,7 +137,45 @@ void PlayPanel::Play(const QByteArray& rom, const QString& romPath) {
   SetPaused(false);
 }
 
-void PlayPanel::Restart() { Play(rom_, romPath_); }
+void PlayPanel::Restart() {
+  if (recording_) recording_.emplace();  // a route starts with its game
+  Play(rom_, romPath_);
+}
+
+void PlayPanel::RunFrameWithPad() {
+  if (recording_) recording_->Record(pad_);
+  host_->SetPad(pad_);
+  host_->RunFrame();
+}
+
+void PlayPanel::StartRecording() {
+  recording_.emplace();
+  Play(rom_, romPath_);
+  status_->setText("Recording a route from the start of the game: Record route again saves it");
+}
+
+void PlayPanel::StopRecording() {
+  if (!recording_) return;
+  const std::string script = recording_->Script();
+  recording_.reset();
+  if (script.empty()) {
+    status_->setText("Nothing was pressed: no route to save");
+    return;
+  }
+  const auto path = askRouteFile_();
+  if (!path) {
+    status_->setText("The route was not saved");
+    return;
+  }
+  QSaveFile file(*path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray::fromStdString(script + "\n")) < 0 ||
+      !file.commit())
+    throw EditorError("The route could not be saved to " + path->toStdString() + ": " +
+                      file.errorString().toStdString());
+  status_->setText(QString("Route saved: quelbrook route %1 %2 --screen %3 plays it again")
+                       .arg(QFileInfo(romPath_).fileName(), QFileInfo(*path).fileName())
+                       .arg(play::GameStartScreen(rom_)));
+}
 
 void PlayPanel::SaveQuickState() {
   if (!host_->HasRom()) return;
@@ -144,10 +190,13 @@ void PlayPanel::LoadQuickState() {
     status_->setText("No state is saved for " + QFileInfo(romPath_).fileName() + ": F2 saves one");
     return;
   }
+  if (recording_) {
+    status_->setText("A route cannot jump to a saved state: stop recording first");
+    return;
+  }
   host_->LoadState(*state);
   // The picture of the state, also while paused.
-  host_->SetPad(pad_);
-  host_->RunFrame();
+  RunFrameWithPad();
   view_->ShowPicture(host_->Frame());
   status_->setText("State loaded");
 }
@@ -186,8 +235,12 @@ void PlayPanel::ShowNoGame() {
     const QSignalBlocker unchanged(pauseButton_);
     pauseButton_->setChecked(false);
   }
-  pauseButton_->setEnabled(false);
-  restartButton_->setEnabled(false);
+  for (QPushButton* button : {pauseButton_, restartButton_, recordButton_}) button->setEnabled(false);
+  recording_.reset();
+  {
+    const QSignalBlocker unchanged(recordButton_);
+    recordButton_->setChecked(false);
+  }
   status_->setText("No game: press F6 in the editor to play its screen");
 }
 
@@ -205,10 +258,7 @@ void PlayPanel::Tick() {
 void PlayPanel::RunDueFrames() {
   if (!host_->HasRom()) return;
   const int due = pacer_->TakeDueFrames();
-  for (int frame = 0; frame < due; ++frame) {
-    host_->SetPad(pad_);
-    host_->RunFrame();
-  }
+  for (int frame = 0; frame < due; ++frame) RunFrameWithPad();
   if (due > 0) {
     view_->ShowPicture(host_->Frame());
     sound_->Feed(host_->Audio());

@@ -11,6 +11,9 @@
 #include <QTest>
 
 #include "byte_map.h"
+#include "core_search.h"
+#include "host.h"
+#include "input_script.h"
 #include "pad_sprite.h"
 #include "play_view.h"
 #include "quick_state.h"
@@ -178,6 +181,44 @@ TEST_F(PlayPanelTest, AStateTheCoreRefusesIsAMessageAndTheGamePlaysOn) {
   QTRY_VERIFY(panel->host().FramesRun() > frames + 2);
   EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart));
   QFile::remove(play::QuickStatePath(QString::fromStdString(RomPath())));
+}
+
+// Recording starts the copy again, so the script replayed from power-on draws the same frame.
+TEST_F(PlayPanelTest, ARecordedRouteIsAScriptThatPlaysTheSameFramesAgain) {
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTRY_VERIFY(panel->host().FramesRun() > 8);
+  auto* record = panel->findChild<QPushButton*>("RecordButton");
+  record->click();
+  EXPECT_LT(panel->host().FramesRun(), 5) << "from the start of the game";
+  QTest::keyPress(panel->view(), Qt::Key_Right);
+  QTest::qWait(150);
+  QTest::keyPress(panel->view(), Qt::Key_Down);
+  QTest::qWait(100);
+  QTest::keyRelease(panel->view(), Qt::Key_Right);
+  QTest::keyRelease(panel->view(), Qt::Key_Down);
+  QTest::qWait(50);
+  panel->findChild<QPushButton*>("PauseButton")->click();
+  const QImage last = Shown(panel);
+  const auto frames = panel->host().FramesRun();
+  const QByteArray copy = panel->rom();
+  const QString routeFile = QString::fromStdString((dir / "route.txt").string());
+  dialogs.fileAnswers.push_back(routeFile);
+  record->click();
+  EXPECT_EQ(panel->findChild<QLabel*>("PlayStatus")->text(),
+            "Route saved: quelbrook route Quelbrook.nes route.txt --screen 12 plays it again");
+  ClosePanel();
+
+  const auto text = ReadFile(routeFile.toStdString());
+  const auto script = play::InputScript::Parse(std::string(text.begin(), text.end() - 1));
+  play::Host host(play::ChooseNesCore({}), QString::fromStdString((dir / "play").string()));
+  host.LoadRom(copy, "copy");
+  for (std::int64_t frame = 0; frame < frames; ++frame) {
+    host.SetPad(script.PadAt(long(frame)));
+    host.RunFrame();
+  }
+  EXPECT_EQ(host.Frame(), last);
+  EXPECT_NE(last, PadSpritePicture(kSpriteStart)) << "the sprite moved";
 }
 
 TEST_F(PlayPanelTest, AChangedKeyIsUsedAndRemembered) {

@@ -1,7 +1,8 @@
 // The game in the editor against bare libretro calls: headless frames through the host
 // against retro_run with no-op callbacks, F6 up to the first frame shown against dlopen,
-// retro_load_game and one retro_run, and a second of play in the panel against the core's
-// 60 frames. Also how far behind the picture the sound falls on a device whose clock is slow.
+// retro_load_game and one retro_run, a second of play in the panel against the core's 60
+// frames, and a state saved through the host against retro_serialize. Also how far behind
+// the picture the sound falls on a device whose clock is slow.
 #include <dlfcn.h>
 #include <libretro-common/libretro.h>
 
@@ -9,6 +10,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
+#include <vector>
 
 #include "bench_app.h"
 #include "byte_map.h"
@@ -53,6 +55,11 @@ class BareCore {
     return call(load_, "retro_load_game")(&game);
   }
   void Run() { run_(); }
+  // The core's own serialisation into a buffer kept from one call to the next.
+  bool Serialize(std::vector<char>& buffer) {
+    buffer.resize(call(serializeSize_, "retro_serialize_size")());
+    return call(serialize_, "retro_serialize")(buffer.data(), buffer.size());
+  }
 
  private:
   // The answers the core cannot load a game without: its folders, and the pixel format the
@@ -84,6 +91,8 @@ class BareCore {
   bool (*load_)(const retro_game_info*) = nullptr;
   void (*unload_)() = nullptr;
   void (*run_)() = nullptr;
+  std::size_t (*serializeSize_)() = nullptr;
+  bool (*serialize_)(void*, std::size_t) = nullptr;
 };
 
 const QString kProgram = QUELBROOK_BENCH_PAD_SPRITE_ROM;
@@ -101,6 +110,24 @@ void BM_HeadlessFrame_Bare(benchmark::State& state) {
   for (auto _ : state) core.Run();
 }
 BENCHMARK(BM_HeadlessFrame_Bare)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_SaveState_Host(benchmark::State& state) {
+  quelbrook::play::Host host(quelbrook::play::ChooseNesCore({}));
+  host.LoadRom(ReadWhole(kProgram), kProgram);
+  host.RunFrame();
+  for (auto _ : state) benchmark::DoNotOptimize(host.SaveState());
+}
+BENCHMARK(BM_SaveState_Host)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_SaveState_Bare(benchmark::State& state) {
+  BareCore core;
+  if (!core.Load(ReadWhole(kProgram))) state.SkipWithError("the core refused the program");
+  core.Run();
+  std::vector<char> buffer;
+  for (auto _ : state)
+    if (!core.Serialize(buffer)) state.SkipWithError("the core cannot serialise");
+}
+BENCHMARK(BM_SaveState_Bare)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 // The main window on a game-sized copy of the test program, its screen 12 shown.
 struct PanelWindow {

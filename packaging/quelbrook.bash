@@ -23,6 +23,7 @@ render-world nes png --scale --overlays --pictures
 export-tmx nes tmx --pictures
 import-tmx nes @(tmx|tmj|json)
 play nes --screen --frames --input --png --every --core
+route nes txt --screen --expect --frames --core
 learn-pictures nes dir --input --frames --origin --core
 textconv nes
 diff nes nes
@@ -60,7 +61,7 @@ _quelbrook() {
             _filedir so
             return
             ;;
-        --scale | --screen | --frames | --input | --every | --origin | --show | --keep-points | --keep-mib) return ;;
+        --scale | --screen | --frames | --input | --every | --origin | --show | --keep-points | --keep-mib | --expect) return ;;
     esac
     # --every takes a step, then the folder for the pictures.
     if ((cword > 2)) && [[ ${words[cword - 2]} == --every ]]; then
@@ -82,7 +83,7 @@ _quelbrook() {
     local i position=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --pictures | --scale | --screen | --frames | --input | --png | --core | --origin | --show | --keep-points | --keep-mib) ((i++)) ;;
+            --pictures | --scale | --screen | --frames | --input | --png | --core | --origin | --show | --keep-points | --keep-mib | --expect) ((i++)) ;;
             --every) ((i += 2)) ;;
             -*) ;;
             *) ((position++)) ;;

@@ -219,4 +219,32 @@ void Host::Reset() {
   library_->Calls().reset();
 }
 
+QByteArray Host::SaveState() const {
+  if (!loaded_) throw EditorError("No game is loaded");
+  const LibretroEntryPoints& core = library_->Calls();
+  QByteArray state(qsizetype(core.serializeSize()), Qt::Uninitialized);
+  if (state.isEmpty() || !core.serialize(state.data(), std::size_t(state.size())))
+    throw EditorError("The NES core " + CoreName().toStdString() + " cannot save the game's state");
+  return state;
+}
+
+void Host::LoadState(const QByteArray& state) {
+  // Nestopia leaves the console half-restored when it refuses a state, so the game as it
+  // was is put back then.
+  const QByteArray before = SaveState();
+  const LibretroEntryPoints& core = library_->Calls();
+  if (!core.unserialize(state.constData(), std::size_t(state.size()))) {
+    core.unserialize(before.constData(), std::size_t(before.size()));
+    throw EditorError("The NES core " + CoreName().toStdString() +
+                      " refused the saved state: it was saved from another game or another core");
+  }
+}
+
+QByteArrayView Host::SystemRam() const {
+  if (!loaded_) return {};
+  const LibretroEntryPoints& core = library_->Calls();
+  const auto* ram = static_cast<const char*>(core.getMemoryData(RETRO_MEMORY_SYSTEM_RAM));
+  return ram ? QByteArrayView(ram, qsizetype(core.getMemorySize(RETRO_MEMORY_SYSTEM_RAM))) : QByteArrayView();
+}
+
 }  // namespace quelbrook::play

@@ -60,6 +60,14 @@ class Host {
   // The console's reset button.
   void Reset();
 
+  // The whole console as the core serialises it, to put back with LoadState while the same
+  // ROM is loaded. Both throw EditorError when no game is loaded or the core cannot.
+  QByteArray SaveState() const;
+  void LoadState(const QByteArray& state);
+  // The console's 2 KB of work RAM as it stands after the last frame; empty without a game
+  // or when the core does not show it.
+  QByteArrayView SystemRam() const;
+
   // The last picture, as the core drew it (256 x 240 for Nestopia); null before the first frame.
   const QImage& Frame() const { return frame_; }
   AudioRing& Audio() { return audio_; }

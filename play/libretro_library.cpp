@@ -45,6 +45,11 @@ LibretroLibrary::LibretroLibrary(const QString& path) : path_(path) {
     Resolve(handle_, "retro_unload_game", calls_.unloadGame, path);
     Resolve(handle_, "retro_run", calls_.run, path);
     Resolve(handle_, "retro_reset", calls_.reset, path);
+    Resolve(handle_, "retro_serialize_size", calls_.serializeSize, path);
+    Resolve(handle_, "retro_serialize", calls_.serialize, path);
+    Resolve(handle_, "retro_unserialize", calls_.unserialize, path);
+    Resolve(handle_, "retro_get_memory_data", calls_.getMemoryData, path);
+    Resolve(handle_, "retro_get_memory_size", calls_.getMemorySize, path);
     if (calls_.apiVersion() != RETRO_API_VERSION)
       throw EditorError("The libretro core " + path.toStdString() +
                         " speaks another version of the libretro API");

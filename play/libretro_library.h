@@ -29,6 +29,11 @@ struct LibretroEntryPoints {
   void (*unloadGame)();
   void (*run)();
   void (*reset)();
+  std::size_t (*serializeSize)();
+  bool (*serialize)(void*, std::size_t);
+  bool (*unserialize)(const void*, std::size_t);
+  void* (*getMemoryData)(unsigned);
+  std::size_t (*getMemorySize)(unsigned);
 };
 
 class LibretroLibrary {

@@ -1,7 +1,6 @@
 // "Play from this screen": a copy of the ROM as "Test this screen" makes it (start screen and
 // record as shown, unsaved edits included), run in the Play panel. The ROM is only read.
 #include <QFile>
-#include <QFileInfo>
 
 #include "editor_error.h"
 #include "form1.h"
@@ -25,9 +24,14 @@ void TForm1::PlayScreen(int screen, const RecordBytes& record) {
   const QByteArray copy = play::TestCopyBytes(rom, screen, record);
   auto* panel = findChild<PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly);
   const bool made = !panel;
-  if (made) panel = new PlayPanel([this](const std::function<void()>& operation) { Run(operation); }, this);
+  if (made)
+    panel = new PlayPanel([this](const std::function<void()>& operation) { Run(operation); },
+                          [this] {
+                            return dialogs_->saveFile({" Save route...", "Input scripts|*.txt", "txt"});
+                          },
+                          this);
   try {
-    panel->Play(copy, QFileInfo(rom).fileName());
+    panel->Play(copy, rom);
   } catch (...) {
     if (made) delete panel;
     throw;

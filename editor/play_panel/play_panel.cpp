@@ -1,23 +1,32 @@
 #include "play_panel.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "core_search.h"
+#include "editor_error.h"
 #include "game_sound.h"
 #include "play_view.h"
+#include "quick_state.h"
+#include "screen_watch.h"
 
 namespace quelbrook {
 
 namespace {
+// As emulator users expect them.
+constexpr int kSaveStateKey = Qt::Key_F2;
+constexpr int kLoadStateKey = Qt::Key_F4;
+
 QString ButtonTitle(play::PadButton button) {
   QString name = play::PadButtonName(button);
   return name.size() == 1 ? name.toUpper() : name.left(1).toUpper() + name.mid(1);
@@ -26,8 +35,8 @@ QString ButtonTitle(play::PadButton button) {
 
 std::unique_ptr<QSettings> PlaySettings() { return std::make_unique<QSettings>(); }
 
-PlayPanel::PlayPanel(RunShowingErrors run, QWidget* parent)
-    : QWidget(parent, Qt::Window), run_(std::move(run)) {
+PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), run_(std::move(run)), askRouteFile_(std::move(askRouteFile)) {
   setObjectName("PlayPanel");
   setAttribute(Qt::WA_DeleteOnClose);
   const auto settings = PlaySettings();
@@ -41,23 +50,31 @@ PlayPanel::PlayPanel(RunShowingErrors run, QWidget* parent)
   pauseButton_->setCheckable(true);
   restartButton_ = new QPushButton("Restart from the screen", this);
   restartButton_->setObjectName("RestartButton");
+  recordButton_ = new QPushButton("Record route", this);
+  recordButton_->setObjectName("RecordButton");
+  recordButton_->setCheckable(true);
   status_ = new QLabel(this);
   status_->setObjectName("PlayStatus");
   status_->setWordWrap(true);  // a long note must not widen the panel
-  for (QPushButton* button : {pauseButton_, restartButton_}) button->setFocusPolicy(Qt::NoFocus);
+  for (QPushButton* button : {pauseButton_, restartButton_, recordButton_})
+    button->setFocusPolicy(Qt::NoFocus);
   connect(pauseButton_, &QPushButton::toggled, this, [this](bool paused) { SetPaused(paused); });
   connect(restartButton_, &QPushButton::clicked, this, [this] { run_([this] { Restart(); }); });
+  connect(recordButton_, &QPushButton::toggled, this,
+          [this](bool record) { run_([this, record] { record ? StartRecording() : StopRecording(); }); });
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(pauseButton_);
   controls->addWidget(restartButton_);
+  controls->addWidget(recordButton_);
   controls->addWidget(status_, 1);
   auto* keyGrid = new QGridLayout;
   BuildKeyButtons(keyGrid);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view_, 1);
   layout->addLayout(controls);
-  layout->addWidget(new QLabel("Keys (click one, then press the key it should be):", this));
+  layout->addWidget(new QLabel(
+      "Keys (click one, then press the key it should be; F2 saves the state, F4 loads it):", this));
   layout->addLayout(keyGrid);
 
   timer_ = new QTimer(this);
@@ -95,7 +112,8 @@ void PlayPanel::ShowKeyNames() {
   }
 }
 
-void PlayPanel::Play(const QByteArray& rom, const QString& name) {
+void PlayPanel::Play(const QByteArray& rom, const QString& romPath) {
+  const QString name = QFileInfo(romPath).fileName();
   try {
     host_->LoadRom(rom, name);
   } catch (...) {
@@ -103,16 +121,14 @@ void PlayPanel::Play(const QByteArray& rom, const QString& name) {
     throw;
   }
   rom_ = rom;
-  name_ = name;
+  romPath_ = romPath;
   setWindowTitle("Play - " + name);
   if (!sound_) sound_ = std::make_unique<GameSound>(host_->SampleRate());
   pacer_.emplace(host_->FramesPerSecond());
   // The first picture at once, not a frame later.
-  host_->SetPad(pad_);
-  host_->RunFrame();
+  RunFrameWithPad();
   view_->ShowPicture(host_->Frame());
-  pauseButton_->setEnabled(true);
-  restartButton_->setEnabled(true);
+  for (QPushButton* button : {pauseButton_, restartButton_, recordButton_}) button->setEnabled(true);
   {
     const QSignalBlocker unchanged(pauseButton_);
     pauseButton_->setChecked(false);
@@ -121,7 +137,69 @@ void PlayPanel::Play(const QByteArray& rom, const QString& name) {
   SetPaused(false);
 }
 
-void PlayPanel::Restart() { Play(rom_, name_); }
+void PlayPanel::Restart() {
+  if (recording_) recording_.emplace();  // a route starts with its game
+  Play(rom_, romPath_);
+}
+
+void PlayPanel::RunFrameWithPad() {
+  if (recording_) recording_->Record(pad_);
+  host_->SetPad(pad_);
+  host_->RunFrame();
+}
+
+void PlayPanel::StartRecording() {
+  recording_.emplace();
+  Play(rom_, romPath_);
+  status_->setText("Recording a route from the start of the game: Record route again saves it");
+}
+
+void PlayPanel::StopRecording() {
+  if (!recording_) return;
+  const std::string script = recording_->Script();
+  recording_.reset();
+  if (script.empty()) {
+    status_->setText("Nothing was pressed: no route to save");
+    return;
+  }
+  const auto path = askRouteFile_();
+  if (!path) {
+    status_->setText("The route was not saved");
+    return;
+  }
+  QSaveFile file(*path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray::fromStdString(script + "\n")) < 0 ||
+      !file.commit())
+    throw EditorError("The route could not be saved to " + path->toStdString() + ": " +
+                      file.errorString().toStdString());
+  status_->setText(QString("Route saved: quelbrook route %1 %2 --screen %3 plays it again")
+                       .arg(QFileInfo(romPath_).fileName(), QFileInfo(*path).fileName())
+                       .arg(play::GameStartScreen(rom_)));
+}
+
+void PlayPanel::SaveQuickState() {
+  if (!host_->HasRom()) return;
+  play::WriteQuickState(romPath_, host_->SaveState());
+  status_->setText("State saved: F4 goes back to it");
+}
+
+void PlayPanel::LoadQuickState() {
+  if (!host_->HasRom()) return;
+  const auto state = play::ReadQuickState(romPath_);
+  if (!state) {
+    status_->setText("No state is saved for " + QFileInfo(romPath_).fileName() + ": F2 saves one");
+    return;
+  }
+  if (recording_) {
+    status_->setText("A route cannot jump to a saved state: stop recording first");
+    return;
+  }
+  host_->LoadState(*state);
+  // The picture of the state, also while paused.
+  RunFrameWithPad();
+  view_->ShowPicture(host_->Frame());
+  status_->setText("State loaded");
+}
 
 void PlayPanel::SetPaused(bool paused) {
   if (!host_->HasRom()) return;
@@ -157,8 +235,12 @@ void PlayPanel::ShowNoGame() {
     const QSignalBlocker unchanged(pauseButton_);
     pauseButton_->setChecked(false);
   }
-  pauseButton_->setEnabled(false);
-  restartButton_->setEnabled(false);
+  for (QPushButton* button : {pauseButton_, restartButton_, recordButton_}) button->setEnabled(false);
+  recording_.reset();
+  {
+    const QSignalBlocker unchanged(recordButton_);
+    recordButton_->setChecked(false);
+  }
   status_->setText("No game: press F6 in the editor to play its screen");
 }
 
@@ -176,10 +258,7 @@ void PlayPanel::Tick() {
 void PlayPanel::RunDueFrames() {
   if (!host_->HasRom()) return;
   const int due = pacer_->TakeDueFrames();
-  for (int frame = 0; frame < due; ++frame) {
-    host_->SetPad(pad_);
-    host_->RunFrame();
-  }
+  for (int frame = 0; frame < due; ++frame) RunFrameWithPad();
   if (due > 0) {
     view_->ShowPicture(host_->Frame());
     sound_->Feed(host_->Audio());
@@ -201,6 +280,10 @@ bool PlayPanel::HandleKey(const QKeyEvent& event, bool down) {
     }
     rebinding_.reset();
     ShowKeyNames();
+    return true;
+  }
+  if (down && (event.key() == kSaveStateKey || event.key() == kLoadStateKey)) {
+    run_([this, &event] { event.key() == kSaveStateKey ? SaveQuickState() : LoadQuickState(); });
     return true;
   }
   const auto button = keys_.ButtonFor(event);

@@ -12,6 +12,7 @@
 #include "frame_pacer.h"
 #include "host.h"
 #include "key_map.h"
+#include "pad_recording.h"
 
 class QGridLayout;
 class QSettings;
@@ -34,19 +35,30 @@ class PlayPanel : public QWidget {
   // Runs one of the panel's own operations (a frame, a restart) as its window runs its
   // commands, so that a failure becomes the window's error box.
   using RunShowingErrors = std::function<void(const std::function<void()>&)>;
+  // Where a recorded route goes: the user's answer, nothing when they cancel.
+  using AskRouteFile = std::function<std::optional<QString>()>;
 
   // Loads the core the settings name, else the first NES core found; throws EditorError
   // when there is none or it cannot be loaded.
-  PlayPanel(RunShowingErrors run, QWidget* parent);
+  PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, QWidget* parent);
   ~PlayPanel() override;
 
-  // Runs `rom` from its start, its name shown in the title. Throws EditorError when it is
-  // no ROM (the game before it plays on) or the core refuses it (then no game is left).
-  void Play(const QByteArray& rom, const QString& name);
+  // Runs `rom`, a copy of the ROM at romPath, from its start, the ROM's name shown in the
+  // title; romPath also names its quick state. Throws EditorError when it is no ROM (the game
+  // before it plays on) or the core refuses it (then no game is left).
+  void Play(const QByteArray& rom, const QString& romPath);
   void SetPaused(bool paused);
   bool IsPaused() const;
   // Starts the same copy again.
   void Restart();
+  // The quick state slot of the ROM (F2, F4). Both throw EditorError; loading a state the
+  // core refuses leaves the game playing as it was.
+  void SaveQuickState();
+  void LoadQuickState();
+  // Recording a route starts the copy again and writes down the pad from its first frame;
+  // stopping asks where to save it as an input script. Throws EditorError.
+  void StartRecording();
+  void StopRecording();
 
   play::Host& host() { return *host_; }
   // The copy being played, as handed to the core.
@@ -62,6 +74,7 @@ class PlayPanel : public QWidget {
   void BuildKeyButtons(QGridLayout* grid);
   void ShowKeyNames();
   bool HandleKey(const QKeyEvent& event, bool down);
+  void RunFrameWithPad();
   void Tick();
   void RunDueFrames();
   void ScheduleNextTick();
@@ -69,12 +82,14 @@ class PlayPanel : public QWidget {
   QString PlayingText() const;
 
   RunShowingErrors run_;
+  AskRouteFile askRouteFile_;
   std::unique_ptr<play::Host> host_;
   std::unique_ptr<GameSound> sound_;
   QByteArray rom_;
-  QString name_;
+  QString romPath_;
   KeyMap keys_;
   play::PadState pad_;
+  std::optional<play::PadRecording> recording_;
   std::optional<play::PadButton> rebinding_;  // the button waiting for its new key
 
   PlayView* view_;
@@ -82,6 +97,7 @@ class PlayPanel : public QWidget {
   std::optional<play::FramePacer> pacer_;
   QPushButton* pauseButton_;
   QPushButton* restartButton_;
+  QPushButton* recordButton_;
   QLabel* status_;
   QPushButton* keyButtons_[play::kPadButtonCount] = {};
 };

@@ -4,13 +4,19 @@
 #include "play_panel.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "byte_map.h"
+#include "core_search.h"
+#include "host.h"
+#include "input_script.h"
 #include "pad_sprite.h"
 #include "play_view.h"
+#include "quick_state.h"
 #include "screen_decoding.h"
 #include "window_fixture.h"
 #include "world_canvas.h"
@@ -118,6 +124,101 @@ TEST_F(PlayPanelTest, PauseStopsTheGameAndRestartGoesBackToTheScreen) {
   EXPECT_FALSE(panel->IsPaused());
   QTest::qWait(150);
   EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart));
+}
+
+// The quick slot outlives the panel, lies in the user's data folder, and leaves the ROM alone.
+TEST_F(PlayPanelTest, F2SavesTheStateOfThisRomAndF4GoesBackToItInTheNextPanelToo) {
+  const auto romBefore = RomBytes();
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTRY_VERIFY(panel->host().FramesRun() > 8);
+  auto* status = panel->findChild<QLabel*>("PlayStatus");
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(status->text(), "No state is saved for Quelbrook.nes: F2 saves one");
+
+  QTest::keyPress(panel->view(), Qt::Key_Right);
+  QTest::qWait(150);
+  QTest::keyRelease(panel->view(), Qt::Key_Right);
+  QTest::qWait(50);
+  const QPoint saved = SpriteIn(Shown(panel));
+  ASSERT_GT(saved.x(), kSpriteStart.x());
+  QTest::keyClick(panel->view(), Qt::Key_F2);
+  EXPECT_EQ(status->text(), "State saved: F4 goes back to it");
+  const QString stateFile = play::QuickStatePath(QString::fromStdString(RomPath()));
+  EXPECT_TRUE(stateFile.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+  EXPECT_TRUE(QFile::exists(stateFile));
+
+  QTest::keyPress(panel->view(), Qt::Key_Down);
+  QTest::qWait(150);
+  QTest::keyRelease(panel->view(), Qt::Key_Down);
+  ASSERT_NE(SpriteIn(Shown(panel)), saved);
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(status->text(), "State loaded");
+  EXPECT_EQ(Shown(panel), PadSpritePicture(saved));
+
+  ClosePanel();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(Shown(panel), PadSpritePicture(saved)) << "the slot is the ROM's, not the panel's";
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+  EXPECT_EQ(RomBytes(), romBefore);
+  QFile::remove(stateFile);
+}
+
+TEST_F(PlayPanelTest, AStateTheCoreRefusesIsAMessageAndTheGamePlaysOn) {
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTRY_VERIFY(panel->host().FramesRun() > 8);
+  play::WriteQuickState(QString::fromStdString(RomPath()), "no state");
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(LastMessage(),
+            "The NES core nestopia_libretro.so refused the saved state: it was saved from another game or "
+            "another core.");
+  const auto frames = panel->host().FramesRun();
+  QTRY_VERIFY(panel->host().FramesRun() > frames + 2);
+  EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart));
+  QFile::remove(play::QuickStatePath(QString::fromStdString(RomPath())));
+}
+
+// Recording starts the copy again, so the script replayed from power-on draws the same frame.
+TEST_F(PlayPanelTest, ARecordedRouteIsAScriptThatPlaysTheSameFramesAgain) {
+  PlayPanel* panel = PressF6();
+  ASSERT_NE(panel, nullptr);
+  QTRY_VERIFY(panel->host().FramesRun() > 8);
+  auto* record = panel->findChild<QPushButton*>("RecordButton");
+  record->click();
+  EXPECT_LT(panel->host().FramesRun(), 5) << "from the start of the game";
+  QTest::keyPress(panel->view(), Qt::Key_Right);
+  QTest::qWait(150);
+  QTest::keyPress(panel->view(), Qt::Key_Down);
+  QTest::qWait(100);
+  QTest::keyRelease(panel->view(), Qt::Key_Right);
+  QTest::keyRelease(panel->view(), Qt::Key_Down);
+  QTest::qWait(50);
+  panel->findChild<QPushButton*>("PauseButton")->click();
+  const QImage last = Shown(panel);
+  const auto frames = panel->host().FramesRun();
+  const QByteArray copy = panel->rom();
+  const QString routeFile = QString::fromStdString((dir / "route.txt").string());
+  dialogs.fileAnswers.push_back(routeFile);
+  record->click();
+  EXPECT_EQ(panel->findChild<QLabel*>("PlayStatus")->text(),
+            "Route saved: quelbrook route Quelbrook.nes route.txt --screen 12 plays it again");
+  ClosePanel();
+
+  const auto text = ReadFile(routeFile.toStdString());
+  const auto script = play::InputScript::Parse(std::string(text.begin(), text.end() - 1));
+  play::Host host(play::ChooseNesCore({}), QString::fromStdString((dir / "play").string()));
+  host.LoadRom(copy, "copy");
+  for (std::int64_t frame = 0; frame < frames; ++frame) {
+    host.SetPad(script.PadAt(long(frame)));
+    host.RunFrame();
+  }
+  EXPECT_EQ(host.Frame(), last);
+  EXPECT_NE(last, PadSpritePicture(kSpriteStart)) << "the sprite moved";
 }
 
 TEST_F(PlayPanelTest, AChangedKeyIsUsedAndRemembered) {

@@ -64,6 +64,8 @@ case $case_name in
     expect_equal "play's folder after the step" "sub" "$(complete_words play a.nes --every 5 "")"
     expect_equal "nothing for a step" "" "$(complete_words play a.nes --every "")"
     expect_equal "play's options" "$(printf '%s\n' --frames)" "$(complete_words play a.nes --fr)"
+    expect_equal "a route's script file" "$(printf '%s\n' h.txt sub)" "$(complete_words route a.nes "")"
+    expect_equal "nothing for an expected screen" "" "$(complete_words route a.nes h.txt --expect "")"
     ;;
   manual_page_commands)
     while read -r name; do

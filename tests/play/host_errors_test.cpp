@@ -91,6 +91,16 @@ TEST_F(HostErrorsTest, BytesThatAreNoRomLeaveTheRunningGamePlaying) {
   EXPECT_EQ(host->Frame(), PadSpritePicture(kSpriteStart)) << "the same game runs on";
 }
 
+TEST_F(HostErrorsTest, AStateThatIsNoneOfThisCoresIsRefusedAndTheGamePlaysOn) {
+  StartHost().LoadRomFile(TestNesProgram("pad_sprite.nes"));
+  RunFrames(8);
+  EXPECT_EQ(MessageOf([&] { host->LoadState("not a state"); }),
+            "The NES core nestopia_libretro.so refused the saved state: it was saved from another game or "
+            "another core");
+  RunFrames(2);
+  EXPECT_EQ(host->Frame(), PadSpritePicture(kSpriteStart));
+}
+
 TEST_F(HostErrorsTest, ACoreWhoseColoursCannotBeFixedPlaysButLearningRefusesIt) {
   {
     play::Host other(QUELBROOK_OTHER_CORE, Path(dir / "play"));
@@ -99,9 +109,13 @@ TEST_F(HostErrorsTest, ACoreWhoseColoursCannotBeFixedPlaysButLearningRefusesIt) 
               "The NES core other_libretro.so does not take the settings that make its frames the same on "
               "every run and in the editor's colours: learning pictures needs Debian's Nestopia core "
               "(package libretro-nestopia)");
+    EXPECT_EQ(MessageOf([&] { other.SaveState(); }), "No game is loaded");
     other.LoadRomFile(TestNesProgram("pad_sprite.nes"));
     other.RunFrame();
     EXPECT_EQ(other.Frame().size(), QSize(4, 4)) << "it plays";
+    EXPECT_EQ(MessageOf([&] { other.SaveState(); }),
+              "The NES core other_libretro.so cannot save the game's state");
+    EXPECT_TRUE(other.SystemRam().isEmpty());
   }
   StartHost();
   EXPECT_TRUE(host->FramesAreReproducible()) << "Debian's core takes every fixed value";

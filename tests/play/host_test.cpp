@@ -97,6 +97,34 @@ TEST_F(HostTest, TwoRunsWithTheSamePressesGiveTheSameFrames) {
   EXPECT_EQ(run(), first);
 }
 
+// A state put back, in the same game or after the ROM was loaded again, plays on exactly
+// as the game did from where it was saved.
+TEST_F(HostTest, ALoadedStateGivesTheSameFramesAndRamAsWhenItWasSaved) {
+  StartPadSprite();
+  Hold(play::PadButton::kRight, 15);
+  const QByteArray state = host->SaveState();
+  const QByteArray ram = host->SystemRam().toByteArray();
+  ASSERT_EQ(ram.size(), 2048);
+  auto playOn = [this] {
+    std::vector<QByteArray> digests;
+    for (play::PadButton button : {play::PadButton::kDown, play::PadButton::kA, play::PadButton::kLeft}) {
+      Hold(button, 6);
+      digests.push_back(FrameDigest());
+    }
+    return digests;
+  };
+  const auto first = playOn();
+  ASSERT_NE(host->SystemRam().toByteArray(), ram) << "the sprite moved";
+
+  host->LoadState(state);
+  EXPECT_EQ(host->SystemRam().toByteArray(), ram);
+  EXPECT_EQ(playOn(), first);
+
+  host->LoadRomFile(TestNesProgram("pad_sprite.nes"));
+  host->LoadState(state);
+  EXPECT_EQ(playOn(), first) << "after a reload";
+}
+
 TEST_F(HostTest, TheCoreSoundsAtItsOwnRate) {
   StartPadSprite();
   host->Audio().Clear();

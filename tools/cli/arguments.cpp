@@ -37,6 +37,24 @@ std::uint8_t CodeArgument(const std::string& text, const std::string& what) {
   return static_cast<std::uint8_t>(HexTextToInt(text));
 }
 
+std::vector<std::string> WordsBesideOptions(
+    const std::vector<std::string>& args,
+    const std::function<bool(const std::string&, const OptionValue&)>& option) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const OptionValue value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw UsageError(word + " needs a value");
+      return args[++i];
+    };
+    if (word.size() <= 2 || word.compare(0, 2, "--") != 0)
+      positional.push_back(word);
+    else if (!option(word, value))
+      throw UsageError("unknown option " + word);
+  }
+  return positional;
+}
+
 play::InputScript InputArgument(const std::string& text) {
   try {
     return play::InputScript::Parse(text);

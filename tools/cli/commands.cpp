@@ -6,7 +6,7 @@ extern const Command kInfoCommand, kShowCommand, kSetCommand, kCopyScreenCommand
 extern const Command kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand;
 extern const Command kIpsCommand, kApplyIpsCommand, kBpsCommand, kApplyBpsCommand;
 extern const Command kRenderCommand, kRenderWorldCommand, kExportTmxCommand, kImportTmxCommand, kPlayCommand;
-extern const Command kLearnPicturesCommand;
+extern const Command kLearnPicturesCommand, kRouteCommand;
 extern const Command kTextconvCommand, kDiffCommand, kMergeCommand, kGitSetupCommand;
 extern const Command kHistoryCommand, kRestoreCommand;
 
@@ -15,8 +15,9 @@ const std::vector<Command>& Commands() {
       kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand,    kSwapScreensCommand,
       kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand,    kIpsCommand,
       kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,        kRenderWorldCommand,
-      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kLearnPicturesCommand, kTextconvCommand,
-      kDiffCommand,      kMergeCommand,     kGitSetupCommand,   kHistoryCommand,       kRestoreCommand,
+      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kRouteCommand,         kLearnPicturesCommand,
+      kTextconvCommand,  kDiffCommand,      kMergeCommand,      kGitSetupCommand,      kHistoryCommand,
+      kRestoreCommand,
   };
   return commands;
 }

@@ -1,7 +1,6 @@
 // play: runs a ROM headless through the NES core, with pad presses from a script, and writes
 // the frames it draws as PNG pictures.
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
@@ -14,7 +13,7 @@
 #include "editor_error.h"
 #include "host.h"
 #include "input_script.h"
-#include "test_copies.h"
+#include "play_inputs.h"
 #include "usage_error.h"
 
 namespace quelbrook::cli {
@@ -50,7 +49,7 @@ PlayCall ParsePlayCall(const std::vector<std::string>& args) {
     } else if (word == "--frames") {
       call.frames = DecimalArgument(value(), 1, kMostPlayFrames, "frame count");
     } else if (word == "--input") {
-      call.input = InputArgument(value());
+      call.input = ScriptArgument(value());
     } else if (word == "--png") {
       call.png = value();
     } else if (word == "--every") {
@@ -110,20 +109,11 @@ QDir FrameFolder(const std::string& path) {
   return QDir(folder);
 }
 
-QByteArray RomBytes(const PlayCall& call) {
-  const QString rom = QString::fromStdString(call.rom);
-  // The copy rule of "Test this screen": a copy starts on the screen, the ROM stays as it is.
-  if (call.screen) return play::TestCopyBytes(rom, *call.screen);
-  QFile file(rom);
-  if (!file.open(QIODevice::ReadOnly)) throw EditorError(call.rom + ": " + messages::kFileNotFound);
-  return file.readAll();
-}
-
 int Play(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   const PlayCall call = ParsePlayCall(args);
   // Everything a slip can break is checked before the core loads: the ROM, then where the
   // frames go.
-  const QByteArray rom = RomBytes(call);
+  const QByteArray rom = RomToPlay(call.rom, call.screen);
   std::optional<LastFrameFile> lastFrame;
   if (call.png) lastFrame.emplace(*call.png);
   const QDir everyFolder = call.every ? FrameFolder(call.everyFolder) : QDir();

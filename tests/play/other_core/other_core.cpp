@@ -41,4 +41,9 @@ RETRO_API void retro_run() {
   gVideo(gPixels, 4, 4, 4 * sizeof(std::uint32_t));
 }
 RETRO_API void retro_reset() {}
+RETRO_API std::size_t retro_serialize_size() { return 0; }
+RETRO_API bool retro_serialize(void*, std::size_t) { return false; }
+RETRO_API bool retro_unserialize(const void*, std::size_t) { return false; }
+RETRO_API void* retro_get_memory_data(unsigned) { return nullptr; }
+RETRO_API std::size_t retro_get_memory_size(unsigned) { return 0; }
 }

@@ -39,6 +39,9 @@ constexpr int kScreenRecordLength = 76;
 constexpr int ScreenRecordOffset(int screen) { return kScreenRecordBase + kScreenStride * screen; }
 constexpr int kFirstScreenRecordOffset = ScreenRecordOffset(1);
 
+// Tile codes 0..AF have pictures; higher codes show the backdrop in the game.
+constexpr int kTilePictureCount = 176;
+
 // Layout inside a record.
 constexpr int kTileCount = 48;
 constexpr int kGridColumns = 8;

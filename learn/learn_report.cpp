@@ -4,9 +4,9 @@
 #include <sstream>
 #include <vector>
 
+#include "byte_map.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
-#include "tile_set.h"
 
 namespace quelbrook::learn {
 
@@ -55,7 +55,7 @@ void ListOtherLooks(std::ostream& out, const Kind& kind) {
 
 std::string LearnReportText(const QString& romPath, QPoint origin, std::optional<double> fit,
                             const LearnedPictures& learned) {
-  const Kind kinds[] = {{"tile", "tiles", learned.tiles, art::kTileCount},
+  const Kind kinds[] = {{"tile", "tiles", learned.tiles, kTilePictureCount},
                         {"item", "items", learned.items, kItemKindCount},
                         {"enemy", "enemies", learned.enemies, kEnemyKindCount}};
   std::ostringstream out;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "byte_map.h"
+
 namespace quelbrook {
 
 class ControlRegistry;
@@ -36,7 +38,7 @@ constexpr int kTileGridTop = 8;
 constexpr int kPaletteLeft = 288;
 constexpr int kPaletteTop = 8;
 constexpr int kPaletteColumns = 16;
-constexpr int kPaletteSize = 176;
+constexpr int kPaletteSize = kTilePictureCount;
 constexpr int kPanelWidth = 825;
 constexpr int kPanelHeight = 580;
 constexpr int kMarkerSize = 34;

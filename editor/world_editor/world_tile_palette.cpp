@@ -5,13 +5,14 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "byte_map.h"
 #include "hex_text.h"
 #include "world_pictures.h"
 
 namespace quelbrook {
 
 namespace {
-constexpr int kGameTiles = 176;
+constexpr int kGameTiles = kTilePictureCount;
 constexpr int kTileSide = 32;
 }  // namespace
 

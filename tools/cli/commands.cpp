@@ -12,11 +12,11 @@ extern const Command kHistoryCommand, kRestoreCommand;
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands{
-      kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand,    kSwapScreensCommand,
-      kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand,    kIpsCommand,
-      kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,        kRenderWorldCommand,
-      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kRouteCommand,         kLearnPicturesCommand,
-      kTextconvCommand,  kDiffCommand,      kMergeCommand,      kGitSetupCommand,      kHistoryCommand,
+      kInfoCommand,      kShowCommand,      kSetCommand,        kCopyScreenCommand, kSwapScreensCommand,
+      kExportMapCommand, kImportMapCommand, kExportTpieCommand, kImportTpieCommand, kIpsCommand,
+      kApplyIpsCommand,  kBpsCommand,       kApplyBpsCommand,   kRenderCommand,     kRenderWorldCommand,
+      kExportTmxCommand, kImportTmxCommand, kPlayCommand,       kRouteCommand,      kLearnPicturesCommand,
+      kTextconvCommand,  kDiffCommand,      kMergeCommand,      kGitSetupCommand,   kHistoryCommand,
       kRestoreCommand,
   };
   return commands;

@@ -68,7 +68,9 @@ TEST_F(LearnedPicturesWindowTest, LearningDrawsWithTheGamesPicturesAndTheChoiceO
   const int messages = static_cast<int>(dialogs.messages.size());
   Click([this] { window->Timer1Timer(); });
   EXPECT_EQ(dialogs.messages.size(), messages) << LastMessage().toStdString();
-  EXPECT_EQ(CentreColour(Image("Image49")->picture()), InfoColour(1));
+  // Either of the two: on a slow build the window's own 20 s timer may tick during learning.
+  const QColor info = CentreColour(Image("Image49")->picture());
+  EXPECT_TRUE(info == InfoColour(1) || info == InfoColour(2)) << info.name().toStdString();
 
   Choice("&Shipped pictures")->trigger();
   EXPECT_EQ(CellPicture(48), FilePicture(Folder(), 48));
@@ -108,7 +110,9 @@ TEST_F(LearnedPicturesWindowTest, AGoneOrNeverLearnedFolderIsSaidSo) {
   const int messages = static_cast<int>(dialogs.messages.size());
   Click([this] { window->Timer1Timer(); });
   EXPECT_EQ(dialogs.messages.size(), messages) << LastMessage().toStdString();
-  EXPECT_EQ(CentreColour(Image("Image49")->picture()), InfoColour(1));
+  // Either of the two: on a slow build the window's own 20 s timer may tick during learning.
+  const QColor info = CentreColour(Image("Image49")->picture());
+  EXPECT_TRUE(info == InfoColour(1) || info == InfoColour(2)) << info.name().toStdString();
 
   ASSERT_TRUE(QDir(mine).removeRecursively());
   Reopen();

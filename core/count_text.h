@@ -6,7 +6,7 @@
 
 namespace quelbrook {
 
-// The noun is given in the singular; every noun the messages count takes an "s".
-std::string CountText(std::size_t count, const std::string& noun);
+// The noun is given in the singular; its plural is the noun with an "s" unless given.
+std::string CountText(std::size_t count, const std::string& noun, const std::string& plural = {});
 
 }  // namespace quelbrook

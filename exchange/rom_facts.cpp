@@ -24,12 +24,6 @@ constexpr ByteRun EndBlocksRun() {
           std::size_t(EndCodeBlockOffset(kLastSafeEndScreen) + kEndCodeBlockLength - first)};
 }
 
-constexpr ByteRun RecordsRun() {
-  return {std::size_t(kFirstScreenRecordOffset), std::size_t(kScreenCount * kScreenRecordLength)};
-}
-static_assert(ScreenRecordOffset(kScreenCount) + kScreenRecordLength ==
-              kFirstScreenRecordOffset + kScreenCount * kScreenRecordLength);
-
 std::string DestinationValue(std::uint8_t stored) {
   return std::to_string(stored) + (stored == kUnsetDestination ? " (unset)" : "");
 }
@@ -91,15 +85,15 @@ std::vector<Fact> ScreenFacts(int screen) {
 }
 
 Fact OutsideFact(std::size_t imageSize) {
-  std::vector<ByteRun> regions{RecordsRun()};
-  for (const Fact& fact : GameWideFacts()) regions.insert(regions.end(), fact.runs.begin(), fact.runs.end());
+  std::vector<ByteRange> regions(std::begin(kEditorWrittenRanges), std::end(kEditorWrittenRanges));
   std::sort(regions.begin(), regions.end(),
-            [](const ByteRun& a, const ByteRun& b) { return a.offset < b.offset; });
+            [](const ByteRange& a, const ByteRange& b) { return a.first < b.first; });
   std::vector<ByteRun> gaps;
   std::size_t from = 0;
-  for (const ByteRun& region : regions) {
-    if (region.offset > from) gaps.push_back({from, region.offset - from});
-    from = std::max(from, region.offset + region.length);
+  for (const ByteRange& region : regions) {
+    const auto first = std::size_t(region.first), end = std::size_t(region.end);
+    if (first > from) gaps.push_back({from, first - from});
+    from = std::max(from, end);
   }
   if (imageSize > from) gaps.push_back({from, imageSize - from});
   return FactAt(FactKind::kOutside, std::move(gaps));

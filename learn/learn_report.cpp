@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "byte_map.h"
+#include "count_text.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
 
@@ -27,10 +28,6 @@ std::string CodeRuns(const std::vector<int>& codes) {
   return text;
 }
 
-std::string Plural(std::size_t count, const std::string& one, const std::string& many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 struct Kind {
   const char* one;
   const char* many;
@@ -42,8 +39,8 @@ void ListOtherLooks(std::ostream& out, const Kind& kind) {
   for (const auto& [code, picture] : kind.learned) {
     const std::vector<int>& screens = picture.otherLooks;
     if (screens.empty()) continue;
-    out << "  " << kind.one << " " << IntToHexText(code) << ": on "
-        << Plural(screens.size(), "screen", "screens") << " of " << picture.screens << " (";
+    out << "  " << kind.one << " " << IntToHexText(code) << ": on " << CountText(screens.size(), "screen")
+        << " of " << picture.screens << " (";
     for (std::size_t i = 0; i < screens.size() && i < kScreensNamed; ++i)
       out << (i ? ", " : "") << screens[i];
     if (screens.size() > kScreensNamed) out << " and " << screens.size() - kScreensNamed << " more";
@@ -59,9 +56,9 @@ std::string LearnReportText(const QString& romPath, QPoint origin, std::optional
                         {"item", "items", learned.items, kItemKindCount},
                         {"enemy", "enemies", learned.enemies, kEnemyKindCount}};
   std::ostringstream out;
-  out << "Learned " << Plural(learned.tiles.size(), "tile", "tiles") << ", "
-      << Plural(learned.items.size(), "item", "items") << " and "
-      << Plural(learned.enemies.size(), "enemy", "enemies") << " from "
+  out << "Learned " << CountText(learned.tiles.size(), "tile") << ", "
+      << CountText(learned.items.size(), "item") << " and "
+      << CountText(learned.enemies.size(), "enemy", "enemies") << " from "
       << QDir::toNativeSeparators(romPath).toStdString() << ".\n";
   out << "Play field origin: " << origin.x() << "," << origin.y();
   if (fit)

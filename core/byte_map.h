@@ -2,6 +2,7 @@
 // Where each region the editor touches lies in the cartridge image. Offsets are
 // absolute file offsets, the 16-byte iNES header included.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace quelbrook {
@@ -61,6 +62,8 @@ constexpr int kEndingTextOffset = 29932;
 constexpr int kEndingTextLength = 116;
 
 constexpr int kStartScreenOffset = 33236;
+// The smallest file that holds every region of this map: the start-screen byte comes last.
+constexpr std::size_t kSmallestImage = kStartScreenOffset + 1;
 
 // End screens whose block would run into the first screen records.
 constexpr int kLastSafeEndScreen = 107;

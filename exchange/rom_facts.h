@@ -15,9 +15,6 @@ namespace quelbrook {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The smallest file that holds every region of the byte map: the start-screen byte comes last.
-constexpr std::size_t kSmallestImage = kStartScreenOffset + 1;
-
 enum class FactKind {
   kStartScreen,
   kEndScreen,

@@ -20,11 +20,10 @@ constexpr int kOffFieldDestination = kLastDestination + 1;
 Records ReadRecords(const QString& romPath) {
   RomImage rom(QFile::encodeName(romPath).toStdString());
   OpenedRom opened(rom);
-  constexpr long kNeeded = kStartScreenOffset + 1;
-  if (rom.Size() < kNeeded)
+  if (rom.Size() < static_cast<long>(kSmallestImage))
     throw EditorError(QDir::toNativeSeparators(romPath).toStdString() + " has " + std::to_string(rom.Size()) +
                       " bytes, too few for this game's ROM: its screen records and start screen need " +
-                      std::to_string(kNeeded));
+                      std::to_string(kSmallestImage));
   Records records;
   for (int screen = 1; screen <= kScreenCount; ++screen)
     records[static_cast<std::size_t>(screen - 1)] = ReadRecordBytes(rom, screen);

@@ -7,7 +7,7 @@
 namespace quelbrook::play {
 
 int GameStartScreen(const QByteArray& rom) {
-  if (rom.size() <= kStartScreenOffset) return 1;
+  if (static_cast<std::size_t>(rom.size()) < kSmallestImage) return 1;
   return DecodeStartScreenByte(std::uint8_t(rom[kStartScreenOffset])).value_or(1);
 }
 

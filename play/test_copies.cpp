@@ -5,51 +5,42 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "byte_map.h"
-#include "count_text.h"
 #include "editor_error.h"
-#include "rom_patch.h"
-#include "screen_decoding.h"
+#include "starting_copy.h"
 
 namespace quelbrook::play {
 
 namespace {
 const char* const kCopyPrefix = "quelbrook-test-";
+
+QByteArray ReadRom(const QString& romPath) {
+  QFile original(romPath);
+  if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
+  return original.readAll();
+}
+}  // namespace
+
+QByteArray TestCopyBytes(const QByteArray& rom, const QString& name, int screen,
+                         const std::optional<RecordBytes>& record) {
+  const auto copy = StartingCopy({rom.begin(), rom.end()}, name.toStdString(), screen, record);
+  return QByteArray(reinterpret_cast<const char*>(copy.data()), static_cast<qsizetype>(copy.size()));
+}
+
+QByteArray TestCopyBytes(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {
+  return TestCopyBytes(ReadRom(romPath), romPath, screen, record);
 }
 
 std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,
                                               const std::optional<RecordBytes>& record) {
-  if (screen < 1 || screen > kScreenCount)
-    throw EditorError("Screen " + std::to_string(screen) + " does not exist: screens are 1 to " +
-                      std::to_string(kScreenCount));
-  QFile original(romPath);
-  if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
-  const QByteArray bytes = original.readAll();
-  original.close();
-  // Checked before any copy is made: a file of another kind must not fail half-way with
-  // the patch writer's "Write beyond end of file".
-  if (bytes.size() <= kStartScreenOffset)
-    throw EditorError("Cannot start on screen " + std::to_string(screen) + ": " + romPath.toStdString() +
-                      " ends before the byte that chooses the start screen (offset " +
-                      std::to_string(kStartScreenOffset) + "; the file has " +
-                      CountText(static_cast<std::size_t>(bytes.size()), "byte") + ")");
-
+  // Made before the file exists, so a refused copy leaves nothing behind.
+  const QByteArray bytes = TestCopyBytes(romPath, screen, record);
   RemoveOldTestCopies(QDir::tempPath());
   auto copy =
       std::make_unique<QTemporaryFile>(QDir(QDir::tempPath()).filePath(QString(kCopyPrefix) + "XXXXXX.nes"));
-  if (!copy->open() || copy->write(bytes) != bytes.size())
+  if (!copy->open() || copy->write(bytes) != bytes.size() || !copy->flush())
     throw EditorError("The test copy could not be written");
   copy->close();
-  std::vector<BytePatch> patches{{kStartScreenOffset, {EncodeStartScreenByte(screen)}}};
-  if (record) patches.push_back({ScreenRecordOffset(screen), {record->begin(), record->end()}});
-  WritePatchesToFile(QFile::encodeName(copy->fileName()).toStdString(), patches);
   return copy;
-}
-
-QByteArray TestCopyBytes(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {
-  const auto copy = WriteTestCopy(romPath, screen, record);
-  if (!copy->open()) throw EditorError("The test copy could not be read");
-  return copy->readAll();
 }
 
 int RemoveOldTestCopies(const QString& folder, std::chrono::seconds maxAge) {

@@ -1,7 +1,7 @@
 #pragma once
-// The copies of the ROM that run a screen: a copy that starts on that screen, the ROM itself
-// only read. An outside emulator reads its copy after the click returns, so a copy cannot
-// always be removed at once; copies older than a day are removed at the next copy instead.
+// The copies of the ROM that run a screen (StartingCopy), the ROM itself only read. An outside
+// emulator reads its copy after the click returns, so a copy cannot always be removed at once;
+// copies older than a day are removed at the next copy instead.
 
 #include <QByteArray>
 #include <QString>
@@ -14,16 +14,17 @@
 
 namespace quelbrook::play {
 
-// A copy of the ROM in the temporary folder whose start screen is `screen` (1..128), with
-// that screen's record replaced by `record` when given (the window's unsaved edits). The copy
-// is removed with the returned object unless the caller keeps it. Throws EditorError, also for
-// a file that ends before the start-screen byte, before anything is written.
+// A copy of the ROM in the temporary folder, for an outside emulator: the file that
+// StartingCopy makes of the ROM at romPath. The copy is removed with the returned object
+// unless the caller keeps it. Throws EditorError, before anything is written.
 std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,
                                               const std::optional<RecordBytes>& record = std::nullopt);
 
-// The bytes of such a copy, for a player that takes them rather than a file; the copy is
-// gone again when this returns.
+// The same copy's bytes, for a player that takes bytes rather than a file: of the ROM at
+// romPath, or of ROM bytes already read (`name` names them in messages).
 QByteArray TestCopyBytes(const QString& romPath, int screen,
+                         const std::optional<RecordBytes>& record = std::nullopt);
+QByteArray TestCopyBytes(const QByteArray& rom, const QString& name, int screen,
                          const std::optional<RecordBytes>& record = std::nullopt);
 
 // Removes the copies (quelbrook-test-*.nes) in the folder last changed more than maxAge

@@ -12,6 +12,7 @@
 
 #include "bench_app.h"
 #include "editor_style.h"
+#include "heap_policy.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
 #include "opened_rom.h"
@@ -170,5 +171,6 @@ int main(int argc, char** argv) {
   BenchApp app;
   if (!app.start(argc, argv)) return 1;
   QApplication::setStyle(new EditorStyle);  // the program's, as its main sets it
+  KeepFreedMemoryForReuse();                // and its heap
   return BenchApp::run();
 }

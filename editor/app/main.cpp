@@ -6,10 +6,12 @@
 #include "command_line.h"
 #include "editor_style.h"
 #include "form1.h"
+#include "heap_policy.h"
 #include "picture_prefetch.h"
 
 int main(int argc, char** argv) {
   if (const auto exitCode = quelbrook::AnswerInformationOptions(argc, argv)) return *exitCode;
+  quelbrook::KeepFreedMemoryForReuse();
   QApplication application(argc, argv);
   QApplication::setStyle(new quelbrook::EditorStyle);  // the application owns it
   // Qt reads the whole font list before it lays out the first letter, so another core reads

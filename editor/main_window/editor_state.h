@@ -14,6 +14,8 @@ struct EditorState {
   int PreviousEndCodeOffset = 0;
   int EndCodeOffset = 0;
   QString StartDirectory;
+  // Where the codes' pictures come from: StartDirectory, or the folder chosen for the ROM.
+  QString PictureDirectory;
   int FirstLoadDone = 0;
   int InfoPictureNumber = 0;
   // Save writes only into the record that the last complete reload of the bound

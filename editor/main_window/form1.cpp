@@ -190,7 +190,8 @@ void TForm1::FormCreate() {
   state_.InfoPictureNumber = 0;
   controls_.Memo1->setPlainText(kMemoGreeting);
   state_.StartDirectory = QDir::currentPath();
-  pictures_ = std::make_unique<PictureLoader>(state_.StartDirectory);
+  state_.PictureDirectory = state_.StartDirectory;
+  pictures_ = std::make_unique<PictureLoader>(state_.PictureDirectory);
   state_.PalettePreset = 0;
   for (ImageControl* marker : {controls_.Red, controls_.Green}) marker->move(kParked, kParked);
   state_.SelectedCell = 0;

@@ -19,6 +19,7 @@
 #include "picture_loader.h"
 #include "screen_value.h"
 #include "window_description.h"
+#include "world_editor.h"
 
 namespace quelbrook {
 
@@ -103,8 +104,10 @@ void TForm1::UsePicturesOfRom() {
                                       ", are gone: the shipped pictures are shown.");
     setting = {};
   }
-  pictures_ = std::make_unique<PictureLoader>(
-      setting.choice == PictureChoice::kShipped ? state_.StartDirectory : setting.folder);
+  state_.PictureDirectory =
+      setting.choice == PictureChoice::kShipped ? state_.StartDirectory : setting.folder;
+  pictures_ = std::make_unique<PictureLoader>(state_.PictureDirectory);
+  if (WorldEditor* editor = ShownWorldEditor()) editor->usePictures(state_.PictureDirectory);
   for (QAction* action : findChild<QMenu*>("PicturesMenu")->actions())
     action->setChecked(action->property(kChoiceProperty).toInt() == static_cast<int>(setting.choice));
   for (int n = 1; n <= kPaletteSize; ++n) setPicture(Pic(n), TileBitmapPath(IntToHexText(n - 1)));

@@ -26,7 +26,7 @@ void TForm1::ShowRestorePoints() {
     throw EditorError("There are no restore points of this ROM yet: every save from now on makes one");
   try {
     auto* dialog = new RestorePointsDialog(
-        state_.romPath, state_.StartDirectory,
+        state_.romPath, state_.PictureDirectory,
         [this](const std::string& romPath, int point) { RestoreToPoint(romPath, point); },
         [this](const std::function<void()>& operation) { Run(operation); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -23,7 +23,7 @@ void TForm1::ExportWorldToTiled() {
   if (state_.romPath.empty()) throw EditorError("Open a ROM first: the export writes its world");
   const auto chosen = dialogs_->saveFile({" Export world to Tiled...", "Tiled maps|*.tmx", "tmx"});
   if (!chosen) return;
-  PictureFolder pictures(state_.StartDirectory, MissingPictures::kPlaceholder);
+  PictureFolder pictures(state_.PictureDirectory, MissingPictures::kPlaceholder);
   RomImage rom(state_.romPath);
   ExportWorldMap(ReadWorld(rom), pictures, LocalPathOf(*chosen));
 }

@@ -38,7 +38,7 @@ void TForm1::ShowWorldEditor() {
       if (WorldEditor* old = ShownWorldEditor()) old->closeWithoutAsking();
       Run([this] { ShowWorldEditor(); });
     };
-    editor = new WorldEditor(state_.romPath, state_.StartDirectory, *dialogs_, std::move(hooks), this);
+    editor = new WorldEditor(state_.romPath, state_.PictureDirectory, *dialogs_, std::move(hooks), this);
     editor->setProperty("romPath", QString::fromStdString(state_.romPath));
   }
   editor->show();

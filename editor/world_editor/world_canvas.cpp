@@ -179,6 +179,11 @@ int WorldCanvas::fittingZoom() const {
   return (cell * 100 + kTilePixels - 1) / kTilePixels;
 }
 
+void WorldCanvas::picturesReplaced() {
+  screenPictures_.clear();
+  viewport()->update();
+}
+
 void WorldCanvas::changeZoom(int percent, std::optional<QPoint> anchor) {
   percent = std::clamp(percent, kSmallestZoom, kZoomSteps[std::size(kZoomSteps) - 1]);
   if (percent == zoom_) return;

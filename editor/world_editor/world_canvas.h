@@ -37,6 +37,8 @@ class WorldCanvas : public QAbstractScrollArea {
   bool fitsWorld() const { return fitting_; }
   void setShowGrid(bool shown);
   void setShowObjects(bool shown);
+  // The pictures were read from another folder: every screen is drawn again.
+  void picturesReplaced();
   bool showsGrid() const { return showGrid_; }
   bool showsObjects() const { return showObjects_; }
 

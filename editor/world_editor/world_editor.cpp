@@ -183,6 +183,15 @@ void WorldEditor::updateTitle() {
   setWindowModified(document_->hasUnsavedChanges());
 }
 
+void WorldEditor::usePictures(const QString& directory) {
+  if (directory == pictureDirectory_) return;
+  pictureDirectory_ = directory;
+  pictures_->setDirectory(directory);
+  updatePictures();
+  canvas_->picturesReplaced();
+  palette_->update();
+}
+
 void WorldEditor::updatePictures() {
   // Every picture the world shows is read now, so that painting never waits for a file.
   std::vector<bool> used(WorldPictures::kCodeCount, false);

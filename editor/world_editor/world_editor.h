@@ -50,6 +50,8 @@ class WorldEditor : public QMainWindow {
   bool save();
   // Closes when the user already agreed to let the unsaved changes go.
   void closeWithoutAsking();
+  // Draws with the pictures in `directory` from now on, as the main window does.
+  void usePictures(const QString& directory);
   // The full-size world (4096 x 1536) as edited, with its marks; throws EditorError.
   void saveAsPng(const QString& path) const;
 

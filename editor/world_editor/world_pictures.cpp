@@ -68,4 +68,11 @@ void WorldPictures::setCellSize(int pixels) {
     for (auto& scaled : *cache) scaled = QPixmap();
 }
 
+void WorldPictures::setDirectory(QString directory) {
+  folder_ = PictureFolder(std::move(directory), MissingPictures::kPlaceholder);
+  unreadable_.clear();
+  for (Set* cache : {&tiles_, &items_, &enemies_, &scaledTiles_, &scaledItems_, &scaledEnemies_})
+    for (auto& picture : *cache) picture = QPixmap();
+}
+
 }  // namespace quelbrook

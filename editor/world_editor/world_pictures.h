@@ -33,6 +33,8 @@ class WorldPictures {
   const QPixmap& scaledEnemy(int kind) const;
   void setCellSize(int pixels);
   int cellSize() const { return cellSize_; }
+  // Every picture is read again from `directory` the next time it is wanted.
+  void setDirectory(QString directory);
 
  private:
   using Set = std::array<QPixmap, kCodeCount>;

@@ -1,11 +1,16 @@
 // The world editor as a window among others: the whole world in view when it opens, its
 // size and docks kept for the next one, a ROM dropped on it.
+#include <QDir>
 #include <QDockWidget>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QUrl>
 
+#include "hex_text.h"
+#include "item_catalogue.h"
+#include "picture_choice.h"
 #include "world_editor_fixture.h"
+#include "world_pictures.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -105,6 +110,48 @@ TEST_F(WorldEditorWindowTest, DroppedRomOpensAfterAskingAboutUnsavedChanges) {
   EXPECT_EQ(reopened->document().romPath(), other);
   EXPECT_FALSE(reopened->document().hasUnsavedChanges());
   EXPECT_EQ(RomBytes(), original);  // the discarded change was never written
+}
+
+// A folder of the user's with the program's item and enemy pictures and every tile one plain colour.
+QString PlainPictureFolder(const QString& programFolder, QColor colour) {
+  const QString folder = programFolder + "/plain";
+  for (const QString sub : {"graph", "items", "enemyes"}) QDir().mkpath(folder + "/" + sub);
+  for (const QString sub : {"items", "enemyes"})
+    for (const QString& file : QDir(programFolder + "/" + sub).entryList(QDir::Files))
+      QFile::copy(programFolder + "/" + sub + "/" + file, folder + "/" + sub + "/" + file);
+  QImage picture(32, 32, QImage::Format_RGB32);
+  picture.fill(colour);
+  for (int code = 0; code < WorldPictures::kCodeCount; ++code)
+    picture.save(QDir(folder).filePath(QString::fromStdString(TileBitmapPath(IntToHexText(code)))), "BMP");
+  return folder;
+}
+
+TEST_F(WorldEditorWindowTest, DrawsAndExportsWithThePicturesChosenForTheRom) {
+  const QColor plain(0, 200, 0);
+  const QString folder = PlainPictureFolder(Folder(), plain);
+  const auto paletteColour = [this] {
+    WorldTilePalette* palette = window->ShownWorldEditor()->tilePalette();
+    return QColor(palette->grab().toImage().pixel(palette->tileRect(0).center()));
+  };
+  ASSERT_NE(paletteColour(), plain);
+
+  // Chosen while the world editor is open: it follows at once, and opens with it next time.
+  WritePictureSetting(IdentityOf(QString::fromStdString(RomPath())), {PictureChoice::kFolder, folder});
+  window->UsePicturesOfRom();
+  EXPECT_EQ(paletteColour(), plain);
+  Canvas()->setShowObjects(false);
+  EXPECT_EQ(QColor(View()->grab().toImage().pixel(At({3, 3}))), plain);
+  editor = Reopened();
+  EXPECT_EQ(paletteColour(), plain);
+
+  dialogs.fileAnswers.push_back(Folder() + "/world.tmx");
+  Click([this] { window->ExportWorldToTiled(); });
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+  EXPECT_EQ(QColor(QImage(Folder() + "/world-tiles.png").pixel(16, 16)), plain);
+
+  WritePictureSetting(IdentityOf(QString::fromStdString(RomPath())), {});
+  window->UsePicturesOfRom();
+  EXPECT_NE(paletteColour(), plain);
 }
 
 }  // namespace

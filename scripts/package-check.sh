@@ -23,6 +23,7 @@ fail() {
 lintian --fail-on error --tag-display-limit 0 "$deb"
 
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
+dpkg-deb --field "$deb" Depends | grep -q libsdl2-2.0-0 || fail "Depends misses SDL2, which reads the gamepads"
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
 for file in \
   usr/bin/quelbrook usr/bin/quelbrook-editor usr/lib/quelbrook/quelbrook-audio.so \

@@ -24,12 +24,7 @@ class PlayPanelGamepadTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     PlaySettings()->clear();
-    WriteFile(RomPath(), ReadFile(std::filesystem::path(QUELBROOK_TEST_APP_DIR) / "Quelbrook.nes"));
-    dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
-    Click([this] { window->Button2Click(); });
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    OpenInActiveWindow(ReadFile(std::filesystem::path(QUELBROOK_TEST_APP_DIR) / "Quelbrook.nes"));
   }
 
   PlayPanel* Play() {

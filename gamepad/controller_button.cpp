@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 
 namespace quelbrook::gamepad {
@@ -13,23 +14,46 @@ static_assert(int(ControllerButton::kDpadRight) == SDL_CONTROLLER_BUTTON_DPAD_RI
 static_assert(int(ControllerButton::kTouchpad) == SDL_CONTROLLER_BUTTON_TOUCHPAD);
 
 namespace {
-const std::array<const char*, kControllerButtonCount> kNames{
-    "A",           "B",           "X",        "Y",        "Back",     "Guide",      "Start",
-    "Left Stick",  "Right Stick", "LB",       "RB",       "D-pad Up", "D-pad Down", "D-pad Left",
-    "D-pad Right", "Misc",        "Paddle 1", "Paddle 2", "Paddle 3", "Paddle 4",   "Touchpad"};
+struct Names {
+  const char* id;  // as SDL's mappings name the button
+  const char* shown;
+};
+const std::array<Names, kControllerButtonCount> kNames{{
+    {"a", "A"},
+    {"b", "B"},
+    {"x", "X"},
+    {"y", "Y"},
+    {"back", "Back"},
+    {"guide", "Guide"},
+    {"start", "Start"},
+    {"leftstick", "Left Stick"},
+    {"rightstick", "Right Stick"},
+    {"leftshoulder", "LB"},
+    {"rightshoulder", "RB"},
+    {"dpup", "D-pad Up"},
+    {"dpdown", "D-pad Down"},
+    {"dpleft", "D-pad Left"},
+    {"dpright", "D-pad Right"},
+    {"misc1", "Misc"},
+    {"paddle1", "Paddle 1"},
+    {"paddle2", "Paddle 2"},
+    {"paddle3", "Paddle 3"},
+    {"paddle4", "Paddle 4"},
+    {"touchpad", "Touchpad"},
+}};
 }  // namespace
 
-QString ControllerButtonId(ControllerButton button) {
-  return SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(button));
-}
+QString ControllerButtonId(ControllerButton button) { return kNames[static_cast<std::size_t>(button)].id; }
 
 std::optional<ControllerButton> ControllerButtonWithId(const QString& id) {
-  if (id.isEmpty()) return std::nullopt;
-  const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(id.toUtf8().constData());
-  if (button == SDL_CONTROLLER_BUTTON_INVALID) return std::nullopt;
-  return static_cast<ControllerButton>(button);
+  const auto found =
+      std::find_if(kNames.begin(), kNames.end(), [&id](const Names& names) { return id == names.id; });
+  if (found == kNames.end()) return std::nullopt;
+  return static_cast<ControllerButton>(found - kNames.begin());
 }
 
-QString ControllerButtonName(ControllerButton button) { return kNames[static_cast<std::size_t>(button)]; }
+QString ControllerButtonName(ControllerButton button) {
+  return kNames[static_cast<std::size_t>(button)].shown;
+}
 
 }  // namespace quelbrook::gamepad

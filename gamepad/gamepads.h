@@ -9,18 +9,23 @@
 
 #include "controller_button.h"
 
+struct _SDL_GameController;
+
 namespace quelbrook::gamepad {
+
+struct SdlLibrary;
 
 class Gamepads {
  public:
-  // When SDL cannot start its controller subsystem there are simply no gamepads.
+  // Loads libSDL2 at the first; when it is missing or cannot start its controller subsystem
+  // there are simply no gamepads.
   Gamepads();
   ~Gamepads();
   Gamepads(const Gamepads&) = delete;
   Gamepads& operator=(const Gamepads&) = delete;
 
-  bool Started() const { return started_; }
-  // SDL's reason when it did not start.
+  bool Started() const { return sdl_ != nullptr; }
+  // Why not, when not started.
   const QString& StartError() const { return startError_; }
   // Takes SDL's events and returns the buttons pressed since the last poll, as SDL reports them.
   std::vector<ControllerButton> Poll();
@@ -32,9 +37,10 @@ class Gamepads {
  private:
   class Open;
   void OpenDevice(int deviceIndex);
+  void HoldStickDirections(_SDL_GameController* controller, HeldButtons& held) const;
 
-  bool started_ = false;
   QString startError_;
+  const SdlLibrary* sdl_;  // null when not started
   std::unique_ptr<Open> open_;
 };
 

@@ -65,9 +65,10 @@ class PlayPanelGamepadTest : public WindowTest {
 TEST_F(PlayPanelGamepadTest, APadPluggedInWhilePlayingIsNamedAndItsDpadMovesTheHeroAsTheArrowKeysDo) {
   PlayPanel* panel = Play();
   ASSERT_NE(panel, nullptr);
-  EXPECT_EQ(GamepadNote(panel), "") << "no pad, no note";
+  EXPECT_FALSE(GamepadNote(panel).contains(kVirtualPadName));
   VirtualPad pad;
-  QTRY_COMPARE(GamepadNote(panel), QString("Gamepad: ") + kVirtualPadName);
+  QTRY_VERIFY(GamepadNote(panel).contains(kVirtualPadName));
+  EXPECT_TRUE(GamepadNote(panel).startsWith("Gamepad: "));
 
   const QImage byKey = FrameAfterHoldingRight(panel, [panel](bool down) {
     down ? QTest::keyPress(panel->view(), Qt::Key_Right) : QTest::keyRelease(panel->view(), Qt::Key_Right);
@@ -121,7 +122,7 @@ TEST_F(PlayPanelGamepadTest, PullingThePadOutReleasesItsButtonsAndTheNoteGoes) {
   EXPECT_TRUE(controls->Pad().IsDown(play::PadButton::kStart));
 
   pad.Unplug();
-  QTRY_COMPARE(GamepadNote(panel), QString());
+  QTRY_VERIFY(!GamepadNote(panel).contains(kVirtualPadName));
   EXPECT_EQ(controls->Pad(), play::PadState());
 }
 

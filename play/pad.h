@@ -19,6 +19,12 @@ class PadState {
   void Set(PadButton button, bool down) { pressed_.set(static_cast<int>(button), down); }
   bool IsDown(PadButton button) const { return pressed_.test(static_cast<int>(button)); }
   bool operator==(const PadState& other) const { return pressed_ == other.pressed_; }
+  // Pressed on either: two devices playing one pad.
+  PadState operator|(const PadState& other) const {
+    PadState either;
+    either.pressed_ = pressed_ | other.pressed_;
+    return either;
+  }
 
  private:
   std::bitset<kPadButtonCount> pressed_;

@@ -23,6 +23,7 @@ fail() {
 lintian --fail-on error --tag-display-limit 0 "$deb"
 
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
+dpkg-deb --field "$deb" Recommends | grep -q libsdl2-2.0-0 || fail "Recommends misses SDL2, which reads the gamepads"
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
 for file in \
   usr/bin/quelbrook usr/bin/quelbrook-editor usr/lib/quelbrook/quelbrook-audio.so \
@@ -50,6 +51,8 @@ bin="$unpacked/usr/bin"
 # Qt Multimedia belongs to the audio module alone: linked into the editor, it and the sound
 # libraries it needs would load at every start.
 ! readelf -d "$bin/quelbrook-editor" | grep -q libQt6Multimedia || fail "quelbrook-editor links Qt Multimedia"
+# Nor SDL, which the Play panel loads for its gamepads: it brings the sound libraries too.
+! readelf -d "$bin/quelbrook-editor" | grep -q libSDL2 || fail "quelbrook-editor links SDL2"
 # The first line is the program and its version; the licence follows.
 for program in quelbrook quelbrook-editor; do
   said=$("$bin/$program" --version) || fail "$program --version"

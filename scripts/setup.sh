@@ -8,10 +8,10 @@ QUELBROOK_BUILD="${QUELBROOK_BUILD:-$QUELBROOK_ROOT/build}"
 
 # tiled brings tiled and tmxrasterizer, which the map tests run; cc65 assembles the 6502
 # programs; the libretro header and Debian's NES core let the editor run the game, and Qt
-# Multimedia plays its sound; git runs in the tests of the ROM's diff and merge drivers; SQLite
-# keeps the restore points, and its shell checks them.
+# Multimedia plays its sound; SDL2 reads gamepads in the Play panel; git runs in the tests of
+# the ROM's diff and merge drivers; SQLite keeps the restore points, and its shell checks them.
 packages=(cmake g++ make qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev googletest fonts-dejavu-core fonts-liberation2
-  bash-completion tiled cc65 retroarch-dev libretro-nestopia qt6-multimedia-dev git libsqlite3-dev sqlite3)
+  bash-completion tiled cc65 retroarch-dev libretro-nestopia qt6-multimedia-dev libsdl2-dev git libsqlite3-dev sqlite3)
 # Other builds (sanitizers, fuzzing) add their packages and CMake options here.
 read -r -a extra_packages <<<"${QUELBROOK_EXTRA_PACKAGES:-}"
 read -r -a configure_args <<<"${QUELBROOK_CONFIGURE_ARGS:-}"

@@ -16,6 +16,7 @@
 #include "core_search.h"
 #include "editor_error.h"
 #include "game_sound.h"
+#include "gamepad_controls.h"
 #include "play_view.h"
 #include "quick_state.h"
 #include "screen_watch.h"
@@ -42,6 +43,7 @@ PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, QWidget* p
   const auto settings = PlaySettings();
   host_ = std::make_unique<play::Host>(play::ChooseNesCore(settings->value("play/core").toString()));
   keys_ = KeyMap::Load(*settings);
+  gamepads_ = new GamepadControls(*settings, this);
 
   view_ = new PlayView(this);
   view_->installEventFilter(this);
@@ -68,6 +70,7 @@ PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, QWidget* p
   controls->addWidget(restartButton_);
   controls->addWidget(recordButton_);
   controls->addWidget(status_, 1);
+  controls->addWidget(gamepads_->Status());
   auto* keyGrid = new QGridLayout;
   BuildKeyButtons(keyGrid);
   auto* layout = new QVBoxLayout(this);
@@ -98,7 +101,8 @@ void PlayPanel::BuildKeyButtons(QGridLayout* grid) {
       view_->setFocus();
     });
     keyButtons_[index] = key;
-    grid->addWidget(key, index / 4, index % 4);
+    grid->addWidget(key, index / 4, index % 4 * 2);
+    grid->addWidget(gamepads_->BindingButton(button), index / 4, index % 4 * 2 + 1);
   }
   ShowKeyNames();
 }
@@ -143,8 +147,9 @@ void PlayPanel::Restart() {
 }
 
 void PlayPanel::RunFrameWithPad() {
-  if (recording_) recording_->Record(pad_);
-  host_->SetPad(pad_);
+  const play::PadState pad = pad_ | gamepads_->Pad();
+  if (recording_) recording_->Record(pad);
+  host_->SetPad(pad);
   host_->RunFrame();
 }
 
@@ -245,6 +250,7 @@ void PlayPanel::ShowNoGame() {
 }
 
 void PlayPanel::Tick() {
+  gamepads_->Poll();
   run_([this] {
     try {
       RunDueFrames();

@@ -1,6 +1,6 @@
 #pragma once
 // The Play panel: a copy of the ROM running in the NES core inside the editor, 60 frames a
-// second, with its sound, the keyboard as the pad, pause and restart. Closing it unloads the
+// second, with its sound, the keyboard and gamepads as the pad, pause and restart. Closing it unloads the
 // game and shuts the core down.
 
 #include <QByteArray>
@@ -22,6 +22,7 @@ class QTimer;
 
 namespace quelbrook {
 
+class GamepadControls;
 class GameSound;
 class PlayView;
 
@@ -88,12 +89,13 @@ class PlayPanel : public QWidget {
   QByteArray rom_;
   QString romPath_;
   KeyMap keys_;
-  play::PadState pad_;
+  play::PadState pad_;  // the keyboard's
   std::optional<play::PadRecording> recording_;
   std::optional<play::PadButton> rebinding_;  // the button waiting for its new key
 
   PlayView* view_;
   QTimer* timer_;  // wakes once for each frame due
+  GamepadControls* gamepads_;
   std::optional<play::FramePacer> pacer_;
   QPushButton* pauseButton_;
   QPushButton* restartButton_;

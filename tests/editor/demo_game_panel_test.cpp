@@ -23,12 +23,7 @@ class DemoGamePanelTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    WriteFile(RomPath(), ReadFile(std::filesystem::path(QUELBROOK_TEST_APP_DIR) / "Quelbrook.nes"));
-    dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
-    Click([this] { window->Button2Click(); });
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    OpenInActiveWindow(ReadFile(std::filesystem::path(QUELBROOK_TEST_APP_DIR) / "Quelbrook.nes"));
     ShowScreen(kScreen);
   }
 

@@ -35,12 +35,7 @@ class PlayPanelTest : public WindowTest {
     // The test program, laid out as the game's cartridge, with a start screen to show.
     auto rom = ReadFile(QUELBROOK_PAD_SPRITE_ROM);
     rom[kStartScreenOffset] = EncodeStartScreenByte(12);
-    WriteFile(RomPath(), rom);
-    dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
-    Click([this] { window->Button2Click(); });
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    OpenInActiveWindow(rom);
   }
 
   PlayPanel* Panel() const { return window->findChild<PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly); }

@@ -2,6 +2,7 @@
 // A real main window, created offscreen in a folder of test pictures, with a
 // synthetic ROM and scripted dialogs.
 
+#include <QtWidgets/qtestsupport_widgets.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -43,6 +44,15 @@ class WindowTest : public ::testing::Test {
     rom.Write(RomPath());
     dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
     Click([this] { window->Button2Click(); });
+  }
+  // Opens `rom` as the ROM through Open ROM in the shown, active window, where F6 plays.
+  void OpenInActiveWindow(const std::vector<std::uint8_t>& rom) {
+    WriteFile(RomPath(), rom);
+    dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
+    Click([this] { window->Button2Click(); });
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
   // As a user's click: failures land in dialogs.messages.
   void Click(const std::function<void()>& handler) { window->Run(handler); }

@@ -14,27 +14,23 @@ SolidTilesEnd:
 ; In: tileCodes points at a screen's 48 codes, boxLeft and boxTop place a 16 x 16 box
 ; inside the play field. Out: carry set when the box overlaps a solid cell.
 .proc BoxBlocked
-  lda boxLeft
   ldx boxTop
-  jsr PointBlocked
-  bcs done
-  lda boxLeft
-  clc
-  adc #HERO_SIZE - 1
-  ldx boxTop
-  jsr PointBlocked
+  jsr LineBlocked
   bcs done
   lda boxTop
   clc
   adc #HERO_SIZE - 1
   tax
+  jsr LineBlocked
+done:
+  rts
+.endproc
+
+; X = frame line: carry set when the box's left or right end on it lies on a solid cell.
+.proc LineBlocked
   lda boxLeft
   jsr PointBlocked
   bcs done
-  lda boxTop
-  clc
-  adc #HERO_SIZE - 1
-  tax
   lda boxLeft
   clc
   adc #HERO_SIZE - 1
@@ -43,7 +39,7 @@ done:
   rts
 .endproc
 
-; A = pixel column, X = frame line. Out: carry set when that point's cell is solid.
+; A = pixel column, X = frame line (kept). Out: carry set when that point's cell is solid.
 .proc PointBlocked
   lsr                   ; cells are 32 pixels wide
   lsr

@@ -20,8 +20,22 @@
   jmp SetUpperBank
 .endproc
 
-; record := ScreenRecords + RECORD_LENGTH * screenIndex
 .proc CopyRecord
+  lda screenIndex
+  jsr PointAtRecord
+  ldy #RECORD_LENGTH - 1
+copy:
+  lda (recordPointer),y
+  sta record,y
+  dey
+  bpl copy
+  rts
+.endproc
+
+; recordPointer := ScreenRecords + RECORD_LENGTH * A, the record of screen index A in the
+; world bank.
+.proc PointAtRecord
+  sta temp2
   lda #<ScreenRecords
   sta recordPointer
   lda #>ScreenRecords
@@ -30,19 +44,13 @@
 add:
   lda recordPointer
   clc
-  adc screenIndex
+  adc temp2
   sta recordPointer
   bcc no_carry
   inc recordPointer + 1
 no_carry:
   dex
   bne add
-  ldy #RECORD_LENGTH - 1
-copy:
-  lda (recordPointer),y
-  sta record,y
-  dey
-  bpl copy
   rts
 .endproc
 

@@ -1,5 +1,6 @@
-; The hero: 16 x 16 pixels, two pixels a frame, no walls. It steps in at the first
-; press, so that the opening picture shows the screen as the editor draws it.
+; The hero: 16 x 16 pixels, two pixels a frame, stopped by solid tiles (walls.s). It
+; steps in at the first press, so that the opening picture shows the screen as the
+; editor draws it.
 .include "hardware.inc"
 .include "memory.inc"
 
@@ -8,8 +9,11 @@
 .proc MoveHero
   lda padState
   and #PAD_UP | PAD_DOWN | PAD_LEFT | PAD_RIGHT
-  beq done
+  bne pressed
+  rts
+pressed:
   sta heroShown
+  jsr NoteHeroFree
   lda padState
   and #PAD_RIGHT
   beq not_right
@@ -19,7 +23,7 @@
   jmp LeaveRight
 step_right:
   adc #HERO_SPEED
-  sta heroX
+  jsr TryHeroX
 not_right:
   lda padState
   and #PAD_LEFT
@@ -30,7 +34,7 @@ not_right:
 step_left:
   sec
   sbc #HERO_SPEED
-  sta heroX
+  jsr TryHeroX
 not_left:
   lda padState
   and #PAD_DOWN
@@ -41,7 +45,7 @@ not_left:
   jmp LeaveDown
 step_down:
   adc #HERO_SPEED
-  sta heroY
+  jsr TryHeroY
 not_down:
   lda padState
   and #PAD_UP
@@ -53,8 +57,62 @@ not_down:
 step_up:
   sec
   sbc #HERO_SPEED
-  sta heroY
+  jsr TryHeroY
 done:
+  rts
+.endproc
+
+; A hero that starts inside a wall (a screen played from the editor may put it there)
+; walks freely until it stands clear; from then on walls stop it.
+.proc NoteHeroFree
+  lda #<(record + REC_TILES)
+  sta tileCodes
+  lda #>(record + REC_TILES)
+  sta tileCodes + 1
+  lda heroX
+  sta boxLeft
+  lda heroY
+  sta boxTop
+  jsr BoxBlocked
+  lda #0
+  rol                   ; 1 when blocked
+  eor #1
+  sta heroFree
+  rts
+.endproc
+
+; A = the hero's next left (TryHeroX) or top (TryHeroY); the step is taken unless it
+; would enter a wall.
+.proc TryHeroX
+  sta boxLeft
+  lda heroY
+  sta boxTop
+  jsr StepBlocked
+  bcs stay
+  lda boxLeft
+  sta heroX
+stay:
+  rts
+.endproc
+
+.proc TryHeroY
+  sta boxTop
+  lda heroX
+  sta boxLeft
+  jsr StepBlocked
+  bcs stay
+  lda boxTop
+  sta heroY
+stay:
+  rts
+.endproc
+
+.proc StepBlocked       ; carry set when walls stop the box at boxLeft, boxTop
+  lda heroFree
+  beq free
+  jmp BoxBlocked
+free:
+  clc
   rts
 .endproc
 

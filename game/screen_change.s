@@ -21,11 +21,17 @@
 .endproc
 
 ; Screens N - 16 and N + 16 exist only within 1..128; N - 1 and N + 1 likewise, so
-; the rows of the world join end to end. Where there is no neighbour the hero stops.
+; the rows of the world join end to end. Where there is no neighbour, or where the hero
+; would stand in a wall of the neighbour, the hero stops.
 .proc LeaveUp
   lda screenIndex
   cmp #WORLD_COLUMNS
   bcc blocked
+  sbc #WORLD_COLUMNS    ; the carry is set
+  ldx heroX
+  ldy #HERO_MAX_Y
+  jsr LandingBlocked
+  bcs blocked
   lda #HERO_MAX_Y
   sta heroY
   jsr BeginScreenChange
@@ -41,6 +47,11 @@ blocked:
   lda screenIndex
   cmp #SCREEN_COUNT - WORLD_COLUMNS
   bcs blocked
+  adc #WORLD_COLUMNS    ; the carry is clear
+  ldx heroX
+  ldy #PLAYFIELD_TOP
+  jsr LandingBlocked
+  bcs blocked
   lda #PLAYFIELD_TOP
   sta heroY
   jsr BeginScreenChange
@@ -55,6 +66,12 @@ blocked:
 .proc LeaveLeft
   lda screenIndex
   beq blocked
+  sec
+  sbc #1
+  ldx #HERO_MAX_X
+  ldy heroY
+  jsr LandingBlocked
+  bcs blocked
   lda #HERO_MAX_X
   sta heroX
   jsr BeginScreenChange
@@ -67,6 +84,11 @@ blocked:
 .proc LeaveRight
   lda screenIndex
   cmp #SCREEN_COUNT - 1
+  bcs blocked
+  adc #1                ; the carry is clear
+  ldx #0
+  ldy heroY
+  jsr LandingBlocked
   bcs blocked
   lda #0
   sta heroX

@@ -33,3 +33,8 @@ spriteLeft: .res 1
 spriteTop: .res 1
 objectDestination: .res 1
 savedY: .res 1
+tileCodes: .res 2
+boxLeft: .res 1
+boxTop: .res 1
+cellColumn: .res 1
+heroFree: .res 1

@@ -1,20 +1,28 @@
 // The demo game shows what the editor draws and does what the editor writes: every
-// screen's play field equals the editor's picture, walking enters the neighbours, and the
-// end screen saved by the editor ends the game.
+// screen's play field equals the editor's picture, walking enters the neighbours, solid
+// tiles stop the hero, the shipped route reaches the end, and the end screen saved by the
+// editor ends the game.
 
+#include <QFile>
 #include <QImage>
+#include <QRect>
+#include <QRegularExpression>
 #include <QString>
+#include <algorithm>
 #include <filesystem>
 
 #include "byte_map.h"
+#include "demo_world.h"
 #include "end_screen_patch.h"
 #include "host.h"
+#include "input_script.h"
 #include "picture_folder.h"
 #include "play_fixture.h"
 #include "rom_image.h"
 #include "rom_patch.h"
 #include "screen_decoding.h"
 #include "screen_rendering.h"
+#include "screen_watch.h"
 #include "test_copies.h"
 #include "world_data.h"
 #include "world_import.h"
@@ -29,11 +37,42 @@ constexpr int kHeroPixels = 16 * 16;
 
 std::filesystem::path DemoRom() { return std::filesystem::path(QUELBROOK_TEST_APP_DIR) / "Quelbrook.nes"; }
 
+// The shipped route: entries one leg a line, as `quelbrook route` reads a script file.
+play::InputScript ShippedRoute() {
+  QFile file(QStringLiteral(QUELBROOK_TEST_ROUTES_DIR "/to-the-throne.txt"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QStringList entries =
+      QString::fromUtf8(file.readAll()).split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts);
+  return play::InputScript::Parse(entries.join(',').toStdString());
+}
+
+long LastPressedFrame(const play::InputScript& script) {
+  long last = -1;
+  for (const play::PadPress& press : script.Presses()) last = std::max(last, press.last);
+  return last;
+}
+
+// Cell (column, row) of `screen`'s record.
+int CellOffset(int screen, int column, int row) {
+  return ScreenRecordOffset(screen) + kRecordTiles + row * kGridColumns + column;
+}
+
+constexpr std::uint8_t kTrunk = 0x70;  // solid, and drawn alike by the game on forest screens such as 40
+
 int DifferingPixels(const QImage& a, const QImage& b) {
   int count = 0;
   for (int y = 0; y < a.height(); ++y)
     for (int x = 0; x < a.width(); ++x) count += a.pixel(x, y) != b.pixel(x, y);
   return count;
+}
+
+// The smallest rectangle holding every pixel where the pictures differ: the hero's.
+QRect DifferingArea(const QImage& a, const QImage& b) {
+  QRect area;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) area |= QRect(x, y, 1, 1);
+  return area;
 }
 
 bool IsBlack(const QImage& frame, int left, int top, int width, int height) {
@@ -109,6 +148,33 @@ TEST_F(DemoGame, WalkingOffEachEdgeEntersTheNeighbour) {
   }
 }
 
+// The hero starts at columns 120..135, lines 104..119 (play field lines 88..103): a wall
+// in cell column 5 stops it at column 144, and nothing else of the screen changes.
+TEST_F(DemoGame, TheHeroStopsBeforeASolidTile) {
+  const std::filesystem::path rom =
+      PatchedCopy({{CellOffset(40, 5, 2), {kTrunk}}, {CellOffset(40, 5, 3), {kTrunk}}});
+  StartOn(rom, 40);
+  Walk(play::PadButton::kRight, 80);
+  const QRect hero = DifferingArea(PlayField(), Rendered(rom, 40));
+  EXPECT_FALSE(hero.isEmpty());
+  EXPECT_TRUE(QRect(144, 88, 16, 16).contains(hero)) << hero.x() << "," << hero.y();
+}
+
+// A hero put inside a wall (a screen played from the editor) walks out of it; a wall of
+// the next screen at its edge keeps it from entering there.
+TEST_F(DemoGame, AHeroInsideAWallWalksOutButNoWallIsEntered) {
+  const std::filesystem::path rom = PatchedCopy({{CellOffset(40, 3, 2), {kTrunk}},
+                                                 {CellOffset(40, 4, 3), {kTrunk}},
+                                                 {CellOffset(41, 0, 2), {kTrunk}},
+                                                 {CellOffset(41, 0, 3), {kTrunk}}});
+  StartOn(rom, 40);
+  Walk(play::PadButton::kRight, 80);
+  EXPECT_EQ(std::uint8_t(host->SystemRam()[play::kScreenIndexAddress]), 40 - 1);
+  const QRect hero = DifferingArea(PlayField(), Rendered(rom, 40));
+  EXPECT_FALSE(hero.isEmpty());
+  EXPECT_TRUE(QRect(240, 88, 16, 16).contains(hero)) << hero.x() << "," << hero.y();
+}
+
 // Every character of the ending text stands where the end block writes it, 32 a row, on
 // an otherwise black frame.
 void ExpectEndingShown(const QImage& frame, const std::u16string& text) {
@@ -126,6 +192,19 @@ std::u16string EndingTextOf(const std::filesystem::path& rom) {
   const std::u16string text = ReadEndingText(image);
   image.Close();
   return text;
+}
+
+TEST_F(DemoGame, TheShippedRouteWalksFromTheStartToTheThroneRoomAndTheEndingShows) {
+  const play::InputScript route = ShippedRoute();
+  ASSERT_FALSE(route.Presses().empty());
+  host->LoadRom(play::TestCopyBytes(QString::fromStdString(DemoRom().string()), demo::kStartScreen),
+                "demo copy");
+  for (long frame = 0; frame <= LastPressedFrame(route) + 2; ++frame) {
+    host->SetPad(route.PadAt(frame));
+    host->RunFrame();
+  }
+  EXPECT_EQ(std::uint8_t(host->SystemRam()[play::kScreenIndexAddress]), demo::kEndScreen - 1);
+  ExpectEndingShown(host->Frame(), EndingTextOf(DemoRom()));
 }
 
 TEST_F(DemoGame, WalkingIntoTheSavedEndScreenShowsTheEndingTextAndTheGameStaysThere) {

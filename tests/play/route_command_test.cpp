@@ -1,5 +1,10 @@
-// quelbrook route on the demo ROM: the screens a walk enters and when, and --expect's verdict.
+// quelbrook route on the demo ROM: the screens a walk enters and when, and --expect's verdict,
+// on a short walk and on the shipped route from the start to the throne room.
+#include <filesystem>
+
+#include "byte_map.h"
 #include "cli_fixture.h"
+#include "rom_patch.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -7,19 +12,20 @@ namespace {
 class RouteCommandTest : public CliTest {
  protected:
   static std::string DemoRom() { return std::string(QUELBROOK_TEST_APP_DIR) + "/Quelbrook.nes"; }
+  static std::string ShippedRoute() { return std::string(QUELBROOK_TEST_ROUTES_DIR) + "/to-the-throne.txt"; }
   CliRun Route(std::vector<std::string> words) {
     words.insert(words.begin(), "route");
     return RunCli(words);
   }
 };
 
-constexpr const char* kWalkRight = "screen 40 at frame 6\nscreen 41 at frame 72\n";
+constexpr const char* kWalkRight = "screen 40 at frame 5\nscreen 41 at frame 72\n";
 
 TEST_F(RouteCommandTest, AWalkEntersTheNeighbourAtItsFrameWhetherTheScriptIsInlineOrAFile) {
   const auto before = ReadFile(DemoRom());
   const CliRun start = Route({DemoRom(), "right:11-90", "--expect", "56"});
   EXPECT_EQ(start.exitCode, 0) << start.err;
-  EXPECT_EQ(start.out, "screen 55 at frame 6\nscreen 56 at frame 72\n") << "from the start screen";
+  EXPECT_EQ(start.out, "screen 55 at frame 5\nscreen 56 at frame 72\n") << "from the start screen";
   EXPECT_EQ(start.err, "");
 
   WriteText(dir / "walk.txt", "right:11-50\n\n  right:51-90,\n");
@@ -39,7 +45,30 @@ TEST_F(RouteCommandTest, AScreenNeverEnteredFailsNamingTheLastScreenReached) {
       Route({DemoRom(), "right:11-90", "--screen", "40", "--frames", "50", "--expect", "41"});
   EXPECT_EQ(short_run.exitCode, 1);
   EXPECT_EQ(short_run.err,
-            "quelbrook: screen 41 was never entered; the last screen reached is 40, at frame 6\n");
+            "quelbrook: screen 41 was never entered; the last screen reached is 40, at frame 5\n");
+}
+
+TEST_F(RouteCommandTest, TheShippedRouteReachesTheThroneRoomUnlessAWallClosesTheWay) {
+  const CliRun run = Route({DemoRom(), ShippedRoute(), "--expect", "9"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "screen 55 at frame 5");
+  EXPECT_NE(run.out.find("\nscreen 28 at frame "), std::string::npos) << "through the weak wall";
+  EXPECT_EQ(run.out.substr(run.out.rfind("screen ")).substr(0, 9), "screen 9 ") << run.out;
+
+  // Castle wall from the ceiling to the floor across screen 29, which the route crosses
+  // from east to west.
+  std::filesystem::copy_file(DemoRom(), Rom());
+  std::vector<BytePatch> wall;
+  for (int row = 1; row < kGridRows - 1; ++row)
+    wall.push_back({ScreenRecordOffset(29) + kRecordTiles + row * kGridColumns + 3, {0x80}});
+  WritePatchesToFile(Rom(), wall);
+  const CliRun blocked = Route({Rom(), ShippedRoute(), "--expect", "9"});
+  EXPECT_EQ(blocked.exitCode, 1);
+  EXPECT_EQ(blocked.out.find("screen 28 "), std::string::npos) << blocked.out;
+  EXPECT_EQ(
+      blocked.err.rfind("quelbrook: screen 9 was never entered; the last screen reached is 29, at frame ", 0),
+      0u)
+      << blocked.err;
 }
 
 TEST_F(RouteCommandTest, WordsAndFilesAreCheckedBeforeTheGameRuns) {

@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "byte_map.h"
 #include "game_looks.h"
+#include "solid_tiles.h"
 
 namespace quelbrook::art {
 
@@ -51,6 +53,16 @@ Bytes HeroTable() {
   return bytes;
 }
 
+static_assert(tiles::kSolidTableLength == kTilePictureCount);
+
+// One byte a tile code, non-zero where the code stops the hero.
+Bytes SolidTable() {
+  Bytes bytes;
+  for (int code = 0; code < tiles::kSolidTableLength; ++code)
+    bytes.push_back(tiles::IsSolidTile(code) ? 1 : 0);
+  return bytes;
+}
+
 }  // namespace
 
 void WriteGameDataFiles(const std::filesystem::path& folder, const GameArt& art) {
@@ -68,6 +80,7 @@ void WriteGameDataFiles(const std::filesystem::path& folder, const GameArt& art)
   WriteFile(folder / "hero_palettes.bin", HeroTable());
   WriteFile(folder / "object_tiles.bin", Bytes(art.objectTiles.begin(), art.objectTiles.end()));
   WriteFile(folder / "object_palettes.bin", Bytes(art.objectPalettes.begin(), art.objectPalettes.end()));
+  WriteFile(folder / "solid_tiles.bin", SolidTable());
 }
 
 }  // namespace quelbrook::art

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "screen_tiles.h"
+#include "world_plan.h"
 
 namespace quelbrook::demo {
 
@@ -20,20 +21,10 @@ constexpr Palettes kCavePalettes{252, 157};
 
 constexpr int kItemRow = 9;  // half-tile row just above the floor
 
-struct Placement {
-  int screen;
-  std::uint8_t code;
-};
-
-// One screen at least for every kind, the boss trap in the throne room.
-constexpr Placement kItems[] = {
-    {56, 0x1}, {40, 0x2},  {20, 0x3}, {90, 0x4}, {70, 0x5}, {100, 0x6}, {60, 0x7}, {115, 0x8},
-    {44, 0x9}, {127, 0xA}, {9, 0xB},  {27, 0x1}, {82, 0x1}, {121, 0x2}, {35, 0x6}, {76, 0x7},
-};
-
 constexpr std::uint8_t kCastleEnemies[] = {0x2, 0x5, 0x3, 0x9, 0xD, 0x7};
 constexpr std::uint8_t kForestEnemies[] = {0x0, 0x1, 0x4, 0x6, 0xA, 0xB, 0xE};
-constexpr std::uint8_t kCaveEnemies[] = {0x0, 0x8, 0xC, 0x1, 0x4, 0xF, 0x7};
+constexpr std::uint8_t kCaveEnemies[] = {0x0, 0x8, 0xC, 0x1,
+                                         0x4, 0xB, 0x7};  // the dragon keeps to its throne
 
 const char* const kCastleMessages[] = {"CASTLE QUELBROOK", "THE KING'S HALL", "MIND THE GUARDS!",
                                        "TORCHLIT HALL",    "THE OLD ARMOURY", "WHO GOES THERE?"};
@@ -52,8 +43,7 @@ std::u16string Text(const char* ascii) {
 }
 
 std::u16string MessageOf(int screen, Region region) {
-  if (screen == kStartScreen) return Text("WELCOME, HERO!");
-  if (screen == kEndScreen) return Text("THE DRAGON WAITS");
+  if (const DesignedScreen* designed = DesignedScreenOf(screen)) return Text(designed->message);
   const int pick = screen % 6;
   switch (region) {
     case Region::kCastle:
@@ -91,7 +81,7 @@ void AddEnemies(ScreenData& data, int screen, Region region) {
     std::uint8_t kind = region == Region::kCastle   ? PickEnemy(kCastleEnemies, screen, slot)
                         : region == Region::kForest ? PickEnemy(kForestEnemies, screen, slot)
                                                     : PickEnemy(kCaveEnemies, screen, slot);
-    if (screen == kEndScreen && slot == 0) kind = 0xF;  // the dragon guards the throne
+    if (const DesignedScreen* designed = DesignedScreenOf(screen)) kind = designed->enemies[slot];
     data.enemyKinds[slot] = kind;
     data.enemyDestinations[slot] = static_cast<std::uint8_t>(rows[slot] * 16 + columns[slot]);
   }
@@ -115,11 +105,10 @@ ScreenData DesignScreen(int screen) {
   ScreenData data;
   data.tiles = LayOutTiles(screen);
   data.message = MessageOf(screen, region);
-  for (const Placement& item : kItems)
-    if (item.screen == screen) {
-      data.itemCode = item.code;
-      data.itemDestination = static_cast<std::uint8_t>(kItemRow * 16 + 10);
-    }
+  if (const DesignedScreen* designed = DesignedScreenOf(screen); designed && designed->item != 0) {
+    data.itemCode = designed->item;
+    data.itemDestination = static_cast<std::uint8_t>(kItemRow * 16 + 10);
+  }
   AddEnemies(data, screen, region);
   const Palettes palettes = PalettesOf(screen, region);
   data.palette1 = palettes.first;

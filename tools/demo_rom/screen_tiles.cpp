@@ -2,6 +2,7 @@
 
 #include "demo_world.h"
 #include "tile_codes.h"
+#include "world_plan.h"
 
 namespace quelbrook::demo {
 
@@ -10,11 +11,19 @@ namespace {
 using Tiles = std::array<std::uint8_t, kTileCount>;
 constexpr int kLadderColumn = 3;  // the ladder is two tiles wide: columns 3 and 4
 constexpr int kFloorRow = kGridRows - 1;
+// Rows 2 and 3 are the walk across every screen and columns 3 and 4 the climb: props
+// keep to rows 1 and 4 beside the ladder, so only a designed wall closes a way.
+constexpr int kHighRow = 1;
+constexpr int kLowRow = kFloorRow - 1;
 
 int ColumnOf(int screen) { return (screen - 1) % kWorldColumns; }
 int RowOf(int screen) { return (screen - 1) / kWorldColumns; }
 
 void Put(Tiles& tiles, int column, int row, std::uint8_t code) { tiles[row * kGridColumns + column] = code; }
+
+void PutColumn(Tiles& tiles, int column, int firstRow, int lastRow, std::uint8_t code) {
+  for (int row = firstRow; row <= lastRow; ++row) Put(tiles, column, row, code);
+}
 
 // A tiny integer generator so that every screen gets its own but fixed details.
 std::uint32_t Scatter(int screen, int salt) {
@@ -24,8 +33,6 @@ std::uint32_t Scatter(int screen, int salt) {
   h *= 0x5BD1E995u;
   return h ^ (h >> 15);
 }
-
-bool IsLadderColumn(int column) { return column == kLadderColumn || column == kLadderColumn + 1; }
 
 struct RegionTiles {
   std::uint8_t ceiling;
@@ -60,42 +67,67 @@ RegionTiles TilesOf(Region region) {
 }
 
 void Decorate(Tiles& tiles, int screen, Region region) {
-  if (region == Region::kCastle) {
-    Put(tiles, 1, 1, tiles::kLitWindow);
-    Put(tiles, 6, 1, Scatter(screen, 1) % 2 ? tiles::kBanner : tiles::kWallTorch);
-  } else if (region == Region::kForest) {
-    const int tree = 1 + static_cast<int>(Scatter(screen, 2) % 2) * 5;  // column 1 or 6
-    for (int row = 1; row < kFloorRow - 1; ++row) Put(tiles, tree, row, tiles::kTrunk);
-    Put(tiles, tree, kFloorRow - 1, tiles::kTrunkRoots);
-  } else {
-    Put(tiles, 2, 1, tiles::kStalactites);
-    const std::uint32_t pool = Scatter(screen, 7) % 3;
-    if (pool < 2) Put(tiles, 6, kFloorRow, pool == 0 ? tiles::kWaterSurface : tiles::kLavaSurface);
-  }
-  if (region == Region::kCastle && Scatter(screen, 8) % 3 == 0)
-    Put(tiles, 1, kFloorRow - 1, tiles::kSpikesUp);
   const RegionTiles kit = TilesOf(region);
-  const int propColumn = Scatter(screen, 3) % 2 ? 2 : 5;
+  const bool west = Scatter(screen, 3) % 2 == 0;
+  const int ledgeColumn = west ? 1 : 5;
+  if (region == Region::kCastle) {
+    Put(tiles, west ? 6 : 1, kHighRow, tiles::kLitWindow);
+    Put(tiles, ledgeColumn, kHighRow, tiles::kStoneLedge);
+    Put(tiles, ledgeColumn + 1, kHighRow, Scatter(screen, 1) % 2 ? tiles::kBanner : tiles::kWallTorch);
+    if (Scatter(screen, 8) % 3 == 0) Put(tiles, 1, kLowRow, tiles::kSpikesUp);
+  } else {
+    Put(tiles, ledgeColumn, kHighRow, kit.ledge);
+    Put(tiles, ledgeColumn + 1, kHighRow, kit.ledge);
+    if (region == Region::kCaves) {
+      Put(tiles, west ? 5 : 2, kHighRow, tiles::kStalactites);
+      const std::uint32_t pool = Scatter(screen, 7) % 3;
+      if (pool < 2) Put(tiles, 6, kFloorRow, pool == 0 ? tiles::kWaterSurface : tiles::kLavaSurface);
+    }
+  }
   // The forest's first look has the bush and flowers, its second the stump and signpost.
   const std::uint32_t prop = region == Region::kForest
                                  ? (InSecondForest(screen) ? 2 : 0) + Scatter(screen, 4) % 2
                                  : Scatter(screen, 4) % 4;
-  Put(tiles, propColumn, kFloorRow - 1, kit.props[prop]);
+  Put(tiles, west ? 5 : 2, kLowRow, kit.props[prop]);
 }
 
-void AddLedge(Tiles& tiles, int screen, std::uint8_t ledge) {
-  const int row = 2 + static_cast<int>(Scatter(screen, 5) % 2);
-  const int start = 1 + static_cast<int>(Scatter(screen, 6) % 5);
-  for (int column = start; column < start + 3 && column < kGridColumns - 1; ++column)
-    if (!IsLadderColumn(column)) Put(tiles, column, row, ledge);
+void AddFeature(Tiles& tiles, Feature feature, const RegionTiles& kit) {
+  switch (feature) {
+    case Feature::kNone:
+      break;
+    case Feature::kTreeWall:
+      PutColumn(tiles, 5, 1, kLowRow - 1, tiles::kTrunk);
+      Put(tiles, 5, kLowRow, tiles::kTrunkRoots);
+      break;
+    case Feature::kRockWall:
+      PutColumn(tiles, kGridColumns - 1, 1, kLowRow, kit.wall);
+      break;
+    case Feature::kLake:
+      for (int column = 2; column <= 5; ++column) {
+        Put(tiles, column, kHighRow, tiles::kWaterSurface);
+        Put(tiles, column, 2, tiles::kBridgePlanks);
+        PutColumn(tiles, column, 3, kLowRow, tiles::kDeepWater);
+      }
+      break;
+    case Feature::kGate:
+      PutColumn(tiles, 0, 1, kLowRow, tiles::kPortcullis);
+      break;
+    case Feature::kWeakWall:
+      PutColumn(tiles, 5, 1, kLowRow, tiles::kStone);
+      PutColumn(tiles, 5, 2, 3, tiles::kCrackedStone);
+      break;
+    case Feature::kStartDoor:
+      Put(tiles, 6, kLowRow - 1, tiles::kDoorTop);
+      Put(tiles, 6, kLowRow, tiles::kDoorBottom);
+      break;
+    case Feature::kThrone:
+      Put(tiles, kLadderColumn, kLowRow, tiles::kThrone);
+      Put(tiles, kLadderColumn + 1, kLowRow, tiles::kThrone);
+      break;
+  }
 }
 
 }  // namespace
-
-bool HasLadderDown(int upper) {
-  const int row = RowOf(upper);
-  return row < kWorldRows - 1 && (ColumnOf(upper) + row) % 3 == 0;
-}
 
 Tiles LayOutTiles(int screen) {
   const Region region = RegionOf(screen);
@@ -105,29 +137,18 @@ Tiles LayOutTiles(int screen) {
     Put(tiles, column, 0, RowOf(screen) == 0 ? tiles::kBattlement : kit.ceiling);
     Put(tiles, column, kFloorRow, kit.floor);
   }
-  if (region == Region::kForest) Put(tiles, 3, 0, tiles::kStars);  // a gap in the leaves
+  if (region == Region::kForest) Put(tiles, 6, 0, tiles::kStars);  // a gap in the leaves
   Decorate(tiles, screen, region);
-  AddLedge(tiles, screen, kit.ledge);
-  // Walls close the world only at its rim, so every inner edge can be crossed.
-  for (int row = 0; row < kGridRows; ++row) {
-    if (ColumnOf(screen) == 0) Put(tiles, 0, row, kit.wall);
-    if (ColumnOf(screen) == kWorldColumns - 1) Put(tiles, kGridColumns - 1, row, kit.wall);
-  }
+  // The rim of the world is walled, so that the rows do not join end to end.
+  if (ColumnOf(screen) == 0) PutColumn(tiles, 0, 0, kFloorRow, kit.wall);
+  if (ColumnOf(screen) == kWorldColumns - 1) PutColumn(tiles, kGridColumns - 1, 0, kFloorRow, kit.wall);
   if (HasLadderDown(screen))
     for (int column = kLadderColumn; column <= kLadderColumn + 1; ++column)
       Put(tiles, column, kFloorRow, tiles::kLadderTop);
   if (RowOf(screen) > 0 && HasLadderDown(screen - kWorldColumns))
-    for (int row = 0; row < kFloorRow; ++row)
-      for (int column = kLadderColumn; column <= kLadderColumn + 1; ++column)
-        Put(tiles, column, row, tiles::kLadder);
-  if (screen == kEndScreen) {
-    Put(tiles, 3, kFloorRow - 1, tiles::kThrone);
-    Put(tiles, 4, kFloorRow - 1, tiles::kThrone);
-  }
-  if (screen == kStartScreen) {
-    Put(tiles, 5, kFloorRow - 2, tiles::kDoorTop);
-    Put(tiles, 5, kFloorRow - 1, tiles::kDoorBottom);
-  }
+    for (int column = kLadderColumn; column <= kLadderColumn + 1; ++column)
+      PutColumn(tiles, column, 0, kFloorRow - 1, tiles::kLadder);
+  if (const DesignedScreen* designed = DesignedScreenOf(screen)) AddFeature(tiles, designed->feature, kit);
   return tiles;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The 8 x 6 tiles of a demo screen. Neighbouring screens agree on their shared
-// edges: side walls only at the rim of the world, ladders where rows connect.
+// edges: walls only at the rim of the world and where the adventure closes a way,
+// ladders where rows connect.
 
 #include <array>
 #include <cstdint>
@@ -10,8 +11,5 @@
 namespace quelbrook::demo {
 
 std::array<std::uint8_t, kTileCount> LayOutTiles(int screen);
-
-// Whether a ladder joins screen `upper` to the screen below it.
-bool HasLadderDown(int upper);
 
 }  // namespace quelbrook::demo

@@ -35,6 +35,7 @@ void Write(std::ostream& out) {
   Constant(out, "RECORD_LENGTH", kScreenRecordLength);
   Constant(out, "TILE_COUNT", kTileCount);
   Constant(out, "GRID_COLUMNS", kGridColumns);
+  Constant(out, "TILE_CODE_COUNT", kTilePictureCount);
   Constant(out, "MESSAGE_LENGTH", kMessageLength);
   Constant(out, "ENEMY_COUNT", kEnemyCount);
   Constant(out, "REC_TILES", kRecordTiles);

@@ -18,8 +18,10 @@ constexpr Code kBush = 0x2E;
 
 constexpr Code kStone = 0x40;
 constexpr Code kStoneLedge = 0x49;
+constexpr Code kCrackedStone = 0x4C;
 
 constexpr Code kWaterSurface = 0x50;
+constexpr Code kDeepWater = 0x51;
 constexpr Code kLavaSurface = 0x5C;
 
 constexpr Code kCaveRock = 0x60;
@@ -47,12 +49,14 @@ constexpr Code kThrone = 0x8A;
 constexpr Code kWallTorch = 0x8B;
 constexpr Code kRoofLeft = 0x8D;
 constexpr Code kRoofRight = 0x8E;
+constexpr Code kPortcullis = 0x8F;
 
 constexpr Code kDoorTop = 0x90;
 constexpr Code kDoorBottom = 0x91;
 constexpr Code kLadderTop = 0x94;
 constexpr Code kLadder = 0x95;
 constexpr Code kSpikesUp = 0x98;
+constexpr Code kBridgePlanks = 0x9C;
 
 constexpr Code kChest = 0xA0;
 constexpr Code kBarrel = 0xA1;

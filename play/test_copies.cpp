@@ -15,13 +15,27 @@ namespace quelbrook::play {
 
 namespace {
 const char* const kCopyPrefix = "quelbrook-test-";
+
+ScreenRecords Only(int screen, const std::optional<RecordBytes>& record) {
+  return record ? ScreenRecords{{screen, *record}} : ScreenRecords{};
 }
 
-std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,
-                                              const std::optional<RecordBytes>& record) {
+void RequireScreen(int screen) {
   if (screen < 1 || screen > kScreenCount)
     throw EditorError("Screen " + std::to_string(screen) + " does not exist: screens are 1 to " +
                       std::to_string(kScreenCount));
+}
+}  // namespace
+
+std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,
+                                              const std::optional<RecordBytes>& record) {
+  return WriteTestCopy(romPath, screen, Only(screen, record));
+}
+
+std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,
+                                              const ScreenRecords& records) {
+  RequireScreen(screen);
+  for (const auto& [recordScreen, record] : records) RequireScreen(recordScreen);
   QFile original(romPath);
   if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
   const QByteArray bytes = original.readAll();
@@ -41,13 +55,18 @@ std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen
     throw EditorError("The test copy could not be written");
   copy->close();
   std::vector<BytePatch> patches{{kStartScreenOffset, {EncodeStartScreenByte(screen)}}};
-  if (record) patches.push_back({ScreenRecordOffset(screen), {record->begin(), record->end()}});
+  for (const auto& [recordScreen, record] : records)
+    patches.push_back({ScreenRecordOffset(recordScreen), {record.begin(), record.end()}});
   WritePatchesToFile(QFile::encodeName(copy->fileName()).toStdString(), patches);
   return copy;
 }
 
 QByteArray TestCopyBytes(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {
-  const auto copy = WriteTestCopy(romPath, screen, record);
+  return TestCopyBytes(romPath, screen, Only(screen, record));
+}
+
+QByteArray TestCopyBytes(const QString& romPath, int screen, const ScreenRecords& records) {
+  const auto copy = WriteTestCopy(romPath, screen, records);
   if (!copy->open()) throw EditorError("The test copy could not be read");
   return copy->readAll();
 }

@@ -290,8 +290,14 @@ QString PlayPanel::OldestFrameText() {
 void PlayPanel::ApplyEdits() {
   if (!host_->HasRom()) return;
   const QByteArray copy = freshCopy_(romPath_, play::GameStartScreen(rom_));
-  const QByteArray state = host_->SaveState();
   const QString name = QFileInfo(romPath_).fileName();
+  // The state goes back only into the game it was made in.
+  if (play::GameIdentity(copy) != play::GameIdentity(rom_))
+    throw EditorError(
+        name.toStdString() +
+        " now holds another game than the one playing (its program changed on disk), so the game "
+        "cannot go on where it is: press F6 in the editor to play it from the screen");
+  const QByteArray state = host_->SaveState();
   try {
     host_->LoadRom(copy, name);
     host_->LoadState(state);

@@ -153,8 +153,8 @@ TEST_F(DemoGamePanelTest, ApplyEditsKeepsTheHeroWhereItIsAndTheScreenShowsTheEdi
   EXPECT_EQ(RomBytes(), romBefore) << "the ROM is only read";
 }
 
-// The world editor's unsaved screens go into the copy too; once the editor has another ROM
-// open, the game has nothing to apply and plays on.
+// The world editor's unsaved screens go into the copy too. A ROM whose program changed on
+// disk, or another ROM open in the editor, is a message, and the game plays on.
 TEST_F(DemoGamePanelTest, ApplyEditsTakesTheWorldEditorsScreensAndRefusesAnotherRom) {
   PlayedFrame();
   PlayPanel* panel = Panel();
@@ -169,6 +169,15 @@ TEST_F(DemoGamePanelTest, ApplyEditsTakesTheWorldEditorsScreensAndRefusesAnother
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
   EXPECT_EQ(std::uint8_t(panel->rom()[ScreenRecordOffset(kScreen + 1)]), 0x8B);
   world->closeWithoutAsking();
+
+  auto rebuilt = RomBytes();
+  rebuilt[16 + 20] ^= 1;  // a byte of the program
+  WriteFile(RomPath(), rebuilt);
+  QTest::keyClick(panel->view(), Qt::Key_F7);
+  EXPECT_EQ(LastMessage(),
+            "Quelbrook.nes now holds another game than the one playing (its program changed on disk), so the "
+            "game cannot go on where it is: press F6 in the editor to play it from the screen.");
+  EXPECT_EQ(std::uint8_t(panel->rom()[ScreenRecordOffset(kScreen + 1)]), 0x8B) << "the game it had";
 
   const QString other = QString::fromStdString((dir / "Other.nes").string());
   QFile::copy(QString::fromStdString(RomPath()), other);

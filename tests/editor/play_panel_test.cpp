@@ -51,6 +51,14 @@ class PlayPanelTest : public WindowTest {
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
     return Panel();
   }
+  // F6, once the game drew its first pictures.
+  PlayPanel* PressF6AndWait() {
+    PlayPanel* panel = PressF6();
+    if (panel) {
+      EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->host().FramesRun() > 8; }));
+    }
+    return panel;
+  }
   void ClosePanel() {
     Panel()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -62,6 +70,13 @@ class PlayPanelTest : public WindowTest {
   play::StateSlots Slots(PlayPanel* panel) const {
     return play::StateSlots(QString::fromStdString(RomPath()),
                             {panel->host().CoreName(), play::GameIdentity(panel->rom())});
+  }
+  // Holds a key for a while, then lets the frame after the release show.
+  static void HoldKey(PlayPanel* panel, Qt::Key key, int milliseconds) {
+    QTest::keyPress(panel->view(), key);
+    QTest::qWait(milliseconds);
+    QTest::keyRelease(panel->view(), key);
+    QTest::qWait(50);
   }
   void RemoveSlots(PlayPanel* panel) const {
     for (int slot = 0; slot <= play::kNumberedSlots; ++slot) QFile::remove(Slots(panel).PathOf(slot));
@@ -197,21 +212,14 @@ TEST_F(PlayPanelTest, AStateTheCoreRefusesIsAMessageAndTheGamePlaysOn) {
 // Ctrl and a digit save in a numbered slot, the digit loads it; the quick slot and the other
 // numbered slots stay as they were, and the States menu says which slots are empty.
 TEST_F(PlayPanelTest, NumberedSlotsSaveAndLoadByDigitAndByMenu) {
-  PlayPanel* panel = PressF6();
+  PlayPanel* panel = PressF6AndWait();
   ASSERT_NE(panel, nullptr);
-  QTRY_VERIFY(panel->host().FramesRun() > 8);
-  QTest::keyPress(panel->view(), Qt::Key_Right);
-  QTest::qWait(150);
-  QTest::keyRelease(panel->view(), Qt::Key_Right);
-  QTest::qWait(50);
+  HoldKey(panel, Qt::Key_Right, 150);
   const QPoint saved = SpriteIn(Shown(panel));
   QTest::keyClick(panel->view(), Qt::Key_2, Qt::ControlModifier);
   EXPECT_EQ(Status(panel), "State saved in slot 2: 2 goes back to it");
 
-  QTest::keyPress(panel->view(), Qt::Key_Down);
-  QTest::qWait(150);
-  QTest::keyRelease(panel->view(), Qt::Key_Down);
-  QTest::qWait(50);
+  HoldKey(panel, Qt::Key_Down, 150);
   const QPoint moved = SpriteIn(Shown(panel));
   ASSERT_NE(moved, saved);
   QTest::keyClick(panel->view(), Qt::Key_3);
@@ -242,13 +250,9 @@ TEST_F(PlayPanelTest, NumberedSlotsSaveAndLoadByDigitAndByMenu) {
 // Backspace held runs the game backwards, one frame for each frame shown, down to the oldest
 // frame kept; let go, the game plays on. The panel's keys cannot become the pad's.
 TEST_F(PlayPanelTest, BackspaceHeldRunsTheGameBackwardsToTheOldestFrame) {
-  PlayPanel* panel = PressF6();
+  PlayPanel* panel = PressF6AndWait();
   ASSERT_NE(panel, nullptr);
-  QTRY_VERIFY(panel->host().FramesRun() > 8);
-  QTest::keyPress(panel->view(), Qt::Key_Right);
-  QTest::qWait(300);
-  QTest::keyRelease(panel->view(), Qt::Key_Right);
-  QTest::qWait(50);
+  HoldKey(panel, Qt::Key_Right, 300);
   const int walked = SpriteIn(Shown(panel)).x();
   ASSERT_GT(walked, kSpriteStart.x() + 5);
   auto* pause = panel->findChild<QPushButton*>("PauseButton");

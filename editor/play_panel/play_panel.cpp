@@ -81,10 +81,12 @@ PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, FreshCopy 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view_, 1);
   layout->addLayout(controls);
-  layout->addWidget(
-      new QLabel("Keys (click one, then press the key it should be; F2 saves the state, F4 loads it, "
-                 "Backspace held runs the game backwards, F7 applies the editor's edits):",
-                 this));
+  layout->addWidget(new QLabel(
+      QString("Keys (click one, then press the key it should be; %1 saves the state, %2 loads it, %3 held "
+              "runs the game backwards, %4 applies the editor's edits):")
+          .arg(PanelKeyText({PanelCommand::kSaveState}), PanelKeyText({PanelCommand::kLoadState}),
+               PanelKeyText({PanelCommand::kRewind}), PanelKeyText({PanelCommand::kApplyEdits})),
+      this));
   layout->addLayout(keyGrid);
 
   timer_ = new QTimer(this);
@@ -397,7 +399,7 @@ void PlayPanel::ScheduleNextTick() {
 bool PlayPanel::HandleKey(const QKeyEvent& event, bool down) {
   if (event.isAutoRepeat()) return true;
   if (down && rebinding_) {
-    if (const auto command = PanelKeyOf(event)) {
+    if (PanelKeyOf(event)) {
       status_->setText(KeyMap::NameOf(KeyMap::BindingOf(event)) +
                        " is one of the panel's own keys: choose another for the pad");
     } else if (event.key() != Qt::Key_Escape) {

@@ -2,7 +2,8 @@
 // against retro_run with no-op callbacks, F6 up to the first frame shown against dlopen,
 // retro_load_game and one retro_run, a second of play in the panel against the core's 60
 // frames, and a state saved through the host against retro_serialize. Also how far behind
-// the picture the sound falls on a device whose clock is slow.
+// the picture the sound falls on a device whose clock is slow, and what rewind costs a frame
+// of the demo game and keeps in memory for its ten seconds.
 #include <dlfcn.h>
 #include <libretro-common/libretro.h>
 
@@ -17,7 +18,9 @@
 #include "core_search.h"
 #include "form1.h"
 #include "host.h"
+#include "input_script.h"
 #include "play_panel.h"
+#include "rewind_ring.h"
 #include "screen_decoding.h"
 #include "scripted_dialogs.h"
 #include "simulated_sound.h"
@@ -128,6 +131,49 @@ void BM_SaveState_Bare(benchmark::State& state) {
     if (!core.Serialize(buffer)) state.SkipWithError("the core cannot serialise");
 }
 BENCHMARK(BM_SaveState_Bare)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// The demo game walking across screens, a frame through the host alone (the baseline) or
+// through the rewind ring, which saves the state before each frame and drops the oldest.
+const QString kDemoGame = QDir(QUELBROOK_BENCH_APP_DIR).filePath("Quelbrook.nes");
+const auto kWalk = quelbrook::play::InputScript::Parse("right:20-200,down:210-400,left:410-560,up:570-650");
+constexpr std::int64_t kWalkFrames = 660;
+
+void BM_DemoFrame_Host(benchmark::State& state) {
+  quelbrook::play::Host host(quelbrook::play::ChooseNesCore({}));
+  host.LoadRom(ReadWhole(kDemoGame), kDemoGame);
+  std::int64_t frame = 0;
+  for (auto _ : state) {
+    host.SetPad(kWalk.PadAt(frame++ % kWalkFrames));
+    host.RunFrame();
+  }
+}
+BENCHMARK(BM_DemoFrame_Host)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_DemoFrame_RewindRecording(benchmark::State& state) {
+  quelbrook::play::Host host(quelbrook::play::ChooseNesCore({}));
+  host.LoadRom(ReadWhole(kDemoGame), kDemoGame);
+  auto ring = quelbrook::play::RewindRing::ForSeconds(host.FramesPerSecond());
+  std::int64_t frame = 0;
+  for (auto _ : state) ring.RunFrame(host, kWalk.PadAt(frame++ % kWalkFrames));
+  state.counters["frames_kept"] = ring.FramesKept();
+  state.counters["state_bytes_kept"] = double(ring.StateBytes());
+}
+BENCHMARK(BM_DemoFrame_RewindRecording)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// One step back while Backspace is held: a state loaded and its frame run again.
+void BM_DemoFrame_RewindStepBack(benchmark::State& state) {
+  quelbrook::play::Host host(quelbrook::play::ChooseNesCore({}));
+  host.LoadRom(ReadWhole(kDemoGame), kDemoGame);
+  auto ring = quelbrook::play::RewindRing::ForSeconds(host.FramesPerSecond());
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (ring.FramesKept() < 2)
+      for (std::int64_t frame = 0; frame < kWalkFrames; ++frame) ring.RunFrame(host, kWalk.PadAt(frame));
+    state.ResumeTiming();
+    ring.StepBack(host);
+  }
+}
+BENCHMARK(BM_DemoFrame_RewindStepBack)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 // The main window on a game-sized copy of the test program, its screen 12 shown.
 struct PanelWindow {

@@ -3,7 +3,7 @@
 // Play and learning all start the game this way.
 
 #include <cstdint>
-#include <optional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,10 +11,13 @@
 
 namespace quelbrook {
 
-// `image` starting on `screen` (1..128), with that screen's record replaced by `record` when
-// given (the window's unsaved edits). `name` names the image in messages. Throws EditorError
-// for a screen that does not exist or an image that ends before the start-screen byte.
+// Records to play instead of the image's (the windows' unsaved edits), by screen number.
+using ScreenRecords = std::map<int, RecordBytes>;
+
+// `image` starting on `screen`, with the records of `records` in place of its own. `name` names
+// the image in messages. Throws EditorError for a screen that does not exist (1..128) or an
+// image that ends before the start-screen byte.
 std::vector<std::uint8_t> StartingCopy(std::vector<std::uint8_t> image, const std::string& name, int screen,
-                                       const std::optional<RecordBytes>& record = std::nullopt);
+                                       const ScreenRecords& records = {});
 
 }  // namespace quelbrook

@@ -18,16 +18,20 @@ QByteArray ReadRom(const QString& romPath) {
   if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
   return original.readAll();
 }
+
+ScreenRecords Only(int screen, const std::optional<RecordBytes>& record) {
+  return record ? ScreenRecords{{screen, *record}} : ScreenRecords{};
+}
 }  // namespace
 
-QByteArray TestCopyBytes(const QByteArray& rom, const QString& name, int screen,
-                         const std::optional<RecordBytes>& record) {
-  const auto copy = StartingCopy({rom.begin(), rom.end()}, name.toStdString(), screen, record);
+QByteArray TestCopyBytes(const QString& romPath, int screen, const ScreenRecords& records) {
+  const QByteArray rom = ReadRom(romPath);
+  const auto copy = StartingCopy({rom.begin(), rom.end()}, romPath.toStdString(), screen, records);
   return QByteArray(reinterpret_cast<const char*>(copy.data()), static_cast<qsizetype>(copy.size()));
 }
 
 QByteArray TestCopyBytes(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {
-  return TestCopyBytes(ReadRom(romPath), romPath, screen, record);
+  return TestCopyBytes(romPath, screen, Only(screen, record));
 }
 
 std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,

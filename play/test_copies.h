@@ -7,25 +7,26 @@
 #include <QString>
 #include <QTemporaryFile>
 #include <chrono>
+#include <map>
 #include <memory>
 #include <optional>
 
-#include "screen_data.h"
+#include "starting_copy.h"
 
 namespace quelbrook::play {
 
 // A copy of the ROM in the temporary folder, for an outside emulator: the file that
-// StartingCopy makes of the ROM at romPath. The copy is removed with the returned object
-// unless the caller keeps it. Throws EditorError, before anything is written.
+// StartingCopy makes of the ROM at romPath, with `screen`'s record replaced by `record` when
+// given. The copy is removed with the returned object unless the caller keeps it. Throws
+// EditorError, before anything is written.
 std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen,
                                               const std::optional<RecordBytes>& record = std::nullopt);
 
-// The same copy's bytes, for a player that takes bytes rather than a file: of the ROM at
-// romPath, or of ROM bytes already read (`name` names them in messages).
+// The same copy's bytes, for a player that takes bytes rather than a file; also with any
+// screens' records replaced.
 QByteArray TestCopyBytes(const QString& romPath, int screen,
                          const std::optional<RecordBytes>& record = std::nullopt);
-QByteArray TestCopyBytes(const QByteArray& rom, const QString& name, int screen,
-                         const std::optional<RecordBytes>& record = std::nullopt);
+QByteArray TestCopyBytes(const QString& romPath, int screen, const ScreenRecords& records);
 
 // Removes the copies (quelbrook-test-*.nes) in the folder last changed more than maxAge
 // ago; other files stay. Returns how many were removed.

@@ -118,6 +118,10 @@ class TForm1 : public QMainWindow {
   // of the caller's (the world editor's) instead.
   void PlayScreenClick();
   void PlayScreen(int screen, const RecordBytes& record);
+  // For "Apply edits" in the Play panel: a copy of the ROM at romPath (the open one) that
+  // starts on startScreen, with the world editor's unsaved records and the shown screen's
+  // record (the world editor's for that screen when only it has unsaved edits there).
+  QByteArray PlayCopyWithEdits(const QString& romPath, int startScreen) const;
   // Opens the world editor on the bound ROM, or brings it to the front.
   void ShowWorldEditor();
   // File menu: learn the ROM's pictures into its learned folder and draw with them; the

@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <iterator>
 
-#include "byte_map.h"
+#include "game_identity.h"
 
 namespace quelbrook {
 
@@ -35,10 +35,7 @@ RomIdentity IdentityOf(const QString& romPath) {
   RomIdentity rom{{}, QFileInfo(romPath).absoluteFilePath()};
   QFile file(romPath);
   if (!file.open(QIODevice::ReadOnly)) return rom;
-  QByteArray bytes = file.readAll();
-  for (const ByteRange& range : kEditorWrittenRanges)
-    for (int at = range.first; at < range.end && at < bytes.size(); ++at) bytes[at] = 0;
-  rom.game = Sha256(bytes);
+  rom.game = play::GameIdentity(file.readAll());
   return rom;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,12 +14,17 @@
 #include "host.h"
 #include "key_map.h"
 #include "pad_recording.h"
+#include "panel_keys.h"
+#include "rewind_ring.h"
+#include "state_slots.h"
 
+class QAbstractButton;
 class QGridLayout;
 class QSettings;
 class QLabel;
 class QPushButton;
 class QTimer;
+class QToolButton;
 
 namespace quelbrook {
 
@@ -38,10 +44,13 @@ class PlayPanel : public QWidget {
   using RunShowingErrors = std::function<void(const std::function<void()>&)>;
   // Where a recorded route goes: the user's answer, nothing when they cancel.
   using AskRouteFile = std::function<std::optional<QString>()>;
+  // A new copy of the ROM at romPath, starting on startScreen, with the windows' current
+  // values, unsaved ones included. Throws EditorError.
+  using FreshCopy = std::function<QByteArray(const QString& romPath, int startScreen)>;
 
   // Loads the core the settings name, else the first NES core found; throws EditorError
   // when there is none or it cannot be loaded.
-  PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, QWidget* parent);
+  PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, FreshCopy freshCopy, QWidget* parent);
   ~PlayPanel() override;
 
   // Runs `rom`, a copy of the ROM at romPath, from its start, the ROM's name shown in the
@@ -52,10 +61,17 @@ class PlayPanel : public QWidget {
   bool IsPaused() const;
   // Starts the same copy again.
   void Restart();
-  // The quick state slot of the ROM (F2, F4). Both throw EditorError; loading a state the
-  // core refuses leaves the game playing as it was.
-  void SaveQuickState();
-  void LoadQuickState();
+  // The ROM's state slots (state_slots.h). Both throw EditorError; loading a state the core
+  // refuses leaves the game playing as it was.
+  void SaveState(int slot);
+  void LoadState(int slot);
+  // While rewinding, each frame due steps the game one frame back instead of forward, down
+  // to the oldest frame kept; paused, each start of rewinding is one frame back.
+  void SetRewinding(bool rewinding);
+  // Plays on from where the game is, in a fresh copy with the windows' current values: the
+  // screens show them the next time the game draws them. Throws EditorError, the game as it
+  // was playing on.
+  void ApplyEdits();
   // Recording a route starts the copy again and writes down the pad from its first frame;
   // stopping asks where to save it as an input script. Throws EditorError.
   void StartRecording();
@@ -73,6 +89,13 @@ class PlayPanel : public QWidget {
 
  private:
   void BuildKeyButtons(QGridLayout* grid);
+  QToolButton* BuildStatesButton();
+  // The buttons that need a game.
+  std::array<QAbstractButton*, 5> GameButtons() const;
+  void RunPanelCommand(PanelKey key, bool down);
+  // Takes a new copy as the game's, its slots and rewind following it.
+  void UseCopy(const QByteArray& rom, const QString& romPath);
+  void ShowCurrentFrame();
   void ShowKeyNames();
   bool HandleKey(const QKeyEvent& event, bool down);
   void RunFrameWithPad();
@@ -81,9 +104,11 @@ class PlayPanel : public QWidget {
   void ScheduleNextTick();
   void ShowNoGame();
   QString PlayingText() const;
+  static QString OldestFrameText();
 
   RunShowingErrors run_;
   AskRouteFile askRouteFile_;
+  FreshCopy freshCopy_;
   std::unique_ptr<play::Host> host_;
   std::unique_ptr<GameSound> sound_;
   QByteArray rom_;
@@ -91,6 +116,9 @@ class PlayPanel : public QWidget {
   KeyMap keys_;
   play::PadState pad_;  // the keyboard's
   std::optional<play::PadRecording> recording_;
+  std::optional<play::StateSlots> slots_;
+  std::optional<play::RewindRing> rewind_;  // none when the core cannot save states
+  bool rewinding_ = false;
   std::optional<play::PadButton> rebinding_;  // the button waiting for its new key
 
   PlayView* view_;
@@ -100,6 +128,8 @@ class PlayPanel : public QWidget {
   QPushButton* pauseButton_;
   QPushButton* restartButton_;
   QPushButton* recordButton_;
+  QToolButton* statesButton_;
+  QPushButton* applyButton_;
   QLabel* status_;
   QPushButton* keyButtons_[play::kPadButtonCount] = {};
 };

@@ -24,17 +24,17 @@ std::string FailureOf(const std::vector<std::uint8_t>& image, int screen) {
   return "no failure";
 }
 
-TEST(StartingCopy, ChangesTheStartByteAndTheGivenRecordOnly) {
+TEST(StartingCopy, ChangesTheStartByteAndTheGivenRecordsOnly) {
   const auto image = Image(kSmallestImage + 100);
   RecordBytes record;
   record.fill(0xEE);
-  const auto copy = StartingCopy(image, "rom.nes", 40, record);
+  const auto copy = StartingCopy(image, "rom.nes", 40, {{40, record}, {41, record}});
   ASSERT_EQ(copy.size(), image.size());
   const std::size_t recordStart = ScreenRecordOffset(40);
   for (std::size_t i = 0; i < copy.size(); ++i) {
     if (i == kStartScreenOffset)
       EXPECT_EQ(DecodeStartScreenByte(copy[i]), 40);
-    else if (i >= recordStart && i < recordStart + kScreenRecordLength)
+    else if (i >= recordStart && i < recordStart + 2 * kScreenRecordLength)
       EXPECT_EQ(copy[i], 0xEE) << i;
     else
       ASSERT_EQ(copy[i], image[i]) << i;
@@ -55,6 +55,7 @@ TEST(StartingCopy, RefusesScreensThatDoNotExistAndImagesTooShort) {
       "Cannot start on screen 77: rom.nes ends before the byte that chooses the start screen (offset 33236; "
       "the file has 33236 bytes)");
   EXPECT_NE(FailureOf({}, 1), "no failure");
+  EXPECT_THROW(StartingCopy(image, "rom.nes", 1, {{129, RecordBytes{}}}), EditorError);
 }
 
 }  // namespace

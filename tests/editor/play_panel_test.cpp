@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -12,12 +13,13 @@
 
 #include "byte_map.h"
 #include "core_search.h"
+#include "game_identity.h"
 #include "host.h"
 #include "input_script.h"
 #include "pad_sprite.h"
 #include "play_view.h"
-#include "quick_state.h"
 #include "screen_decoding.h"
+#include "state_slots.h"
 #include "window_fixture.h"
 #include "world_canvas.h"
 #include "world_cells.h"
@@ -44,12 +46,36 @@ class PlayPanelTest : public WindowTest {
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
     return Panel();
   }
+  // F6, once the game drew its first pictures.
+  PlayPanel* PressF6AndWait() {
+    PlayPanel* panel = PressF6();
+    if (panel) {
+      EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->host().FramesRun() > 8; }));
+    }
+    return panel;
+  }
   void ClosePanel() {
     Panel()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(Panel(), nullptr);
   }
   static QImage Shown(PlayPanel* panel) { return panel->view()->Picture(); }
+  static QString Status(PlayPanel* panel) { return panel->findChild<QLabel*>("PlayStatus")->text(); }
+  // The slots of the ROM as the panel keeps them.
+  play::StateSlots Slots(PlayPanel* panel) const {
+    return play::StateSlots(QString::fromStdString(RomPath()),
+                            {panel->host().CoreName(), play::GameIdentity(panel->rom())});
+  }
+  // Holds a key for a while, then lets the frame after the release show.
+  static void HoldKey(PlayPanel* panel, Qt::Key key, int milliseconds) {
+    QTest::keyPress(panel->view(), key);
+    QTest::qWait(milliseconds);
+    QTest::keyRelease(panel->view(), key);
+    QTest::qWait(50);
+  }
+  void RemoveSlots(PlayPanel* panel) const {
+    for (int slot = 0; slot <= play::kNumberedSlots; ++slot) QFile::remove(Slots(panel).PathOf(slot));
+  }
 };
 
 TEST_F(PlayPanelTest, F6PlaysTheShownScreenAndKeysReachTheGame) {
@@ -129,7 +155,7 @@ TEST_F(PlayPanelTest, F2SavesTheStateOfThisRomAndF4GoesBackToItInTheNextPanelToo
   QTRY_VERIFY(panel->host().FramesRun() > 8);
   auto* status = panel->findChild<QLabel*>("PlayStatus");
   QTest::keyClick(panel->view(), Qt::Key_F4);
-  EXPECT_EQ(status->text(), "No state is saved for Quelbrook.nes: F2 saves one");
+  EXPECT_EQ(status->text(), "The quick slot of Quelbrook.nes is empty: F2 saves the game's state there");
 
   QTest::keyPress(panel->view(), Qt::Key_Right);
   QTest::qWait(150);
@@ -138,8 +164,8 @@ TEST_F(PlayPanelTest, F2SavesTheStateOfThisRomAndF4GoesBackToItInTheNextPanelToo
   const QPoint saved = SpriteIn(Shown(panel));
   ASSERT_GT(saved.x(), kSpriteStart.x());
   QTest::keyClick(panel->view(), Qt::Key_F2);
-  EXPECT_EQ(status->text(), "State saved: F4 goes back to it");
-  const QString stateFile = play::QuickStatePath(QString::fromStdString(RomPath()));
+  EXPECT_EQ(status->text(), "State saved in the quick slot: F4 goes back to it");
+  const QString stateFile = Slots(panel).PathOf(play::kQuickSlot);
   EXPECT_TRUE(stateFile.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
   EXPECT_TRUE(QFile::exists(stateFile));
 
@@ -148,7 +174,7 @@ TEST_F(PlayPanelTest, F2SavesTheStateOfThisRomAndF4GoesBackToItInTheNextPanelToo
   QTest::keyRelease(panel->view(), Qt::Key_Down);
   ASSERT_NE(SpriteIn(Shown(panel)), saved);
   QTest::keyClick(panel->view(), Qt::Key_F4);
-  EXPECT_EQ(status->text(), "State loaded");
+  EXPECT_EQ(status->text(), "State loaded from the quick slot");
   EXPECT_EQ(Shown(panel), PadSpritePicture(saved));
 
   ClosePanel();
@@ -167,7 +193,7 @@ TEST_F(PlayPanelTest, AStateTheCoreRefusesIsAMessageAndTheGamePlaysOn) {
   PlayPanel* panel = PressF6();
   ASSERT_NE(panel, nullptr);
   QTRY_VERIFY(panel->host().FramesRun() > 8);
-  play::WriteQuickState(QString::fromStdString(RomPath()), "no state");
+  Slots(panel).Save(play::kQuickSlot, "no state");
   QTest::keyClick(panel->view(), Qt::Key_F4);
   EXPECT_EQ(LastMessage(),
             "The NES core nestopia_libretro.so refused the saved state: it was saved from another game or "
@@ -175,7 +201,79 @@ TEST_F(PlayPanelTest, AStateTheCoreRefusesIsAMessageAndTheGamePlaysOn) {
   const auto frames = panel->host().FramesRun();
   QTRY_VERIFY(panel->host().FramesRun() > frames + 2);
   EXPECT_EQ(Shown(panel), PadSpritePicture(kSpriteStart));
-  QFile::remove(play::QuickStatePath(QString::fromStdString(RomPath())));
+  RemoveSlots(panel);
+}
+
+// Ctrl and a digit save in a numbered slot, the digit loads it; the quick slot and the other
+// numbered slots stay as they were, and the States menu says which slots are empty.
+TEST_F(PlayPanelTest, NumberedSlotsSaveAndLoadByDigitAndByMenu) {
+  PlayPanel* panel = PressF6AndWait();
+  ASSERT_NE(panel, nullptr);
+  HoldKey(panel, Qt::Key_Right, 150);
+  const QPoint saved = SpriteIn(Shown(panel));
+  QTest::keyClick(panel->view(), Qt::Key_2, Qt::ControlModifier);
+  EXPECT_EQ(Status(panel), "State saved in slot 2: 2 goes back to it");
+
+  HoldKey(panel, Qt::Key_Down, 150);
+  const QPoint moved = SpriteIn(Shown(panel));
+  ASSERT_NE(moved, saved);
+  QTest::keyClick(panel->view(), Qt::Key_3);
+  EXPECT_EQ(Status(panel), "Slot 3 of Quelbrook.nes is empty: Ctrl+3 saves the game's state there");
+  EXPECT_EQ(SpriteIn(Shown(panel)), moved) << "an empty slot changes nothing";
+  QTest::keyClick(panel->view(), Qt::Key_F4);
+  EXPECT_EQ(SpriteIn(Shown(panel)), moved) << "the quick slot is another slot";
+
+  auto* menu = panel->findChild<QMenu*>("StatesMenu");
+  ASSERT_NE(menu, nullptr);
+  emit menu->aboutToShow();
+  QStringList texts;
+  QAction* load2 = nullptr;
+  for (QAction* action : menu->actions()) {
+    texts << action->text();
+    if (action->text() == "Load slot 2\t2") load2 = action;
+  }
+  EXPECT_TRUE(texts.contains("Load slot 3 (empty)\t3")) << texts.join(" | ").toStdString();
+  EXPECT_TRUE(texts.contains("Save in the quick slot\tF2"));
+  ASSERT_NE(load2, nullptr);
+  load2->trigger();
+  EXPECT_EQ(Status(panel), "State loaded from slot 2");
+  EXPECT_EQ(Shown(panel), PadSpritePicture(saved));
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+  RemoveSlots(panel);
+}
+
+// Backspace held runs the game backwards, one frame for each frame shown, down to the oldest
+// frame kept; let go, the game plays on. The panel's keys cannot become the pad's.
+TEST_F(PlayPanelTest, BackspaceHeldRunsTheGameBackwardsToTheOldestFrame) {
+  PlayPanel* panel = PressF6AndWait();
+  ASSERT_NE(panel, nullptr);
+  HoldKey(panel, Qt::Key_Right, 300);
+  const int walked = SpriteIn(Shown(panel)).x();
+  ASSERT_GT(walked, kSpriteStart.x() + 5);
+  auto* pause = panel->findChild<QPushButton*>("PauseButton");
+  pause->click();
+  QTest::keyClick(panel->view(), Qt::Key_Backspace);
+  EXPECT_EQ(Status(panel), "Paused, one frame back");
+  EXPECT_TRUE(panel->IsPaused());
+  pause->click();
+
+  QTest::keyPress(panel->view(), Qt::Key_Backspace);
+  EXPECT_EQ(Status(panel), "Running backwards");
+  QTest::qWait(120);
+  const int back = SpriteIn(Shown(panel)).x();
+  EXPECT_LT(back, walked) << "backwards";
+  EXPECT_GT(back, kSpriteStart.x()) << "smoothly, not at once";
+  QTRY_COMPARE(Status(panel), QString("At the oldest frame kept, 10 seconds back at most"));
+  EXPECT_NE(SpriteIn(Shown(panel)), kSpriteStart) << "the first frame, before the program drew";
+  QTest::keyRelease(panel->view(), Qt::Key_Backspace);
+  EXPECT_TRUE(Status(panel).startsWith("Playing"));
+  QTRY_COMPARE(Shown(panel), PadSpritePicture(kSpriteStart));
+
+  QPushButton* aKey = panel->findChild<QPushButton*>("KeyButton_a");
+  aKey->click();
+  QTest::keyClick(panel->view(), Qt::Key_Backspace);
+  EXPECT_EQ(Status(panel), "Backspace is one of the panel's own keys: choose another for the pad");
+  EXPECT_EQ(aKey->text(), "A: X");
 }
 
 // Recording starts the copy again, so the script replayed from power-on draws the same frame.
@@ -340,6 +438,14 @@ TEST_F(PlayPanelTest, ACoreWhoseFramesMayDifferPlaysAndSaysSo) {
           ->text()
           .endsWith(" on other_libretro.so, whose colours and settings are not the editor's: frames may "
                     "differ from its pictures, and learning pictures needs Debian's Nestopia core"));
+  // It saves no states: it plays without rewind.
+  const auto frames = panel->host().FramesRun();
+  QTRY_VERIFY(panel->host().FramesRun() > frames + 2);
+  QTest::keyPress(panel->view(), Qt::Key_Backspace);
+  EXPECT_EQ(Status(panel),
+            "The NES core other_libretro.so cannot save states, so the game cannot run backwards");
+  QTest::keyRelease(panel->view(), Qt::Key_Backspace);
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
 }
 
 TEST_F(PlayPanelTest, TheWorldEditorPlaysItsScreenAsEdited) {

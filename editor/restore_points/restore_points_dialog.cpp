@@ -175,7 +175,7 @@ void RestorePointsDialog::showSelected() {
   pictureCaption_->clear();
   if (point <= 1) return;  // the first point has no state before it
   history::RomHistory& points = history_->Open();
-  const auto screens = points.Summary(point).screens;
+  const auto screens = points.ScreensOf(point);
   if (screens.empty()) return;
   PictureFolder pictures(pictureDirectory_, MissingPictures::kPlaceholder);
   before_->setPixmap(ScreenPicture(points.StateAfter(point - 1), screens.front(), pictures));

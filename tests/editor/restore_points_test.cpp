@@ -47,7 +47,7 @@ TEST_F(RestorePointsTest, EveryWriteOfTheWindowIsAPointInItsWords) {
   const auto points = Points();
   ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[1].words, "Save screen 5");
-  EXPECT_EQ(points[1].screens, std::vector<int>{5});
+  EXPECT_EQ(history::RomHistory(history::RomHistory::PathFor(RomPath())).ScreensOf(2), std::vector<int>{5});
   EXPECT_EQ(points[2].words, "Set start screen 12");
   EXPECT_EQ(points[2].regions, "start screen");
   EXPECT_EQ(points[3].words, "Save ending text");

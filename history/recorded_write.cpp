@@ -117,7 +117,7 @@ void RecordedWrite::Begin(Bytes romAfter) {
 void RecordedWrite::Confirm() {
   if (point_ == 0) return;
   try {
-    history_.Open().Confirm(point_, *after_);
+    history_.Open().Confirm(point_, std::move(*after_));
     point_ = 0;
   } catch (const HistoryError& error) {
     // The point stays pending and the next write confirms it, finding its bytes in the ROM.

@@ -193,7 +193,7 @@ std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const
   if (db_.readOnly()) db_.Fail(SQLITE_READONLY);
   Transaction transaction(db_);
   SettlePending(romNow);
-  const std::int64_t nowHash = StateHash(romNow);
+  const std::int64_t nowHash = HashOf(romNow);
   if (Meta("tip", 0) != nowHash) {
     if (KeptTotals().points == 0)
       InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
@@ -207,12 +207,19 @@ std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const
   return id;
 }
 
-void RomHistory::Confirm(std::int64_t id, const Bytes& romAfter) {
+std::int64_t RomHistory::HashOf(const Bytes& rom) const {
+  return rom == confirmedState_ && !rom.empty() ? confirmedHash_ : StateHash(rom);
+}
+
+void RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
   Transaction transaction(db_);
   MarkKept(id);
-  SetMeta("tip", StateHash(romAfter));
+  const std::int64_t afterHash = StateHash(romAfter);
+  SetMeta("tip", afterHash);
   FoldToLimits();
   transaction.Commit();
+  confirmedState_ = std::move(romAfter);
+  confirmedHash_ = afterHash;
 }
 
 void RomHistory::MarkKept(std::int64_t id) {

@@ -50,9 +50,12 @@ class RomHistory {
   // write changes nothing. Throws HistoryError (kForeignHistory for another ROM's history).
   std::int64_t Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words, std::int64_t time);
   // The point's write is on disk: confirmed, and the oldest points folded to the limits.
-  void Confirm(std::int64_t id, const Bytes& romAfter);
+  void Confirm(std::int64_t id, Bytes romAfter);
   // The point's write failed before its first byte.
   void Drop(std::int64_t id) noexcept;
+
+  // Opened for reading alone: its points are shown, none is kept.
+  bool readOnly() const { return db_.readOnly(); }
 
   // Confirmed points, oldest first.
   std::vector<PointSummary> List();
@@ -82,6 +85,7 @@ class RomHistory {
   void AddToTotals(std::int64_t points, std::int64_t bytes);
   void MarkKept(std::int64_t id);
   std::int64_t BytesOf(std::int64_t id);
+  std::int64_t HashOf(const Bytes& rom) const;
   std::int64_t IdOf(int number);
   std::int64_t InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
                            bool pending);
@@ -92,6 +96,10 @@ class RomHistory {
   void SetMeta(const std::string& key, std::int64_t value);
 
   Connection db_;
+  // The state this connection confirmed last and its hash: the next write usually finds the
+  // ROM so, and comparing costs less than hashing.
+  Bytes confirmedState_;
+  std::int64_t confirmedHash_ = 0;
 };
 
 }  // namespace quelbrook::history

@@ -122,5 +122,24 @@ TEST_F(HistoryTest, AHistoryOfTheFirstFormatIsCountedWhenOpened) {
   EXPECT_EQ(kept.StateAfter(3), Rom());
 }
 
+// Places are named as the ROM's facts name them, field by field where a run of the change
+// spans a field that kept its bytes.
+TEST(RomChangeWords, RegionsAndPlacesAreNamedByTheRomsFacts) {
+  const auto before = RomBuilder().DistinctScreens().bytes();
+  auto after = before;
+  after[static_cast<std::size_t>(ScreenRecordOffset(3) + kRecordTiles + 47)] ^= 1;
+  after[static_cast<std::size_t>(ScreenRecordOffset(3) + kRecordItemDestination)] ^= 1;
+  after[static_cast<std::size_t>(kEndCallSiteB2)] ^= 1;
+  after[5] ^= 1;
+  EXPECT_EQ(history::DescribeRegions(history::Difference(before, after)),
+            "screen 3; end screen; bytes outside the editor's regions");
+  EXPECT_EQ(history::DifferingPlaces(before, after),
+            (std::vector<std::string>{"Screen 3: tiles, item destination", "End screen",
+                                      "Bytes outside the editor's regions"}));
+  after.resize(after.size() + 4);
+  EXPECT_EQ(history::DescribeRegions(history::Difference(before, after)),
+            "screen 3; end screen; bytes outside the editor's regions; file size");
+}
+
 }  // namespace
 }  // namespace quelbrook::testing

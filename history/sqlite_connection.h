@@ -28,6 +28,7 @@ class Connection {
  public:
   // Opens or creates the database; onWait runs once when another program holds the lock.
   // A file or folder this process may not write is opened for reading alone (readOnly()).
+  // One thread at a time may use a connection.
   Connection(const std::string& path, int busyTimeoutMs, std::function<void()> onWait);
   ~Connection();
   Connection(const Connection&) = delete;

@@ -56,6 +56,12 @@ std::int64_t RomHistory::StoredFormat() {
 }
 
 void RomHistory::CreateSchema() {
+  // WAL commits without waiting for the disk (synchronous=NORMAL syncs only at checkpoints).
+  // A power cut may then lose the newest commits but never leaves a torn database; a point
+  // whose confirmation was lost stays pending or is gone, and the next write settles it
+  // against the ROM or notes the ROM's state as an outside change, so history and ROM agree.
+  // The setting is the connection's own, so it is made at every opening.
+  db_.Execute("PRAGMA synchronous=NORMAL");
   const std::int64_t format = StoredFormat();
   if (format > kFormat) throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
   // A history that is up to date is opened without a write, so that listing it never waits
@@ -65,12 +71,7 @@ void RomHistory::CreateSchema() {
     if (format == 0) throw HistoryError("it holds no restore points and may not be written", SQLITE_READONLY);
     return;
   }
-  // WAL commits without waiting for the disk (synchronous=NORMAL syncs only at checkpoints).
-  // A power cut may then lose the newest commits but never leaves a torn database; a point
-  // whose confirmation was lost stays pending or is gone, and the next write settles it
-  // against the ROM or notes the ROM's state as an outside change, so history and ROM agree.
   db_.Execute("PRAGMA journal_mode=WAL");
-  db_.Execute("PRAGMA synchronous=NORMAL");
   Transaction transaction(db_);
   db_.Execute(
       "CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"

@@ -167,6 +167,7 @@ TEST_F(HistoryTest, TwoWritersAtOnceKeepEachOthersPoints) {
   EXPECT_EQ(kept.Count(), 1 + 2 * kEach);
   EXPECT_EQ(kept.StateAfter(kept.Count()), Rom());
   for (const auto& point : kept.List()) EXPECT_NE(point.words, history::kOutsideChangeWords);
+  EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
 }  // namespace

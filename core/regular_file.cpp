@@ -15,11 +15,9 @@ namespace {
 constexpr std::size_t kChunk = 4096;
 
 template <typename Content>
-std::optional<Content> ReadRegular(const std::string& path, std::size_t maxBytes) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.get() < 0) ThrowFileError(errno);
+std::optional<Content> ReadRegular(int fd, std::size_t maxBytes) {
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0) ThrowFileError(errno);
+  if (::fstat(fd, &info) != 0) ThrowFileError(errno);
   if (!S_ISREG(info.st_mode)) ThrowFileError(EISDIR);
   const auto expected = static_cast<std::size_t>(info.st_size);
   if (expected > maxBytes) return std::nullopt;
@@ -32,7 +30,7 @@ std::optional<Content> ReadRegular(const std::string& path, std::size_t maxBytes
       if (expected > 0) break;
       content.resize(content.size() + kChunk);
     }
-    const ssize_t n = ::read(file.get(), content.data() + filled, content.size() - filled);
+    const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) ThrowFileError(errno);
     if (n == 0) break;
@@ -42,6 +40,13 @@ std::optional<Content> ReadRegular(const std::string& path, std::size_t maxBytes
   content.resize(filled);
   return content;
 }
+
+template <typename Content>
+std::optional<Content> ReadRegular(const std::string& path, std::size_t maxBytes) {
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.get() < 0) ThrowFileError(errno);
+  return ReadRegular<Content>(file.get(), maxBytes);
+}
 }  // namespace
 
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
@@ -50,6 +55,10 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
 
 std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(const std::string& path, std::size_t maxBytes) {
   return ReadRegular<std::vector<std::uint8_t>>(path, maxBytes);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(int fd, std::size_t maxBytes) {
+  return ReadRegular<std::vector<std::uint8_t>>(fd, maxBytes);
 }
 
 }  // namespace quelbrook

@@ -15,5 +15,7 @@ namespace quelbrook {
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 // The same as bytes, for whole images: no copy from a text.
 std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(const std::string& path, std::size_t maxBytes);
+// The same through a descriptor the caller opened and keeps, read from its current offset.
+std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(int fd, std::size_t maxBytes);
 
 }  // namespace quelbrook

@@ -130,6 +130,27 @@ std::string FactName(const Fact& fact) {
   }
 }
 
+std::string FieldName(const Fact& fact) {
+  switch (fact.kind) {
+    case FactKind::kTile:
+      return "tiles";
+    case FactKind::kItem:
+      return "item";
+    case FactKind::kItemDestination:
+      return "item destination";
+    case FactKind::kMessage:
+      return "message";
+    case FactKind::kEnemyKind:
+      return "enemies";
+    case FactKind::kEnemyDestination:
+      return "enemy destinations";
+    case FactKind::kPalette:
+      return "palettes";
+    default:
+      return FactName(fact);
+  }
+}
+
 std::string FactValue(FactKind kind, const Bytes& bytes) {
   switch (kind) {
     case FactKind::kStartScreen:

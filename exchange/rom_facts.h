@@ -58,6 +58,9 @@ bool SameBytes(const Bytes& a, const Bytes& b, const std::vector<ByteRun>& runs)
 // "start screen", "screen 40 row 2 column 3" (rows 1..6, columns 1..8), "screen 40 enemy 2
 // destination", "bytes outside the editor's regions".
 std::string FactName(const Fact& fact);
+// The field a fact belongs to, as a whole: "tiles", "enemy destinations", "palettes"; the
+// game-wide facts and the outside bytes by FactName.
+std::string FieldName(const Fact& fact);
 // The value of FactBytes in words: codes as two hexadecimal digits, destinations and palettes
 // in decimal, texts in quotes, screens by number, the outside bytes by count and CRC-32.
 std::string FactValue(FactKind kind, const Bytes& bytes);

@@ -87,8 +87,7 @@ RecordedWrite::RecordedWrite(KeptHistory& history, std::string words)
   while (::flock(lock_, LOCK_EX) != 0 && errno == EINTR) {
   }
   try {
-    if (auto content = ReadRegularFile(romPath, kLargestRecordedRom))
-      before_.emplace(content->begin(), content->end());
+    before_ = ReadRegularFileBytes(lock_, kLargestRecordedRom);
   } catch (const EditorError&) {
     // As above: the write reports it.
   }
@@ -105,11 +104,11 @@ void RecordedWrite::Note(const HistoryError& error) {
   point_ = 0;
 }
 
-void RecordedWrite::Begin(const Bytes& romAfter) {
+void RecordedWrite::Begin(Bytes romAfter) {
   if (!before_) return;
-  after_ = romAfter;
+  after_ = std::move(romAfter);
   try {
-    point_ = history_.Open().Begin(*before_, romAfter, words_, static_cast<std::int64_t>(std::time(nullptr)));
+    point_ = history_.Open().Begin(*before_, *after_, words_, static_cast<std::int64_t>(std::time(nullptr)));
   } catch (const HistoryError& error) {
     Note(error);
   }
@@ -118,7 +117,7 @@ void RecordedWrite::Begin(const Bytes& romAfter) {
 void RecordedWrite::Confirm() {
   if (point_ == 0) return;
   try {
-    history_.Open().Confirm(point_, *after_);
+    history_.Open().Confirm(point_, std::move(*after_));
     point_ = 0;
   } catch (const HistoryError& error) {
     // The point stays pending and the next write confirms it, finding its bytes in the ROM.
@@ -140,7 +139,7 @@ std::string WritePatchesRecorded(KeptHistory& history, const std::vector<BytePat
                                  const std::string& words) {
   RecordedWrite write(history, words);
   if (write.before())
-    if (const auto after = Patched(*write.before(), patches)) write.Begin(*after);
+    if (auto after = Patched(*write.before(), patches)) write.Begin(std::move(*after));
   WritePatchesToFile(history.romPath(), patches);
   write.Confirm();
   return write.note();

@@ -53,7 +53,7 @@ class RecordedWrite {
   // The ROM as it was when the write began; empty when it could not be read.
   const std::optional<Bytes>& before() const { return before_; }
   // Call right before the first byte is written, with what the ROM will hold.
-  void Begin(const Bytes& romAfter);
+  void Begin(Bytes romAfter);
   // Call once the ROM holds it.
   void Confirm();
   // Why restore points are off for this ROM, or empty.

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "byte_map.h"
+#include "rom_facts.h"
 
 namespace quelbrook::history {
 
@@ -22,34 +23,35 @@ ChangedRun RunOf(const Bytes& before, const Bytes& after, long from, long to) {
   return {from, slice(before), slice(after)};
 }
 
-struct Region {
-  long first;
-  long end;
-  const char* name;
-};
-
-// The regions other than screen records, in file order.
-const Region kNamedRegions[] = {
-    {0, 16, "header"},
-    {kEndCallSiteB1, kEndScreenHookOffset + kCallLength, "end-screen calls"},
-    {kEndCodeBlockBase, kFirstScreenRecordOffset, "end-screen code"},
-    {kEndingTextOffset, kEndingTextOffset + kEndingTextLength, "ending text"},
-    {kStartScreenOffset, kStartScreenOffset + 1, "start screen"},
-};
-
 long RunEnd(const ChangedRun& run) {
   return run.offset + static_cast<long>(std::max(run.before.size(), run.after.size()));
 }
 
-bool Overlaps(const ChangedRun& run, long first, long end) { return run.offset < end && first < RunEnd(run); }
+bool Touches(const RomChange& change, const std::vector<ByteRun>& runs) {
+  return std::any_of(change.runs.begin(), change.runs.end(), [&](const ChangedRun& changed) {
+    return std::any_of(runs.begin(), runs.end(), [&](const ByteRun& run) {
+      return changed.offset < static_cast<long>(run.offset + run.length) &&
+             static_cast<long>(run.offset) < RunEnd(changed);
+    });
+  });
+}
 
-// The regions other than screen records that the change touches, the file's size included.
+// Byte by byte, since a run of the change may span equal bytes of a field between two others.
+bool Differs(const Bytes& from, const Bytes& to, const std::vector<ByteRun>& runs) {
+  for (const ByteRun& run : runs)
+    for (std::size_t i = run.offset; i < run.offset + run.length; ++i)
+      if ((i < from.size()) != (i < to.size()) || (i < from.size() && from[i] != to[i])) return true;
+  return false;
+}
+
+// The places other than screen records that the change touches, the file's size included.
 std::vector<std::string> TouchedRegions(const RomChange& change) {
   std::vector<std::string> names;
-  for (const auto& region : kNamedRegions)
-    if (std::any_of(change.runs.begin(), change.runs.end(),
-                    [&](const ChangedRun& run) { return Overlaps(run, region.first, region.end); }))
-      names.emplace_back(region.name);
+  for (const Fact& fact : GameWideFacts())
+    if (Touches(change, fact.runs)) names.push_back(FactName(fact));
+  // Bytes past the shorter side are the change of size, told below.
+  const Fact outside = OutsideFact(static_cast<std::size_t>(std::min(change.sizeBefore, change.sizeAfter)));
+  if (Touches(change, outside.runs)) names.push_back(FactName(outside));
   if (change.sizeBefore != change.sizeAfter) names.emplace_back("file size");
   return names;
 }
@@ -98,16 +100,25 @@ std::int64_t KeptBytes(const RomChange& change) {
 }
 
 std::int64_t StateHash(const Bytes& image) {
-  // FNV-1a's step on eight bytes at a time, read in one byte order on every machine: a save
-  // hashes the whole ROM, so the loop must cost little beside the write.
-  std::uint64_t hash = 14695981039346656037ull;
+  // FNV-1a's step on eight bytes at a time in four independent lanes, the words read in one
+  // byte order on every machine: a save hashes the whole ROM twice, and one chain of
+  // multiplications would wait on itself at every step.
+  constexpr std::uint64_t kPrime = 1099511628211ull;
+  std::uint64_t lanes[4] = {14695981039346656037ull, 1, 2, 3};
   std::size_t i = 0;
-  for (; i + 8 <= image.size(); i += 8) {
-    std::uint64_t word = 0;
-    for (int b = 7; b >= 0; --b) word = (word << 8) | image[i + static_cast<std::size_t>(b)];
-    hash = ((hash ^ word) * 1099511628211ull) ^ (hash >> 29);
+  for (; i + 32 <= image.size(); i += 32) {
+    std::uint64_t words[4];
+    std::memcpy(words, image.data() + i, sizeof words);
+    for (std::size_t lane = 0; lane < 4; ++lane) {
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+      words[lane] = __builtin_bswap64(words[lane]);
+#endif
+      lanes[lane] = ((lanes[lane] ^ words[lane]) * kPrime) ^ (lanes[lane] >> 29);
+    }
   }
-  for (; i < image.size(); ++i) hash = (hash ^ image[i]) * 1099511628211ull;
+  std::uint64_t hash = lanes[0];
+  for (std::size_t lane = 1; lane < 4; ++lane) hash = (hash ^ lanes[lane]) * kPrime;
+  for (; i < image.size(); ++i) hash = (hash ^ image[i]) * kPrime;
   hash ^= image.size();
   return static_cast<std::int64_t>(hash);
 }
@@ -141,35 +152,18 @@ std::string DescribeRegions(const RomChange& change) {
 }
 
 std::vector<std::string> DifferingPlaces(const Bytes& from, const Bytes& to) {
-  struct Part {
-    long first;
-    long end;
-    const char* name;
-  };
-  static const Part kRecordParts[] = {
-      {kRecordTiles, kRecordItem, "tiles"},
-      {kRecordItem, kRecordItemDestination, "item"},
-      {kRecordItemDestination, kRecordMessage, "item destination"},
-      {kRecordMessage, kRecordEnemyKinds, "message"},
-      {kRecordEnemyKinds, kRecordEnemyDestinations, "enemies"},
-      {kRecordEnemyDestinations, kRecordPalette1, "enemy destinations"},
-      {kRecordPalette1, kScreenRecordLength, "palettes"},
-  };
   const RomChange change = Difference(from, to);
   std::vector<std::string> places;
   for (int screen : ChangedScreens(change)) {
-    std::string parts;
-    for (const auto& part : kRecordParts) {
-      const long first = ScreenRecordOffset(screen) + part.first;
-      const long end = ScreenRecordOffset(screen) + part.end;
-      for (long offset = first; offset < end; ++offset) {
-        const auto i = static_cast<std::size_t>(offset);
-        if (i < from.size() && i < to.size() && from[i] == to[i]) continue;
-        parts += (parts.empty() ? "" : ", ") + std::string(part.name);
-        break;
-      }
+    std::vector<std::string> fields;
+    for (const Fact& fact : ScreenFacts(screen)) {
+      const std::string field = FieldName(fact);
+      if (Differs(from, to, fact.runs) && std::find(fields.begin(), fields.end(), field) == fields.end())
+        fields.push_back(field);
     }
-    places.push_back("Screen " + std::to_string(screen) + ": " + parts);
+    std::string text = "Screen " + std::to_string(screen) + ":";
+    for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? ", " : " ") + fields[i];
+    places.push_back(text);
   }
   for (auto& name : TouchedRegions(change)) {
     name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));

@@ -5,7 +5,7 @@
 namespace quelbrook::history {
 
 namespace {
-constexpr std::int64_t kFormat = 1;
+constexpr std::int64_t kFormat = 2;
 const char* const kFirstPointWords = "The ROM before the first write";
 const char* const kFoldedPointWords = "The ROM as the oldest points left it";
 
@@ -15,8 +15,6 @@ std::string ScreenList(const std::vector<int>& screens) {
   return text;
 }
 
-// The listing parses one of these per point, so it reads digits itself rather than through
-// a stream.
 std::vector<int> ParseScreenList(const std::string& text) {
   std::vector<int> screens;
   int value = -1;
@@ -46,18 +44,35 @@ RomHistory::RomHistory(const std::string& historyPath, std::function<void()> onW
   CreateSchema();
 }
 
-void RomHistory::CreateSchema() {
-  // WAL commits without waiting for the disk; a crash loses at most the newest points, and
-  // the next write notes the ROM's state as an outside change.
-  db_.Execute("PRAGMA journal_mode=WAL");
-  db_.Execute("PRAGMA synchronous=NORMAL");
-  db_.Execute("PRAGMA foreign_keys=ON");
-  Transaction transaction(db_);
+std::int64_t RomHistory::StoredFormat() {
   auto others = db_.Prepare(
       "SELECT count(*) FROM sqlite_master WHERE name NOT IN "
       "('meta', 'points', 'runs', 'runs_of_point', 'kept_points') AND name NOT LIKE 'sqlite!_%' ESCAPE '!'");
   others.Step();
   if (others.Integer(0) > 0) throw HistoryError("it is a database of another program", kForeignHistory);
+  auto meta = db_.Prepare("SELECT count(*) FROM sqlite_master WHERE name = 'meta'");
+  meta.Step();
+  return meta.Integer(0) > 0 ? Meta("format", 0) : 0;
+}
+
+void RomHistory::CreateSchema() {
+  // WAL commits without waiting for the disk (synchronous=NORMAL syncs only at checkpoints).
+  // A power cut may then lose the newest commits but never leaves a torn database; a point
+  // whose confirmation was lost stays pending or is gone, and the next write settles it
+  // against the ROM or notes the ROM's state as an outside change, so history and ROM agree.
+  // The setting is the connection's own, so it is made at every opening.
+  db_.Execute("PRAGMA synchronous=NORMAL");
+  const std::int64_t format = StoredFormat();
+  if (format > kFormat) throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
+  // A history that is up to date is opened without a write, so that listing it never waits
+  // for another program's write and works where it cannot be written.
+  if (format == kFormat) return;
+  if (db_.readOnly()) {
+    if (format == 0) throw HistoryError("it holds no restore points and may not be written", SQLITE_READONLY);
+    return;
+  }
+  db_.Execute("PRAGMA journal_mode=WAL");
+  Transaction transaction(db_);
   db_.Execute(
       "CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"
       "CREATE TABLE IF NOT EXISTS points(id INTEGER PRIMARY KEY AUTOINCREMENT, time INTEGER NOT NULL,"
@@ -66,12 +81,32 @@ void RomHistory::CreateSchema() {
       "CREATE TABLE IF NOT EXISTS runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
       " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL);"
       "CREATE INDEX IF NOT EXISTS runs_of_point ON runs(point, offset);"
-      // Counting and summing the kept points at every save reads this index alone.
-      "CREATE INDEX IF NOT EXISTS kept_points ON points(pending, bytes);");
-  if (Meta("format", 0) > kFormat)
-    throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
+      // Format 1 counted the kept points through this index at every save; the totals are
+      // kept in meta now.
+      "DROP INDEX IF EXISTS kept_points;");
+  const Totals counted = CountedTotals();
+  SetMeta("kept_points", counted.points);
+  SetMeta("kept_bytes", counted.bytes);
   SetMeta("format", kFormat);
   transaction.Commit();
+}
+
+RomHistory::Totals RomHistory::CountedTotals() {
+  auto totals = db_.Prepare("SELECT count(*), coalesce(sum(bytes), 0) FROM points WHERE pending = 0");
+  totals.Step();
+  return {totals.Integer(0), totals.Integer(1)};
+}
+
+RomHistory::Totals RomHistory::KeptTotals() {
+  // A history of format 1 opened for reading has no totals kept.
+  const std::int64_t points = Meta("kept_points", -1);
+  return points < 0 ? CountedTotals() : Totals{points, Meta("kept_bytes", 0)};
+}
+
+void RomHistory::AddToTotals(std::int64_t points, std::int64_t bytes) {
+  const Totals kept = KeptTotals();
+  SetMeta("kept_points", kept.points + points);
+  SetMeta("kept_bytes", kept.bytes + bytes);
 }
 
 std::int64_t RomHistory::Meta(const std::string& key, std::int64_t fallback) {
@@ -104,13 +139,18 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
     insertRun.Bind(1, id).Bind(2, run.offset).Bind(3, run.before).Bind(4, run.after).Run();
     insertRun.Reset();
   }
+  if (!pending) AddToTotals(1, KeptBytes(change));
   return id;
 }
 
 void RomHistory::SettlePending(const Bytes& rom) {
-  auto pending = db_.Prepare("SELECT id, size_after FROM points WHERE pending = 1 ORDER BY id");
+  // Every write settles the points left before it first, so pending points only ever follow
+  // the kept ones: they are found from the newest back, without a look at the others.
+  auto newest = db_.Prepare("SELECT id, size_after, pending FROM points ORDER BY id DESC");
   std::vector<std::pair<std::int64_t, std::int64_t>> points;
-  while (pending.Step()) points.emplace_back(pending.Integer(0), pending.Integer(1));
+  while (newest.Step() && newest.Integer(2) == 1)
+    points.emplace(points.begin(), newest.Integer(0), newest.Integer(1));
+  newest.Reset();
   for (const auto& [id, sizeAfter] : points) {
     bool written = sizeAfter == static_cast<std::int64_t>(rom.size());
     auto runs = db_.Prepare("SELECT offset, after FROM runs WHERE point = ?");
@@ -122,7 +162,7 @@ void RomHistory::SettlePending(const Bytes& rom) {
                 std::equal(after.begin(), after.end(), rom.begin() + static_cast<long>(offset));
     }
     if (written) {
-      db_.Prepare("UPDATE points SET pending = 0 WHERE id = ?").Bind(1, id).Run();
+      MarkKept(id);
       SetMeta("tip", StateHash(rom));
     } else {
       db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, id).Run();
@@ -151,28 +191,45 @@ void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t time) {
 
 std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words,
                                std::int64_t time) {
+  if (db_.readOnly()) db_.Fail(SQLITE_READONLY);
   Transaction transaction(db_);
   SettlePending(romNow);
-  const std::int64_t nowHash = StateHash(romNow);
-  auto kept = db_.Prepare("SELECT EXISTS(SELECT 1 FROM points WHERE pending = 0)");
-  kept.Step();
-  if (kept.Integer(0) == 0)
-    InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
-  else if (Meta("tip", 0) != nowHash)
-    RecordOutsideChange(romNow, time);
-  SetMeta("tip", nowHash);
+  const std::int64_t nowHash = HashOf(romNow);
+  if (Meta("tip", 0) != nowHash) {
+    if (KeptTotals().points == 0)
+      InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
+    else
+      RecordOutsideChange(romNow, time);
+    SetMeta("tip", nowHash);
+  }
   const RomChange change = Difference(romNow, romAfter);
   const std::int64_t id = change.empty() ? 0 : InsertPoint(words, change, time, true);
   transaction.Commit();
   return id;
 }
 
-void RomHistory::Confirm(std::int64_t id, const Bytes& romAfter) {
+std::int64_t RomHistory::HashOf(const Bytes& rom) const {
+  return rom == confirmedState_ && !rom.empty() ? confirmedHash_ : StateHash(rom);
+}
+
+void RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
   Transaction transaction(db_);
-  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ?").Bind(1, id).Run();
-  SetMeta("tip", StateHash(romAfter));
+  MarkKept(id);
+  const std::int64_t afterHash = StateHash(romAfter);
+  SetMeta("tip", afterHash);
   FoldToLimits();
   transaction.Commit();
+  confirmedState_ = std::move(romAfter);
+  confirmedHash_ = afterHash;
+}
+
+void RomHistory::MarkKept(std::int64_t id) {
+  auto kept = db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = 1 RETURNING bytes");
+  kept.Bind(1, id);
+  if (!kept.Step()) return;
+  const std::int64_t bytes = kept.Integer(0);
+  kept.Run();
+  AddToTotals(1, bytes);
 }
 
 void RomHistory::Drop(std::int64_t id) noexcept {
@@ -186,15 +243,14 @@ void RomHistory::Drop(std::int64_t id) noexcept {
 void RomHistory::FoldToLimits() {
   const Limits kept = limits();
   for (;;) {
-    auto totals = db_.Prepare("SELECT count(*), coalesce(sum(bytes), 0) FROM points WHERE pending = 0");
-    totals.Step();
-    const std::int64_t count = totals.Integer(0);
-    if (count <= 1 || (count <= kept.points && totals.Integer(1) <= kept.bytes)) return;
+    const Totals totals = KeptTotals();
+    if (totals.points <= 1 || (totals.points <= kept.points && totals.bytes <= kept.bytes)) return;
     // The second point goes into the first, which then holds the state after both.
     const Bytes state = StateAfter(2);
     const std::int64_t first = IdOf(1);
     const std::int64_t second = IdOf(2);
     const PointSummary folded = Summary(2);
+    const std::int64_t foldedBytes = BytesOf(first) + BytesOf(second);
     db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, second).Run();
     db_.Prepare("DELETE FROM runs WHERE point = ?").Bind(1, first).Run();
     const RomChange whole = Difference({}, state);
@@ -210,14 +266,17 @@ void RomHistory::FoldToLimits() {
         .Run();
     auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, 0, ?, ?)");
     insertRun.Bind(1, first).Bind(2, Bytes()).Bind(3, state).Run();
+    AddToTotals(-1, KeptBytes(whole) - foldedBytes);
   }
 }
 
-int RomHistory::Count() {
-  auto query = db_.Prepare("SELECT count(*) FROM points WHERE pending = 0");
-  query.Step();
-  return static_cast<int>(query.Integer(0));
+std::int64_t RomHistory::BytesOf(std::int64_t id) {
+  auto query = db_.Prepare("SELECT bytes FROM points WHERE id = ?");
+  query.Bind(1, id);
+  return query.Step() ? query.Integer(0) : 0;
 }
+
+int RomHistory::Count() { return static_cast<int>(KeptTotals().points); }
 
 std::int64_t RomHistory::IdOf(int number) {
   auto query = db_.Prepare("SELECT id FROM points WHERE pending = 0 ORDER BY id LIMIT 1 OFFSET ?");
@@ -233,18 +292,24 @@ std::vector<PointSummary> RomHistory::List() {
   std::vector<PointSummary> points;
   // Growing a list of thousands moves every point again at each step.
   points.reserve(static_cast<std::size_t>(Count()));
-  auto query = db_.Prepare("SELECT time, words, regions, screens FROM points WHERE pending = 0 ORDER BY id");
+  auto query = db_.Prepare("SELECT time, words, regions FROM points WHERE pending = 0 ORDER BY id");
   while (query.Step())
-    points.push_back({static_cast<int>(points.size()) + 1, query.Integer(0), query.Text(1), query.Text(2),
-                      ParseScreenList(query.Text(3))});
+    points.push_back({static_cast<int>(points.size()) + 1, query.Integer(0), query.Text(1), query.Text(2)});
   return points;
 }
 
 PointSummary RomHistory::Summary(int number) {
-  auto query = db_.Prepare("SELECT time, words, regions, screens FROM points WHERE id = ?");
+  auto query = db_.Prepare("SELECT time, words, regions FROM points WHERE id = ?");
   query.Bind(1, IdOf(number));
   query.Step();
-  return {number, query.Integer(0), query.Text(1), query.Text(2), ParseScreenList(query.Text(3))};
+  return {number, query.Integer(0), query.Text(1), query.Text(2)};
+}
+
+std::vector<int> RomHistory::ScreensOf(int number) {
+  auto query = db_.Prepare("SELECT screens FROM points WHERE id = ?");
+  query.Bind(1, IdOf(number));
+  query.Step();
+  return ParseScreenList(query.Text(0));
 }
 
 RomChange RomHistory::ChangeOf(int number) {

@@ -19,12 +19,12 @@ struct Limits {
   std::int64_t bytes = 64ll * 1024 * 1024;
 };
 
+// A point as the listing shows it; the screens it changed are asked for one point at a time.
 struct PointSummary {
   int number = 0;         // 1 is the ROM before the first write
   std::int64_t time = 0;  // seconds since 1970, UTC
   std::string words;
   std::string regions;
-  std::vector<int> screens;
 };
 
 // HistoryError's code when the history belongs elsewhere; SQLite's own codes stay below 256.
@@ -36,8 +36,9 @@ class RomHistory {
  public:
   static std::string PathFor(const std::string& romPath) { return romPath + ".history"; }
 
-  // Opens or creates the database; onWait runs once when another program holds it.
-  // Throws HistoryError.
+  // Opens or creates the database; onWait runs once when another program holds it. A
+  // history this process may not write is opened for reading: it lists and shows its points,
+  // and Begin throws HistoryError (SQLITE_READONLY). Throws HistoryError.
   explicit RomHistory(const std::string& historyPath, std::function<void()> onWait = {},
                       int busyTimeoutMs = 5000);
 
@@ -49,14 +50,19 @@ class RomHistory {
   // write changes nothing. Throws HistoryError (kForeignHistory for another ROM's history).
   std::int64_t Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words, std::int64_t time);
   // The point's write is on disk: confirmed, and the oldest points folded to the limits.
-  void Confirm(std::int64_t id, const Bytes& romAfter);
+  void Confirm(std::int64_t id, Bytes romAfter);
   // The point's write failed before its first byte.
   void Drop(std::int64_t id) noexcept;
+
+  // Opened for reading alone: its points are shown, none is kept.
+  bool readOnly() const { return db_.readOnly(); }
 
   // Confirmed points, oldest first.
   std::vector<PointSummary> List();
   int Count();
   PointSummary Summary(int number);
+  // The screens whose records the point changed, ascending; none for a whole ROM.
+  std::vector<int> ScreensOf(int number);
   RomChange ChangeOf(int number);
   // The whole ROM right after point `number`.
   Bytes StateAfter(int number);
@@ -68,7 +74,18 @@ class RomHistory {
   void SetLimits(const Limits& limits);
 
  private:
+  struct Totals {
+    std::int64_t points = 0;
+    std::int64_t bytes = 0;
+  };
+  std::int64_t StoredFormat();
   void CreateSchema();
+  Totals CountedTotals();
+  Totals KeptTotals();
+  void AddToTotals(std::int64_t points, std::int64_t bytes);
+  void MarkKept(std::int64_t id);
+  std::int64_t BytesOf(std::int64_t id);
+  std::int64_t HashOf(const Bytes& rom) const;
   std::int64_t IdOf(int number);
   std::int64_t InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
                            bool pending);
@@ -79,6 +96,10 @@ class RomHistory {
   void SetMeta(const std::string& key, std::int64_t value);
 
   Connection db_;
+  // The state this connection confirmed last and its hash: the next write usually finds the
+  // ROM so, and comparing costs less than hashing.
+  Bytes confirmedState_;
+  std::int64_t confirmedHash_ = 0;
 };
 
 }  // namespace quelbrook::history

@@ -1,25 +1,83 @@
 #include "sqlite_connection.h"
 
+#include <unistd.h>
+
+#include <cctype>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 #include <utility>
 
 namespace quelbrook::history {
 
-Connection::Connection(const std::string& path, int busyTimeoutMs, std::function<void()> onWait)
-    : busyTimeoutMs_(busyTimeoutMs), onWait_(std::move(onWait)) {
-  const int code = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-  if (code != SQLITE_OK) {
-    const std::string reason = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
-    sqlite3_close(db_);
-    db_ = nullptr;
-    throw HistoryError(reason, code & 0xff);
+namespace {
+// The path as an SQLite URI, so that options can follow it.
+std::string UriOf(const std::string& path) {
+  std::string uri = "file:";
+  for (unsigned char c : path) {
+    if (std::isalnum(c) || std::strchr("/._-~", c)) {
+      uri += static_cast<char>(c);
+    } else {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+      uri += escaped;
+    }
   }
-  sqlite3_extended_result_codes(db_, 0);
-  sqlite3_busy_handler(db_, &Connection::OnBusy, this);
+  return uri;
 }
 
-Connection::~Connection() { sqlite3_close_v2(db_); }
+bool MayNotWrite(int code) {
+  const int primary = code & 0xff;
+  return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM;
+}
+}  // namespace
+
+Connection::Connection(const std::string& path, int busyTimeoutMs, std::function<void()> onWait)
+    : busyTimeoutMs_(busyTimeoutMs), onWait_(std::move(onWait)) {
+  // SQLite opens a write-protected file for reading by itself, but in a write-protected folder
+  // a reader cannot make the shared-memory file either; the database is then read as one that
+  // nobody writes, which holds there as long as no write-ahead log was left beside it.
+  const std::string readOnly = UriOf(path) + "?mode=ro";
+  const bool logLeft = ::access((path + "-wal").c_str(), F_OK) == 0;
+  const std::pair<std::string, int> ways[] = {
+      {path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE},
+      {readOnly, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI},
+      {logLeft ? readOnly : readOnly + "&immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI},
+  };
+  int firstCode = SQLITE_OK;
+  std::string firstReason;
+  for (const auto& [name, flags] : ways) {
+    const int code = Open(name, flags);
+    if (code == SQLITE_OK) return;
+    if (firstCode == SQLITE_OK) {
+      firstCode = code;
+      firstReason = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
+    }
+    sqlite3_close(db_);
+    db_ = nullptr;
+    if (!MayNotWrite(code)) break;
+  }
+  throw HistoryError(firstReason, firstCode & 0xff);
+}
+
+int Connection::Open(const std::string& name, int flags) {
+  // A connection serves one thread at a time, so SQLite need not lock it at every call.
+  int code = sqlite3_open_v2(name.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (code != SQLITE_OK) return code;
+  sqlite3_extended_result_codes(db_, 0);
+  sqlite3_busy_handler(db_, &Connection::OnBusy, this);
+  // Opening reads nothing: the first read is what finds a folder it cannot use.
+  code = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+  return code;
+}
+
+Connection::~Connection() {
+  for (auto& [sql, kept] : kept_) sqlite3_finalize(kept.statement);
+  sqlite3_close_v2(db_);
+}
+
+bool Connection::readOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
 
 int Connection::OnBusy(void* self, int attempts) {
   auto* connection = static_cast<Connection*>(self);
@@ -38,6 +96,7 @@ void Connection::Fail(int code) const {
   if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
     throw HistoryError("another program kept it locked for " + std::to_string(busyTimeoutMs_ / 1000) + " s",
                        primary);
+  if (primary == SQLITE_READONLY) throw HistoryError("the file or its folder is read-only", primary);
   throw HistoryError(sqlite3_errmsg(db_), primary);
 }
 
@@ -51,6 +110,19 @@ void Connection::ExecuteQuietly(const std::string& sql) noexcept {
 }
 
 Statement Connection::Prepare(const std::string& sql) {
+  Kept& kept = kept_[sql];
+  if (!kept.inUse) {
+    if (!kept.statement) {
+      const int code =
+          sqlite3_prepare_v3(db_, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &kept.statement, nullptr);
+      if (code != SQLITE_OK) {
+        kept_.erase(sql);
+        Fail(code);
+      }
+    }
+    kept.inUse = true;
+    return Statement(*this, kept.statement, &kept.inUse);
+  }
   sqlite3_stmt* statement = nullptr;
   const int code = sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr);
   if (code != SQLITE_OK) Fail(code);
@@ -59,10 +131,20 @@ Statement Connection::Prepare(const std::string& sql) {
 
 std::int64_t Connection::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
 
-Statement::~Statement() { sqlite3_finalize(statement_); }
+Statement::~Statement() {
+  if (!inUse_) {
+    sqlite3_finalize(statement_);
+    return;
+  }
+  // Kept for the next user: reset, so that it holds no read of the database meanwhile.
+  Reset();
+  *inUse_ = false;
+}
 
 Statement::Statement(Statement&& other) noexcept
-    : connection_(other.connection_), statement_(std::exchange(other.statement_, nullptr)) {}
+    : connection_(other.connection_),
+      statement_(std::exchange(other.statement_, nullptr)),
+      inUse_(std::exchange(other.inUse_, nullptr)) {}
 
 Statement& Statement::Bind(int index, std::int64_t value) {
   if (const int code = sqlite3_bind_int64(statement_, index, value); code != SQLITE_OK)
@@ -125,7 +207,7 @@ Transaction::~Transaction() {
 }
 
 void Transaction::Commit() {
-  connection_.Execute("COMMIT");
+  connection_.Prepare("COMMIT").Run();
   done_ = true;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace quelbrook::history {
@@ -26,30 +27,43 @@ class Statement;
 class Connection {
  public:
   // Opens or creates the database; onWait runs once when another program holds the lock.
+  // A file or folder this process may not write is opened for reading alone (readOnly()).
+  // One thread at a time may use a connection.
   Connection(const std::string& path, int busyTimeoutMs, std::function<void()> onWait);
   ~Connection();
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
+  bool readOnly() const;
   void Execute(const std::string& sql);
   void ExecuteQuietly(const std::string& sql) noexcept;
+  // Prepared once per connection and kept: a save runs the same few statements each time.
+  // A statement still in use when asked for again is prepared afresh for the second user.
   Statement Prepare(const std::string& sql);
   std::int64_t LastInsertId() const;
   [[noreturn]] void Fail(int code) const;
 
  private:
+  struct Kept {
+    sqlite3_stmt* statement = nullptr;
+    bool inUse = false;
+  };
+  // SQLite's code for the first read through this way of opening.
+  int Open(const std::string& name, int flags);
   static int OnBusy(void* self, int attempts);
 
   sqlite3* db_ = nullptr;
   int busyTimeoutMs_;
   std::function<void()> onWait_;
   bool waitTold_ = false;
+  std::unordered_map<std::string, Kept> kept_;
 };
 
 class Statement {
  public:
-  Statement(Connection& connection, sqlite3_stmt* statement)
-      : connection_(&connection), statement_(statement) {}
+  // inUse is the kept statement's mark, cleared when this user is done; null for one of its own.
+  Statement(Connection& connection, sqlite3_stmt* statement, bool* inUse = nullptr)
+      : connection_(&connection), statement_(statement), inUse_(inUse) {}
   ~Statement();
   Statement(Statement&& other) noexcept;
   Statement(const Statement&) = delete;
@@ -73,6 +87,7 @@ class Statement {
  private:
   Connection* connection_;
   sqlite3_stmt* statement_;
+  bool* inUse_;
 };
 
 // One transaction: committed by Commit, rolled back if left by an exception.
@@ -80,7 +95,7 @@ class Transaction {
  public:
   // IMMEDIATE takes the write lock at once, so a reader never turns writer mid-way.
   explicit Transaction(Connection& connection) : connection_(connection) {
-    connection_.Execute("BEGIN IMMEDIATE");
+    connection_.Prepare("BEGIN IMMEDIATE").Run();
   }
   ~Transaction();
   Transaction(const Transaction&) = delete;

@@ -56,7 +56,7 @@ SaveOutcome SaveWorldPlan(history::KeptHistory& history, const WorldSavePlan& pl
   if (!outcome.conflictingScreens.empty() || outcome.startScreenConflict) return outcome;
   if (beforeWrite) beforeWrite();
   if (recorded.before())
-    if (const auto after = history::Patched(*recorded.before(), PatchesOf(plan))) recorded.Begin(*after);
+    if (auto after = history::Patched(*recorded.before(), PatchesOf(plan))) recorded.Begin(std::move(*after));
   // Every region was just read, so no write can fall outside the file. Records of
   // consecutive screens lie side by side and go out in one write.
   std::vector<RecordWrite> records = plan.records;

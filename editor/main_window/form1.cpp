@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -218,8 +220,15 @@ void TForm1::EnsureBackup() {
 }
 
 history::KeptHistory& TForm1::RestorePoints() {
-  if (!restorePoints_ || restorePoints_->romPath() != state_.romPath)
-    restorePoints_ = std::make_unique<history::KeptHistory>(state_.romPath);
+  if (!restorePoints_ || restorePoints_->romPath() != state_.romPath) {
+    // The window cannot answer while SQLite waits, so the message is painted at once.
+    const QString waiting = QString("Waiting for %1.history, which another program is using...")
+                                .arg(QFileInfo(QFile::decodeName(state_.romPath.c_str())).fileName());
+    restorePoints_ = std::make_unique<history::KeptHistory>(state_.romPath, [this, waiting] {
+      statusBar()->showMessage(waiting, 10000);
+      statusBar()->repaint();
+    });
+  }
   return *restorePoints_;
 }
 

@@ -93,6 +93,11 @@ RestorePointsDialog::RestorePointsDialog(const std::string& romPath, const QStri
   const history::Limits limits = history_->Open().limits();
   keepPoints_->setValue(static_cast<int>(limits.points));
   keepMib_->setValue(static_cast<int>(std::max<std::int64_t>(1, limits.bytes / kMib)));
+  if (history_->Open().readOnly())
+    for (QSpinBox* limit : {keepPoints_, keepMib_}) {
+      limit->setEnabled(false);
+      limit->setToolTip("The history is read-only: its limits cannot change");
+    }
 
   auto* pictures = new QGridLayout;
   pictures->addWidget(new QLabel("Before", this), 0, 0);
@@ -175,7 +180,7 @@ void RestorePointsDialog::showSelected() {
   pictureCaption_->clear();
   if (point <= 1) return;  // the first point has no state before it
   history::RomHistory& points = history_->Open();
-  const auto screens = points.Summary(point).screens;
+  const auto screens = points.ScreensOf(point);
   if (screens.empty()) return;
   PictureFolder pictures(pictureDirectory_, MissingPictures::kPlaceholder);
   before_->setPixmap(ScreenPicture(points.StateAfter(point - 1), screens.front(), pictures));

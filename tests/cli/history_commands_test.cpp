@@ -1,10 +1,15 @@
 // history and restore, and the restore point every writing command leaves.
+#include <sqlite3.h>
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "bps_patch.h"
 #include "cli_fixture.h"
 #include "ips_patch.h"
 #include "map_file.h"
+#include "rom_facts.h"
+#include "unprivileged.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -66,15 +71,73 @@ TEST_F(CliHistoryTest, EveryWritingCommandLeavesOnePointInItsOwnWords) {
   }
 }
 
-TEST_F(CliHistoryTest, ShowPrintsAPointsChangesByField) {
+TEST_F(CliHistoryTest, ShowPrintsAPointsChangesInWords) {
   const std::uint8_t old = RomBytes()[static_cast<std::size_t>(ScreenRecordOffset(40) + kRecordTiles + 4)];
   Ok({"set", Rom(), "40", "tile5", "1F"});
-  const auto run = Ok({"history", Rom(), "--show", "2"});
-  char line[64];
-  std::snprintf(line, sizeof line, "  screen 40 tile5: %02X -> 1F\n", old);
-  EXPECT_NE(run.out.find("set 40 tile5 1F  (screen 40)\n" + std::string(line)), std::string::npos) << run.out;
+  Ok({"set", Rom(), "41", "message", "HI THERE"});
+  Ok({"set", Rom(), "42", "enemy2-destination", "17"});
+  auto grown = RomBytes();
+  grown.resize(grown.size() + 16, 0x11);
+  WriteFile(Path("patch.bps"), MakeBpsPatch(RomBytes(), grown).values);
+  Ok({"apply-bps", Rom(), Path("patch.bps")});
+
+  EXPECT_EQ(Described(Ok({"history", Rom(), "--show", "2"}).out),
+            "set 40 tile5 1F  (screen 40)\n  screen 40 row 1 column 5: " + CodeValue(old) + " -> 1F\n");
+  const std::string message = Ok({"history", Rom(), "--show", "3"}).out;
+  EXPECT_NE(message.find("\n  screen 41 message: \""), std::string::npos) << message;
+  EXPECT_NE(message.find("\" -> \"HI THERE        \"\n"), std::string::npos) << message;
+  EXPECT_NE(Ok({"history", Rom(), "--show", "4"}).out.find("\n  screen 42 enemy 2 destination: "),
+            std::string::npos);
+  const std::string size = Ok({"history", Rom(), "--show", "5"}).out;
+  EXPECT_NE(size.find("\n  bytes outside the editor's regions: 113101 bytes, crc32 "), std::string::npos)
+      << size;
+  EXPECT_NE(size.find(" -> 113117 bytes, crc32 "), std::string::npos) << size;
   EXPECT_NE(Ok({"history", Rom(), "--show", "1"}).out.find("  the whole ROM, 131088 bytes\n"),
             std::string::npos);
+}
+
+// The tool lists and shows a history it may not write, and a write notes why it kept no point.
+TEST_F(CliHistoryTest, AReadOnlyHistoryIsListedAndShown) {
+  Ok({"set", Rom(), "9", "palette1", "1"});
+  ::chmod(std::filesystem::path(Rom()).parent_path().c_str(), 0777);
+  ::chmod(Rom().c_str(), 0666);
+  ::chmod((Rom() + ".history").c_str(), 0444);
+  const auto result = RunUnprivileged([&] {
+    const auto listed = RunCli({"history", Rom()});
+    const auto shown = RunCli({"history", Rom(), "--show", "2"});
+    const auto set = RunCli({"set", Rom(), "9", "palette1", "2"});
+    return std::to_string(listed.exitCode) + Described(listed.out.substr(listed.out.find('\n') + 1)) +
+           std::to_string(shown.exitCode) + shown.out.substr(shown.out.find('\n') + 1) +
+           std::to_string(set.exitCode) + set.err;
+  });
+  if (!result) GTEST_SKIP() << "no unprivileged child";
+  EXPECT_EQ(
+      *result,
+      "0set 9 palette1 1  (screen 9)\n"
+      "0  screen 9 palette 1: " +
+          std::to_string(DistinctRecord(9)[kRecordPalette1]) +
+          " -> 1\n"
+          "0quelbrook: note: Restore points are off for this ROM: Quelbrook.nes.history cannot be written "
+          "(the file or its folder is read-only). The ROM was written all the same.\n");
+  EXPECT_EQ(RomBytes()[static_cast<std::size_t>(ScreenRecordOffset(9) + kRecordPalette1)], 2);
+}
+
+TEST_F(CliHistoryTest, ALockedHistoryIsWaitedForThenNotedAndTheWriteGoesAhead) {
+  Ok({"set", Rom(), "9", "palette1", "1"});
+  sqlite3* holder = nullptr;
+  sqlite3_open((Rom() + ".history").c_str(), &holder);
+  sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+  const auto run = RunCli({"set", Rom(), "9", "palette1", "2"});
+  // Listing is not held up by another program's write.
+  EXPECT_EQ(HistoryLines().size(), 2u);
+  sqlite3_close(holder);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err,
+            "quelbrook: waiting for " + Rom() +
+                ".history, which another program is using\n"
+                "quelbrook: note: Restore points are off for this ROM: Quelbrook.nes.history is in use: "
+                "another program kept it locked for 5 s. The ROM was written all the same.\n");
+  EXPECT_EQ(RomBytes()[static_cast<std::size_t>(ScreenRecordOffset(9) + kRecordPalette1)], 2);
 }
 
 TEST_F(CliHistoryTest, RestoreBringsBackEachStateAndIsItselfAPoint) {

@@ -1,6 +1,8 @@
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <csignal>
 #include <thread>
 
@@ -47,20 +49,36 @@ TEST_F(HistoryTest, AnotherRomsHistoryIsNeverWrittenTo) {
   ExpectWrittenWithNote(rom, "is not this ROM's history: it is a database of another program");
 }
 
-TEST_F(HistoryTest, AReadOnlyHistoryNeverStopsAWrite) {
+// A read-only file, and a writable file in a read-only folder where SQLite cannot make its
+// shared-memory file: both are listed and rebuilt, and a write goes ahead with a note.
+TEST_F(HistoryTest, AReadOnlyHistoryIsReadAndNeverStopsAWrite) {
   WriteRecorded(rom, {{100, {1}}}, "first");
+  const auto firstState = Rom();
   ::chmod(rom.c_str(), 0666);
-  ::chmod(historyPath.c_str(), 0444);
-  ::chmod(dir.path().c_str(), 0555);
-  const auto result = RunUnprivileged([&] {
-    auto expected = ReadFile(rom);
-    expected[100] = 2;
-    const std::string note = WriteRecorded(rom, {{100, {2}}}, "second");
-    return ReadFile(rom) == expected ? note : "ROM not written";
-  });
-  ::chmod(dir.path().c_str(), 0755);
-  if (!result) GTEST_SKIP() << "no unprivileged child";
-  EXPECT_NE(result->find("Quelbrook.nes.history cannot be written"), std::string::npos) << *result;
+  for (const auto& [fileMode, folderMode] : {std::pair{0444, 0777}, std::pair{0666, 0555}}) {
+    ::chmod(historyPath.c_str(), static_cast<mode_t>(fileMode));
+    ::chmod(dir.path().c_str(), static_cast<mode_t>(folderMode));
+    const auto result = RunUnprivileged([&] {
+      RomHistory readOnly(historyPath);
+      const auto points = readOnly.List();
+      if (points.size() != 2 || points[1].words != "first" || readOnly.StateAfter(2) != firstState)
+        return std::string("not read");
+      auto expected = ReadFile(rom);
+      expected[100] = 2;
+      const std::string note = WriteRecorded(rom, {{100, {2}}}, "second");
+      return ReadFile(rom) == expected ? note : "ROM not written";
+    });
+    ::chmod(dir.path().c_str(), 0755);
+    if (!result) GTEST_SKIP() << "no unprivileged child";
+    EXPECT_EQ(*result,
+              "Restore points are off for this ROM: Quelbrook.nes.history cannot be written (the file or its "
+              "folder is read-only). The ROM was written all the same.")
+        << fileMode << " in " << folderMode;
+    WriteFile(rom, firstState);
+  }
+  ::chmod(historyPath.c_str(), 0644);
+  EXPECT_EQ(RomHistory(historyPath).Count(), 2);
+  EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
 TEST_F(HistoryTest, AHistoryThatCannotGrowNeverStopsAWrite) {
@@ -81,10 +99,23 @@ TEST_F(HistoryTest, AHistoryThatCannotGrowNeverStopsAWrite) {
   EXPECT_NE(result->find("The ROM was written all the same."), std::string::npos) << *result;
 }
 
+// Another program's write lock, taken with SQLite's own calls.
+class LockHolder {
+ public:
+  explicit LockHolder(const std::string& path) {
+    sqlite3_open(path.c_str(), &db_);
+    sqlite3_exec(db_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+  }
+  ~LockHolder() { sqlite3_close(db_); }
+  void Release() { sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr); }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
 TEST_F(HistoryTest, AHistoryLockedByAnotherProgramIsWaitedForThenLeftAside) {
   WriteRecorded(rom, {{100, {1}}}, "first");
-  history::Connection holder(historyPath, 1000, {});
-  holder.Execute("BEGIN IMMEDIATE");
+  LockHolder holder(historyPath);
   int waits = 0;
   auto expected = Rom();
   expected[100] = 2;
@@ -92,13 +123,31 @@ TEST_F(HistoryTest, AHistoryLockedByAnotherProgramIsWaitedForThenLeftAside) {
   EXPECT_EQ(waits, 1);
   EXPECT_EQ(Rom(), expected);
   EXPECT_NE(note.find("is in use: another program kept it locked for 5 s"), std::string::npos) << note;
-  holder.Execute("ROLLBACK");
+  // Readers are not held up by the lock.
+  EXPECT_EQ(RomHistory(historyPath).Count(), 2);
+  holder.Release();
   // Once free again, the missed write comes in as a change from outside.
   WriteRecorded(rom, {{100, {3}}}, "third");
   const auto points = RomHistory(historyPath).List();
   ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[2].words, "Changed outside the editor");
   EXPECT_EQ(IntegrityCheck(), "ok");
+}
+
+TEST_F(HistoryTest, AWriteWaitsForALockLetGoInTimeAndKeepsItsPoint) {
+  WriteRecorded(rom, {{100, {1}}}, "first");
+  LockHolder holder(historyPath);
+  std::thread releaser([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    holder.Release();
+  });
+  int waits = 0;
+  EXPECT_EQ(WriteRecorded(rom, {{100, {2}}}, "second", [&] { ++waits; }), "");
+  releaser.join();
+  EXPECT_EQ(waits, 1);
+  const auto points = RomHistory(historyPath).List();
+  ASSERT_EQ(points.size(), 3u);
+  EXPECT_EQ(points[2].words, "second");
 }
 
 TEST_F(HistoryTest, TwoWritersAtOnceKeepEachOthersPoints) {
@@ -118,6 +167,7 @@ TEST_F(HistoryTest, TwoWritersAtOnceKeepEachOthersPoints) {
   EXPECT_EQ(kept.Count(), 1 + 2 * kEach);
   EXPECT_EQ(kept.StateAfter(kept.Count()), Rom());
   for (const auto& point : kept.List()) EXPECT_NE(point.words, history::kOutsideChangeWords);
+  EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST_F(HistoryTest, APointKeepsItsWordsScreensAndOnlyTheBytesItChanged) {
   ASSERT_EQ(points.size(), 2u);
   EXPECT_EQ(points[0].words, "The ROM before the first write");
   EXPECT_EQ(points[1].words, "Save screen 40");
-  EXPECT_EQ(points[1].screens, std::vector<int>{40});
+  EXPECT_EQ(kept.ScreensOf(2), std::vector<int>{40});
   EXPECT_EQ(points[1].regions, "screen 40; start screen");
   const auto change = kept.ChangeOf(2);
   ASSERT_EQ(change.runs.size(), 3u);
@@ -83,7 +83,7 @@ TEST_F(HistoryTest, AChangeByAnotherProgramBecomesAPointBeforeTheNextWrite) {
   const auto points = kept.List();
   ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[2].words, "Changed outside the editor");
-  EXPECT_EQ(points[2].screens, std::vector<int>{9});
+  EXPECT_EQ(kept.ScreensOf(3), std::vector<int>{9});
   EXPECT_EQ(kept.StateAfter(3), outside);
 }
 
@@ -105,6 +105,40 @@ TEST_F(HistoryTest, LimitsFoldTheOldestPointsIntoTheFirstAndKeepEveryLaterState)
   EXPECT_EQ(kept.Count(), 1);
   EXPECT_EQ(kept.StateAfter(1), Rom());
   EXPECT_EQ(IntegrityCheck(), "ok");
+}
+
+// The first format counted its points at every save; opened now, it gets its totals kept.
+TEST_F(HistoryTest, AHistoryOfTheFirstFormatIsCountedWhenOpened) {
+  std::mt19937 random(5);
+  for (int write = 0; write < 3; ++write) WriteRecorded(rom, {RandomRecordPatch(random)}, "w");
+  {
+    history::Connection db(historyPath, 1000, {});
+    db.Execute("DELETE FROM meta WHERE key LIKE 'kept_%'; UPDATE meta SET value = 1 WHERE key = 'format'");
+  }
+  RomHistory(historyPath).SetLimits({3, 1 << 30});
+  RomHistory kept(historyPath);
+  EXPECT_EQ(kept.Count(), 3);
+  EXPECT_EQ(kept.List().size(), 3u);
+  EXPECT_EQ(kept.StateAfter(3), Rom());
+}
+
+// Places are named as the ROM's facts name them, field by field where a run of the change
+// spans a field that kept its bytes.
+TEST(RomChangeWords, RegionsAndPlacesAreNamedByTheRomsFacts) {
+  const auto before = RomBuilder().DistinctScreens().bytes();
+  auto after = before;
+  after[static_cast<std::size_t>(ScreenRecordOffset(3) + kRecordTiles + 47)] ^= 1;
+  after[static_cast<std::size_t>(ScreenRecordOffset(3) + kRecordItemDestination)] ^= 1;
+  after[static_cast<std::size_t>(kEndCallSiteB2)] ^= 1;
+  after[5] ^= 1;
+  EXPECT_EQ(history::DescribeRegions(history::Difference(before, after)),
+            "screen 3; end screen; bytes outside the editor's regions");
+  EXPECT_EQ(history::DifferingPlaces(before, after),
+            (std::vector<std::string>{"Screen 3: tiles, item destination", "End screen",
+                                      "Bytes outside the editor's regions"}));
+  after.resize(after.size() + 4);
+  EXPECT_EQ(history::DescribeRegions(history::Difference(before, after)),
+            "screen 3; end screen; bytes outside the editor's regions; file size");
 }
 
 }  // namespace

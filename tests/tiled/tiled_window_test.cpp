@@ -1,6 +1,7 @@
 // The File menu's "Export world to Tiled..." and "Import world from Tiled...".
 #include <QFileInfo>
 
+#include "rom_history.h"
 #include "screen_decoding.h"
 #include "window_fixture.h"
 #include "world_export.h"
@@ -49,6 +50,16 @@ TEST_F(TiledWindowTest, ImportWritesTheChangeAndShowsTheScreenAgain) {
             std::vector<std::size_t>{static_cast<std::size_t>(ScreenRecordOffset(5) + kRecordPalette1)});
   EXPECT_EQ(Edit("Edit1")->text(), "5");
   EXPECT_EQ(Edit("pal1")->text(), "77");
+  // One restore point, in the words of the import, holding that byte alone.
+  history::RomHistory kept(history::RomHistory::PathFor(RomPath()));
+  const auto points = kept.List();
+  ASSERT_EQ(points.size(), 2u);
+  EXPECT_EQ(points[1].words, "Import Tiled map world.tmx");
+  EXPECT_EQ(points[1].regions, "screen 5");
+  const auto change = kept.ChangeOf(2);
+  ASSERT_EQ(change.runs.size(), 1u);
+  EXPECT_EQ(change.runs[0].offset, ScreenRecordOffset(5) + kRecordPalette1);
+  EXPECT_EQ(change.runs[0].after, std::vector<std::uint8_t>{77});
 }
 
 TEST_F(TiledWindowTest, ARefusedMapChangesNothingAndSaysWhy) {

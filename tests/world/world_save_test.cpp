@@ -40,7 +40,7 @@ TEST_F(WorldDocumentTest, ASaveIsOneRestorePointInItsWordsAndAConflictIsNone) {
   history::RomHistory points(history::RomHistory::PathFor(RomPath()));
   ASSERT_EQ(points.Count(), 2);
   EXPECT_EQ(points.Summary(2).words, "World editor: save screens 1, 40, 41 and the start screen");
-  EXPECT_EQ(points.Summary(2).screens, (std::vector<int>{1, 40, 41}));
+  EXPECT_EQ(points.ScreensOf(2), (std::vector<int>{1, 40, 41}));
   EXPECT_EQ(points.StateAfter(2), saved);
   // A refused save keeps no point.
   document->paint({7, 0}, 0x2E, 1);

@@ -2,18 +2,16 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <ostream>
 
 #include "arguments.h"
-#include "byte_map.h"
 #include "command.h"
 #include "editor_error.h"
 #include "point_restore.h"
-#include "record_fields.h"
 #include "recorded_rom_writes.h"
+#include "rom_diff.h"
 #include "rom_history.h"
 #include "usage_error.h"
 
@@ -32,60 +30,20 @@ std::string LocalTime(std::int64_t seconds) {
   return text;
 }
 
-std::string Hex(const history::Bytes& bytes, std::size_t from, std::size_t to) {
-  constexpr std::size_t kShown = 16;
-  std::string text;
-  for (std::size_t i = from; i < std::min(to, bytes.size()) && i < from + kShown; ++i) {
-    char digits[4];
-    std::snprintf(digits, sizeof digits, "%02X", bytes[i]);
-    text += (text.empty() ? "" : " ") + std::string(digits);
-  }
-  if (to > from + kShown) text += " ...";
-  return text.empty() ? "(none)" : text;
-}
-
-// The name of the byte at an offset: a record's field, a named region, or its offset.
-std::string PlaceOf(long offset) {
-  if (offset >= kFirstScreenRecordOffset && offset < ScreenRecordOffset(kScreenCount) + kScreenRecordLength) {
-    const long screen = (offset - kScreenRecordBase) / kScreenStride;
-    const long inRecord = offset - ScreenRecordOffset(static_cast<int>(screen));
-    const auto& fields = RecordFields();
-    const RecordField* field = &fields.front();
-    for (const auto& candidate : fields)
-      if (candidate.offset <= inRecord && candidate.offset >= field->offset) field = &candidate;
-    return "screen " + std::to_string(screen) + " " + field->name;
-  }
-  if (offset >= kEndingTextOffset && offset < kEndingTextOffset + kEndingTextLength) return "ending text";
-  if (offset == kStartScreenOffset) return "start screen";
-  return "offset " + std::to_string(offset);
-}
-
-// One line per place whose bytes changed.
-void PrintChange(std::ostream& out, const history::RomChange& change) {
-  if (change.sizeBefore == 0) {
-    out << "  the whole ROM, " << change.sizeAfter << " bytes\n";
+// One line per fact the point changed, in words: the first point is the whole ROM.
+void PrintChange(std::ostream& out, RomHistory& rom, int number) {
+  const history::Bytes after = rom.StateAfter(number);
+  if (number == 1) {
+    out << "  the whole ROM, " << after.size() << " bytes\n";
     return;
   }
-  for (const auto& run : change.runs) {
-    const std::size_t length = std::max(run.before.size(), run.after.size());
-    for (std::size_t first = 0; first < length;) {
-      auto byteAt = [](const history::Bytes& bytes, std::size_t i) {
-        return i < bytes.size() ? int{bytes[i]} : -1;
-      };
-      if (byteAt(run.before, first) == byteAt(run.after, first)) {
-        ++first;
-        continue;
-      }
-      const std::string place = PlaceOf(run.offset + static_cast<long>(first));
-      std::size_t end = first + 1;
-      while (end < length && PlaceOf(run.offset + static_cast<long>(end)) == place) ++end;
-      out << "  " << place << ": " << Hex(run.before, first, end) << " -> " << Hex(run.after, first, end)
-          << '\n';
-      first = end;
-    }
+  const history::Bytes before = rom.StateAfter(number - 1);
+  if (std::min(before.size(), after.size()) < kSmallestImage) {
+    out << "  the whole file: " << SizeAndChecksum(before) << " -> " << SizeAndChecksum(after) << '\n';
+    return;
   }
-  if (change.sizeBefore != change.sizeAfter)
-    out << "  file size: " << change.sizeBefore << " -> " << change.sizeAfter << " bytes\n";
+  for (const FactChange& change : ImageDifferences(before, after))
+    out << "  " << change.fact << ": " << change.before << " -> " << change.after << '\n';
 }
 
 void PrintSummary(std::ostream& out, const history::PointSummary& point) {
@@ -108,7 +66,7 @@ void RequireHistoryFile(const std::string& rom) {
 
 int PointArgument(const std::string& text) { return DecimalArgument(text, 1, 1 << 30, "point"); }
 
-int History(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
+int History(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) RequireArgumentCount(args, 1);
   std::optional<int> shown;
   std::optional<std::int64_t> keepPoints;
@@ -126,14 +84,14 @@ int History(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   RequireHistoryFile(args[0]);
   try {
-    RomHistory rom(RomHistory::PathFor(args[0]));
+    RomHistory rom(RomHistory::PathFor(args[0]), TellWaiting(args[0], err));
     if (keepPoints || keepBytes) {
       const history::Limits kept = rom.limits();
       rom.SetLimits({keepPoints.value_or(kept.points), keepBytes.value_or(kept.bytes)});
     }
     if (shown) {
       PrintSummary(out, rom.Summary(*shown));
-      PrintChange(out, rom.ChangeOf(*shown));
+      PrintChange(out, rom, *shown);
     } else {
       for (const auto& point : rom.List()) PrintSummary(out, point);
     }
@@ -162,7 +120,7 @@ int Restore(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 extern const Command kHistoryCommand{
     "history", "ROM [--show P] [--keep-points N] [--keep-mib M]",
     "list ROM's restore points, one a line with its number first (1 is the ROM before the first write); "
-    "--show P prints one with its changes; --keep-points and --keep-mib set how much is kept",
+    "--show P prints one with its changes in words; --keep-points and --keep-mib set how much is kept",
     History};
 extern const Command kRestoreCommand{
     "restore", "ROM P", "write ROM back to its state right after restore point P; the restore is a point too",

@@ -25,7 +25,7 @@ lintian --fail-on error --tag-display-limit 0 "$deb"
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
 for file in \
-  usr/bin/quelbrook usr/bin/quelbrook-editor usr/lib/quelbrook/quelbrook-audio.so \
+  usr/bin/quelbrook usr/bin/quelbrook-editor usr/lib/quelbrook/quelbrook-audio.so usr/lib/quelbrook/quelbrook-console \
   usr/share/quelbrook/Quelbrook.nes usr/share/quelbrook/graph/AF.bmp usr/share/quelbrook/items/0.bmp \
   usr/share/quelbrook/enemyes/0.bmp usr/share/quelbrook/info/info2.bmp \
   "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \

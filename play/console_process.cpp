@@ -1,7 +1,7 @@
 #include "console_process.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 
 #include "editor_error.h"
@@ -21,7 +21,8 @@ constexpr std::int64_t kGrowthBeforeRestart = 2;
 
 QString ConsoleProgramPath() {
   if (const QString set = qEnvironmentVariable("QUELBROOK_CONSOLE"); !set.isEmpty()) return set;
-  const QString programFolder = QCoreApplication::applicationDirPath();
+  // The tool has no application object to ask.
+  const QString programFolder = QFileInfo(QFile::symLinkTarget("/proc/self/exe")).absolutePath();
   const QString besideProgram = programFolder + "/" + kProgramName;
   if (QFileInfo::exists(besideProgram)) return besideProgram;
   return programFolder + "/" QUELBROOK_PRIVATE_LIBDIR_FROM_BIN "/" + kProgramName;

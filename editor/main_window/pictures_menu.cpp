@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QProgressDialog>
 
+#include "console_process.h"
 #include "core_search.h"
 #include "editor_error.h"
 #include "form1.h"
@@ -80,8 +81,10 @@ void TForm1::LearnPicturesClick() {
   progress.setMinimumDuration(0);
   learn::LearnOptions options;
   options.basePictures = state_.StartDirectory;
-  play::Host host(play::ChooseNesCore({}));
-  const auto report = learn::LearnPictures(host, rom, folder, options, [&](int done, int total) {
+  // A console of its own, beside the Play panel's: its program, and all the core kept while
+  // learning, is gone when learning ends.
+  play::ConsoleProcess console(play::ChooseNesCore({}));
+  const auto report = learn::LearnPictures(console, rom, folder, options, [&](int done, int total) {
     progress.setMaximum(total);
     progress.setValue(done);
     QCoreApplication::processEvents();

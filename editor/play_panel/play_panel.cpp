@@ -16,6 +16,7 @@
 #include "core_search.h"
 #include "editor_error.h"
 #include "game_sound.h"
+#include "kept_console.h"
 #include "play_view.h"
 #include "quick_state.h"
 #include "screen_watch.h"
@@ -40,7 +41,7 @@ PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, QWidget* p
   setObjectName("PlayPanel");
   setAttribute(Qt::WA_DeleteOnClose);
   const auto settings = PlaySettings();
-  host_ = std::make_unique<play::Host>(play::ChooseNesCore(settings->value("play/core").toString()));
+  host_ = play::TakeKeptConsole(play::ChooseNesCore(settings->value("play/core").toString()));
   keys_ = KeyMap::Load(*settings);
 
   view_ = new PlayView(this);
@@ -256,7 +257,8 @@ void PlayPanel::Tick() {
 }
 
 void PlayPanel::RunDueFrames() {
-  if (!host_->HasRom()) return;
+  // A core that stopped outside a frame (saving or loading a state) ended the game there.
+  if (!host_->HasRom()) return ShowNoGame();
   const int due = pacer_->TakeDueFrames();
   for (int frame = 0; frame < due; ++frame) RunFrameWithPad();
   if (due > 0) {
@@ -305,7 +307,7 @@ bool PlayPanel::eventFilter(QObject* watched, QEvent* event) {
 void PlayPanel::closeEvent(QCloseEvent* event) {
   timer_->stop();
   sound_.reset();
-  host_.reset();  // the game is unloaded and the core shut down, so the next panel can start it
+  play::KeepConsole(std::move(host_));  // the next panel starts its game at once
   QWidget::closeEvent(event);
 }
 

@@ -83,10 +83,11 @@ bool ConsoleProcess::HasGrown() const {
 QByteArray ConsoleProcess::AwaitAnswer() const {
   const QDeadlineTimer deadline(answerDeadline_);
   while (true) {
+    // In the editor, an event loop run between requests may already have read some of it.
+    received_ += process_->readAllStandardOutput();
     if (const auto message = TakeMessage(received_)) return FieldsOfDone(*message);
     if (!process_->waitForReadyRead(int(deadline.remainingTime())))
       EndGame(process_->state() == QProcess::Running);
-    received_ += process_->readAllStandardOutput();
   }
 }
 

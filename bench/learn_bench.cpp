@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <numeric>
 
+#include "console_process.h"
 #include "core_search.h"
 #include "host.h"
 #include "learning_copies.h"
@@ -48,6 +49,16 @@ void BM_LearnAllScreens(benchmark::State& state) {
   for (auto _ : state) quelbrook::learn::LearnPictures(SharedHost(), kDemoRom, out.filePath("learned"), {});
 }
 BENCHMARK(BM_LearnAllScreens)->Unit(benchmark::kMillisecond);
+
+// Learning as the window and the tool do it, through a console program of its own.
+void BM_LearnAllScreens_Process(benchmark::State& state) {
+  QTemporaryDir out, folder;
+  for (auto _ : state) {
+    quelbrook::play::ConsoleProcess console(quelbrook::play::ChooseNesCore({}), folder.path());
+    quelbrook::learn::LearnPictures(console, kDemoRom, out.filePath("learned"), {});
+  }
+}
+BENCHMARK(BM_LearnAllScreens_Process)->Unit(benchmark::kMillisecond);
 
 void BM_BareFramesOfAllScreens(benchmark::State& state) {
   const std::vector<std::int64_t>& frames = FramesOfOneLearning();

@@ -1,9 +1,9 @@
-// The game in the editor against bare libretro calls: headless frames through the host
-// against retro_run with no-op callbacks, F6 up to the first frame shown against dlopen,
-// retro_load_game and one retro_run, a second of play in the panel against the core's 60
-// frames, and a state saved through the host against retro_serialize. Also how far behind
-// the picture the sound falls on a device whose clock is slow, and what rewind costs a frame
-// of the demo game and keeps in memory for its ten seconds.
+// The game in the editor against bare libretro calls: headless frames through the host and
+// through the console program against retro_run with no-op callbacks, F6 up to the first frame
+// shown against dlopen, retro_load_game and one retro_run, a second of play in the panel against
+// the core's 60 frames, and a state saved through the host against retro_serialize. Also how
+// far behind the picture the sound falls on a device whose clock is slow, and what rewind costs
+// a frame of the demo game and keeps in memory for its ten seconds.
 #include <dlfcn.h>
 #include <libretro-common/libretro.h>
 
@@ -15,6 +15,7 @@
 
 #include "bench_app.h"
 #include "byte_map.h"
+#include "console_process.h"
 #include "core_search.h"
 #include "form1.h"
 #include "host.h"
@@ -106,6 +107,17 @@ void BM_HeadlessFrame_Host(benchmark::State& state) {
   for (auto _ : state) host.RunFrame();
 }
 BENCHMARK(BM_HeadlessFrame_Host)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// A frame through the console program, its picture fetched as the panel shows each one.
+void BM_HeadlessFrame_Process(benchmark::State& state) {
+  quelbrook::play::ConsoleProcess console(quelbrook::play::ChooseNesCore({}));
+  console.LoadRom(ReadWhole(kProgram), kProgram);
+  for (auto _ : state) {
+    console.RunFrame();
+    benchmark::DoNotOptimize(console.Frame().constBits());
+  }
+}
+BENCHMARK(BM_HeadlessFrame_Process)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 void BM_HeadlessFrame_Bare(benchmark::State& state) {
   BareCore core;
@@ -207,6 +219,21 @@ void BM_PanelStart_F6ToFirstFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PanelStart_F6ToFirstFrame)->Unit(benchmark::kMillisecond);
+
+// The first F6 of a session: the console program started, the game loaded, one frame shown.
+void BM_ConsoleStart_FreshProgram(benchmark::State& state) {
+  const QByteArray rom = ReadWhole(kProgram);
+  for (auto _ : state) {
+    auto console = std::make_unique<quelbrook::play::ConsoleProcess>(quelbrook::play::ChooseNesCore({}));
+    console->LoadRom(rom, kProgram);
+    console->RunFrame();
+    benchmark::DoNotOptimize(console->Frame().constBits());
+    state.PauseTiming();
+    console.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ConsoleStart_FreshProgram)->Unit(benchmark::kMillisecond);
 
 void BM_PanelStart_Bare(benchmark::State& state) {
   const QByteArray rom = ReadWhole(kProgram);

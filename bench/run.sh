@@ -17,6 +17,8 @@ grep -m1 MemTotal /proc/meminfo
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 cd "$build/app"
+# The benchmarks do not lie beside the console program, as the editor and the tool do.
+export QUELBROOK_CONSOLE="$build/app/quelbrook-console"
 for program in quelbrook-bench quelbrook-world-bench quelbrook-play-bench quelbrook-learn-bench \
   quelbrook-merge-bench quelbrook-history-bench; do
   QT_QPA_PLATFORM=offscreen "$build/bench/$program" \

@@ -35,7 +35,7 @@ std::vector<ScreenFrames> FramesByScreen(const std::vector<QImage>& captured,
 
 }  // namespace
 
-std::optional<LearnReport> LearnPictures(play::Host& host, const QString& romPath, const QString& dir,
+std::optional<LearnReport> LearnPictures(play::Console& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress) {
   host.RequireReproducibleFrames();
   RequireScreensDrawnFromRecords(host, romPath, options.capture);

@@ -26,10 +26,10 @@ struct LearnReport {
 };
 
 // Empty when `progress` cancelled the run (DIR untouched). Throws EditorError for a core
-// whose frames are not repeatable (Host::RequireReproducibleFrames), a ROM that cannot be
+// whose frames are not repeatable (Console::RequireReproducibleFrames), a ROM that cannot be
 // read, that the core refuses or whose game does not draw its screens from the records
 // (RequireScreensDrawnFromRecords), and a folder that cannot be written.
-std::optional<LearnReport> LearnPictures(play::Host& host, const QString& romPath, const QString& dir,
+std::optional<LearnReport> LearnPictures(play::Console& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress = {});
 
 }  // namespace quelbrook::learn

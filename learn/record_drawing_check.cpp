@@ -51,7 +51,8 @@ EditorError NotDrawnFromRecords(const QString& romPath, const std::string& seen)
 
 }  // namespace
 
-void RequireScreensDrawnFromRecords(play::Host& host, const QString& romPath, const CaptureOptions& options) {
+void RequireScreensDrawnFromRecords(play::Console& host, const QString& romPath,
+                                    const CaptureOptions& options) {
   const Records records = ReadRecords(romPath);
   const auto [screen, codes] = ScreenToChange(records);
   if (screen == 0)

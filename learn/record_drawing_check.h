@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "host.h"
+#include "console.h"
 #include "screen_capture.h"
 
 namespace quelbrook::learn {
@@ -16,7 +16,8 @@ namespace quelbrook::learn {
 // change shows in that cell's place of the frame alone (two cells, so that their places agree
 // on one play field). Throws EditorError in a user's words when it does not, when the ROM is
 // too short for the records, or when the core refuses it.
-void RequireScreensDrawnFromRecords(play::Host& host, const QString& romPath, const CaptureOptions& options);
+void RequireScreensDrawnFromRecords(play::Console& host, const QString& romPath,
+                                    const CaptureOptions& options);
 
 // The pixels of the frame that changed when one cell's tile code changed.
 struct CellChange {

@@ -4,7 +4,7 @@
 
 namespace quelbrook::learn {
 
-QImage CaptureCopy(play::Host& host, const QString& romPath, const ScreenCopy& copy,
+QImage CaptureCopy(play::Console& host, const QString& romPath, const ScreenCopy& copy,
                    const CaptureOptions& options) {
   host.LoadRom(play::TestCopyBytes(romPath, copy.screen, copy.record), romPath);
   long frame = 0;
@@ -23,7 +23,7 @@ QImage CaptureCopy(play::Host& host, const QString& romPath, const ScreenCopy& c
   return previous;
 }
 
-std::vector<QImage> CaptureScreens(play::Host& host, const QString& romPath,
+std::vector<QImage> CaptureScreens(play::Console& host, const QString& romPath,
                                    const std::vector<ScreenCopy>& copies, const CaptureOptions& options,
                                    const Progress& progress) {
   std::vector<QImage> frames;

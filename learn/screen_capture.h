@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "host.h"
+#include "console.h"
 #include "input_script.h"
 #include "screen_data.h"
 
@@ -32,12 +32,12 @@ using Progress = std::function<bool(int done, int total)>;
 // The copy's picture after `frames` frames, or up to as many again until two frames in a row
 // agree: an animated game never agrees, and its last frame is taken. The copy stays loaded.
 // Throws EditorError when the core refuses it.
-QImage CaptureCopy(play::Host& host, const QString& romPath, const ScreenCopy& copy,
+QImage CaptureCopy(play::Console& host, const QString& romPath, const ScreenCopy& copy,
                    const CaptureOptions& options);
 
 // Each copy's picture in turn, the core unloaded after the last. Empty when `progress`
 // stopped the run.
-std::vector<QImage> CaptureScreens(play::Host& host, const QString& romPath,
+std::vector<QImage> CaptureScreens(play::Console& host, const QString& romPath,
                                    const std::vector<ScreenCopy>& copies, const CaptureOptions& options,
                                    const Progress& progress);
 

@@ -5,12 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdarg>
 #include <cstdio>
 
 #include "editor_error.h"
-#include "ines_check.h"
 #include "libretro_library.h"
 
 namespace quelbrook::play {
@@ -132,11 +130,6 @@ struct HostCallbacks {
   }
 };
 
-QString DefaultPlayFolder() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
-      .filePath("quelbrook/play");
-}
-
 Host::Host(const QString& corePath, const QString& playFolder) : audio_(kAudioCapacityFrames) {
   if (gRunningHost) throw EditorError(kGameAlreadyRunningMessage);
   systemFolder_ = MadeFolder(QDir(playFolder).filePath("system"));
@@ -160,28 +153,12 @@ Host::~Host() {
   gRunningHost = nullptr;
 }
 
-void Host::RequireReproducibleFrames() const {
-  if (FramesAreReproducible()) return;
-  throw EditorError("The NES core " + CoreName().toStdString() +
-                    " does not take the settings that make its frames the same on every run and "
-                    "in the editor's colours: learning pictures needs Debian's Nestopia core "
-                    "(package libretro-nestopia)");
-}
-
 QString Host::CoreName() const { return QFileInfo(library_->Path()).fileName(); }
-
-void Host::LoadRomFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw EditorError(path.toStdString() + ": " + messages::kFileNotFound);
-  LoadRom(file.readAll(), path);
-}
 
 void Host::LoadRom(const QByteArray& bytes, const QString& name) {
   // Bytes that are no ROM leave the running game as it was; only the core's own refusal,
   // which comes after the old game is gone, leaves none.
-  if (const auto problem =
-          InesProblem(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size()))
-    throw EditorError(name.toStdString() + " is " + *problem);
+  RequireRomBytes(bytes, name);
   UnloadRom();
   romBytes_ = bytes;
   romPath_ = QFile::encodeName(name);
@@ -209,18 +186,18 @@ void Host::UnloadRom() {
 }
 
 void Host::RunFrame() {
-  if (!loaded_) throw EditorError("No game is loaded");
+  RequireGame();
   library_->Calls().run();
   ++framesRun_;
 }
 
 void Host::Reset() {
-  if (!loaded_) throw EditorError("No game is loaded");
+  RequireGame();
   library_->Calls().reset();
 }
 
 QByteArray Host::SaveState() const {
-  if (!loaded_) throw EditorError("No game is loaded");
+  RequireGame();
   const LibretroEntryPoints& core = library_->Calls();
   QByteArray state(qsizetype(core.serializeSize()), Qt::Uninitialized);
   if (state.isEmpty() || !core.serialize(state.data(), std::size_t(state.size())))

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host.h"
+#include "console.h"
 
 namespace quelbrook::play {
 
@@ -13,14 +13,14 @@ RewindRing RewindRing::ForSeconds(double framesPerSecond) {
   return RewindRing(int(std::ceil(kRewindSeconds * framesPerSecond)) + 1);
 }
 
-void RewindRing::RunFrame(Host& host, const PadState& pad) {
+void RewindRing::RunFrame(Console& host, const PadState& pad) {
   frames_.push_back({host.SaveState(), pad});
   if (int(frames_.size()) > capacity_) frames_.pop_front();
   host.SetPad(pad);
   host.RunFrame();
 }
 
-bool RewindRing::StepBack(Host& host) {
+bool RewindRing::StepBack(Console& host) {
   if (frames_.size() < 2) return false;
   frames_.pop_back();
   const Frame& previous = frames_.back();

@@ -11,7 +11,7 @@
 
 namespace quelbrook::play {
 
-class Host;
+class Console;
 
 inline constexpr int kRewindSeconds = 10;
 
@@ -25,10 +25,10 @@ class RewindRing {
 
   // Runs one frame of the host's game with `pad`, keeping what stepping back needs. Throws
   // EditorError as the host does.
-  void RunFrame(Host& host, const PadState& pad);
+  void RunFrame(Console& host, const PadState& pad);
   // Puts the game and its picture back one frame; false, with nothing changed, when the
   // frame shown is the oldest kept.
-  bool StepBack(Host& host);
+  bool StepBack(Console& host);
   // After the game jumped (a state loaded, a new copy): earlier frames no longer lead here.
   void Clear() { frames_.clear(); }
 

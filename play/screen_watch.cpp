@@ -1,7 +1,7 @@
 #include "screen_watch.h"
 
 #include "byte_map.h"
-#include "host.h"
+#include "console.h"
 #include "screen_decoding.h"
 
 namespace quelbrook::play {
@@ -11,7 +11,7 @@ int GameStartScreen(const QByteArray& rom) {
   return DecodeStartScreenByte(std::uint8_t(rom[kStartScreenOffset])).value_or(1);
 }
 
-std::optional<ScreenEntry> ScreenWatch::Observe(const Host& host) {
+std::optional<ScreenEntry> ScreenWatch::Observe(const Console& host) {
   const QByteArrayView ram = host.SystemRam();
   if (ram.size() <= kScreenIndexAddress) return std::nullopt;
   const int screen = std::uint8_t(ram[kScreenIndexAddress]) + 1;

@@ -8,7 +8,7 @@
 
 namespace quelbrook::play {
 
-class Host;
+class Console;
 
 // RAM address of the game's 0-based index of the screen shown or being entered; the
 // end-screen call sites the editor writes store it there too.
@@ -27,7 +27,7 @@ class ScreenWatch {
   explicit ScreenWatch(int startScreen) : startScreen_(startScreen) {}
   // Call after each frame: the screen entered during it, if any. Until the game has stored
   // its start screen the byte holds whatever power-up left there, so it counts from then.
-  std::optional<ScreenEntry> Observe(const Host& host);
+  std::optional<ScreenEntry> Observe(const Console& host);
 
  private:
   int startScreen_;

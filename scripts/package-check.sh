@@ -26,7 +26,7 @@ dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses
 dpkg-deb --field "$deb" Recommends | grep -q libsdl2-2.0-0 || fail "Recommends misses SDL2, which reads the gamepads"
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $NF }')
 for file in \
-  usr/bin/quelbrook usr/bin/quelbrook-editor usr/lib/quelbrook/quelbrook-audio.so \
+  usr/bin/quelbrook usr/bin/quelbrook-editor usr/lib/quelbrook/quelbrook-audio.so usr/lib/quelbrook/quelbrook-console \
   usr/share/quelbrook/Quelbrook.nes usr/share/quelbrook/graph/AF.bmp usr/share/quelbrook/items/0.bmp \
   usr/share/quelbrook/enemyes/0.bmp usr/share/quelbrook/info/info2.bmp \
   "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \

@@ -1,5 +1,7 @@
 // "Learn pictures from this ROM..." and the "Pictures" choice of the File menu: which folder
 // the window draws codes from, remembered for each ROM.
+#include <malloc.h>
+
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QMenu>
 #include <QProgressDialog>
 
+#include "console_process.h"
 #include "core_search.h"
 #include "editor_error.h"
 #include "form1.h"
@@ -25,6 +28,12 @@ namespace quelbrook {
 
 namespace {
 constexpr const char* kChoiceProperty = "pictureChoice";
+
+// Learning's frames (some 60 MB) are freed when it ends, but glibc keeps freed heap for later
+// allocations, and the editor would stay that much larger until it exits.
+struct HeapGivenBackAtTheEnd {
+  ~HeapGivenBackAtTheEnd() { malloc_trim(0); }
+};
 
 QString RomOf(const EditorState& state) { return QFile::decodeName(state.romPath.c_str()); }
 }  // namespace
@@ -81,8 +90,11 @@ void TForm1::LearnPicturesClick() {
   progress.setMinimumDuration(0);
   learn::LearnOptions options;
   options.basePictures = state_.StartDirectory;
-  play::Host host(play::ChooseNesCore({}));
-  const auto report = learn::LearnPictures(host, rom, folder, options, [&](int done, int total) {
+  const HeapGivenBackAtTheEnd heapGivenBack;
+  // A console of its own, beside the Play panel's: its program, and all the core kept while
+  // learning, is gone when learning ends.
+  play::ConsoleProcess console(play::ChooseNesCore({}));
+  const auto report = learn::LearnPictures(console, rom, folder, options, [&](int done, int total) {
     progress.setMaximum(total);
     progress.setValue(done);
     QCoreApplication::processEvents();

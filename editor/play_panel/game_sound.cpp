@@ -25,7 +25,7 @@ QString AudioModulePath() {
   const QString programFolder = QCoreApplication::applicationDirPath();
   const QString besideProgram = programFolder + "/" + kAudioModuleFileName;
   if (QFileInfo::exists(besideProgram)) return besideProgram;
-  return programFolder + "/" QUELBROOK_AUDIO_MODULE_FROM_BIN "/" + kAudioModuleFileName;
+  return programFolder + "/" QUELBROOK_PRIVATE_LIBDIR_FROM_BIN "/" + kAudioModuleFileName;
 }
 
 GameSound::GameSound(double sampleRate, const QString& modulePath) {

@@ -20,6 +20,7 @@
 #include "game_identity.h"
 #include "game_sound.h"
 #include "gamepad_controls.h"
+#include "kept_console.h"
 #include "play_view.h"
 #include "screen_watch.h"
 
@@ -42,7 +43,7 @@ PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, FreshCopy 
   setObjectName("PlayPanel");
   setAttribute(Qt::WA_DeleteOnClose);
   const auto settings = PlaySettings();
-  host_ = std::make_unique<play::Host>(play::ChooseNesCore(settings->value("play/core").toString()));
+  host_ = play::TakeKeptConsole(play::ChooseNesCore(settings->value("play/core").toString()));
   keys_ = KeyMap::Load(*settings);
   gamepads_ = new GamepadControls(*settings, this);
 
@@ -378,7 +379,8 @@ void PlayPanel::Tick() {
 }
 
 void PlayPanel::RunDueFrames() {
-  if (!host_->HasRom()) return;
+  // A core that stopped outside a frame (saving or loading a state) ended the game there.
+  if (!host_->HasRom()) return ShowNoGame();
   const int due = pacer_->TakeDueFrames();
   for (int frame = 0; frame < due; ++frame) {
     if (!rewinding_) {
@@ -460,7 +462,7 @@ bool PlayPanel::eventFilter(QObject* watched, QEvent* event) {
 void PlayPanel::closeEvent(QCloseEvent* event) {
   timer_->stop();
   sound_.reset();
-  host_.reset();  // the game is unloaded and the core shut down, so the next panel can start it
+  play::KeepConsole(std::move(host_));  // the next panel starts its game at once
   QWidget::closeEvent(event);
 }
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "console_process.h"
 #include "frame_pacer.h"
-#include "host.h"
 #include "key_map.h"
 #include "pad_recording.h"
 #include "panel_keys.h"
@@ -77,7 +77,7 @@ class PlayPanel : public QWidget {
   void StartRecording();
   void StopRecording();
 
-  play::Host& host() { return *host_; }
+  play::Console& host() { return *host_; }
   // The copy being played, as handed to the core.
   const QByteArray& rom() const { return rom_; }
   PlayView* view() const { return view_; }
@@ -109,7 +109,7 @@ class PlayPanel : public QWidget {
   RunShowingErrors run_;
   AskRouteFile askRouteFile_;
   FreshCopy freshCopy_;
-  std::unique_ptr<play::Host> host_;
+  std::unique_ptr<play::ConsoleProcess> host_;
   std::unique_ptr<GameSound> sound_;
   QByteArray rom_;
   QString romPath_;

@@ -38,7 +38,7 @@ QImage PlayField(const QImage& frame) {
 }
 
 // Runs the game with one button held, then lets the next picture settle.
-void Walk(play::Host& host, play::PadButton button, int frames) {
+void Walk(play::Console& host, play::PadButton button, int frames) {
   play::PadState pad;
   pad.Set(button, true);
   host.SetPad(pad);
@@ -120,7 +120,7 @@ TEST_F(DemoGamePanelTest, ApplyEditsKeepsTheHeroWhereItIsAndTheScreenShowsTheEdi
   PlayPanel* panel = Panel();
   ASSERT_NE(panel, nullptr);
   panel->SetPaused(true);
-  play::Host& host = panel->host();
+  play::Console& host = panel->host();
   const QByteArray atStart = host.SystemRam().toByteArray();
   Walk(host, play::PadButton::kRight, 30);
   const QByteArray standing = host.SystemRam().toByteArray();

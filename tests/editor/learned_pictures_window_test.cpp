@@ -6,12 +6,15 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 
 #include "asset_folder.h"
 #include "item_catalogue.h"
 #include "picture_choice.h"
+#include "play_panel.h"
+#include "process_memory.h"
 #include "window_fixture.h"
 
 namespace quelbrook::testing {
@@ -85,6 +88,23 @@ TEST_F(LearnedPicturesWindowTest, LearningDrawsWithTheGamesPicturesAndTheChoiceO
   Reopen();
   EXPECT_TRUE(Choice("&Learned for this ROM")->isChecked());
   EXPECT_EQ(CellPicture(48), FilePicture(learned_, 48));
+}
+
+// Learning runs a console of its own beside the Play panel's: the game plays on while the
+// pictures are learned, and what the core keeps for each game leaves with learning's program.
+TEST_F(LearnedPicturesWindowTest, LearningRunsBesideAPlayingGameAndLeavesNoMemoryBehind) {
+  Click([this] { window->PlayScreenClick(); });
+  auto* panel = window->findChild<PlayPanel*>("PlayPanel", Qt::FindDirectChildrenOnly);
+  ASSERT_NE(panel, nullptr) << LastMessage().toStdString();
+  QTRY_VERIFY(panel->host().FramesRun() > 10);
+  const std::int64_t residentBefore = *play::ResidentBytes();
+  const std::int64_t framesBefore = panel->host().FramesRun();
+
+  Click([this] { window->LearnPicturesClick(); });
+  ASSERT_TRUE(QDir(learned_).exists()) << LastMessage().toStdString();
+  EXPECT_GT(panel->host().FramesRun(), framesBefore + 30) << "the game played on while learning";
+  EXPECT_FALSE(panel->IsPaused());
+  EXPECT_LT(*play::ResidentBytes() - residentBefore, 10 << 20) << "bytes kept after learning";
 }
 
 // Choices that cannot be had are said so, and the shipped pictures are drawn.

@@ -422,10 +422,36 @@ TEST_F(PlayPanelTest, PlayAfterAnOpenThatStoppedPartWaySaysHowToPlay) {
   EXPECT_EQ(Panel(), nullptr);
 }
 
-TEST_F(PlayPanelTest, LearningWhileAGameRunsNamesWhatToClose) {
-  ASSERT_NE(PressF6(), nullptr);
-  Click([this] { window->LearnPicturesClick(); });
-  EXPECT_EQ(LastMessage().toStdString(), play::kGameAlreadyRunningMessage + std::string("."));
+// A core that crashes or hangs takes only its own program with it: the game ends with a
+// message, and the window, its unsaved edit and the ROM on disk are as they were.
+TEST_F(PlayPanelTest, ACoreThatCrashesOrHangsEndsOnlyTheGame) {
+  const auto romBefore = RomBytes();
+  ShowScreen(30);
+  Click([this] { window->ImageClick(5); });
+  Click([this] { window->PicClick(0x22); });
+  for (const char* core : {QUELBROOK_CRASHING_CORE, QUELBROOK_HANGING_CORE}) {
+    PlaySettings()->setValue("play/core", core);
+    Click([this] { window->PlayScreenClick(); });
+    PlayPanel* panel = Panel();
+    ASSERT_NE(panel, nullptr) << dialogs.messages.join("\n").toStdString();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialogs.messages.isEmpty(), 20000);
+    EXPECT_TRUE(LastMessage().startsWith("The NES core stopped")) << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().endsWith(
+        " while running Quelbrook.nes; the game has ended. Your edits and the ROM are safe."))
+        << LastMessage().toStdString();
+    EXPECT_EQ(dialogs.messages.size(), 1) << "one message, not one a frame";
+    EXPECT_EQ(panel->findChild<QLabel*>("PlayStatus")->text(),
+              "No game: press F6 in the editor to play its screen");
+    EXPECT_FALSE(panel->findChild<QPushButton*>("RestartButton")->isEnabled());
+    dialogs.messages.clear();
+    ClosePanel();
+  }
+  PlaySettings()->remove("play/core");
+  Click([this] { window->PlayScreenClick(); });
+  PlayPanel* panel = Panel();
+  ASSERT_NE(panel, nullptr) << dialogs.messages.join("\n").toStdString();
+  EXPECT_EQ(std::uint8_t(panel->rom()[ScreenRecordOffset(30) + 4]), 0x21) << "the edit is still there";
+  EXPECT_EQ(RomBytes(), romBefore);
 }
 
 TEST_F(PlayPanelTest, ACoreWhoseFramesMayDifferPlaysAndSaysSo) {

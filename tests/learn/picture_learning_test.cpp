@@ -12,6 +12,7 @@
 #include <fstream>
 #include <set>
 
+#include "console_process.h"
 #include "core_search.h"
 #include "editor_error.h"
 #include "folder_contents.h"
@@ -28,12 +29,13 @@ namespace {
 
 const QString kDemoRom = QDir(QUELBROOK_TEST_APP_DIR).filePath("Quelbrook.nes");
 
-// One host for the whole file: a libretro core allows only one, and starting it costs.
+// One console for the whole file, as the window and the tool learn: starting it costs.
 class PictureLearning : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     folders = new TempDir;
-    host = new play::Host(play::ChooseNesCore({}), QString::fromStdString((*folders / "play").string()));
+    host = new play::ConsoleProcess(play::ChooseNesCore({}),
+                                    QString::fromStdString((*folders / "play").string()));
   }
   static void TearDownTestSuite() {
     delete demoReport;
@@ -63,7 +65,7 @@ class PictureLearning : public ::testing::Test {
   }
 
   static inline TempDir* folders = nullptr;
-  static inline play::Host* host = nullptr;
+  static inline play::ConsoleProcess* host = nullptr;
   static inline learn::LearnReport* demoReport = nullptr;
 };
 

@@ -4,6 +4,7 @@
 
 #include "core_search.h"
 #include "editor_error.h"
+#include "host.h"
 #include "pad_sprite.h"
 #include "play_fixture.h"
 

@@ -11,6 +11,10 @@ namespace {
 
 class PlayCommandTest : public ::testing::Test {
  protected:
+  // The tool finds its console program beside itself, as when installed, without the tests' name for it.
+  void SetUp() override { qunsetenv("QUELBROOK_CONSOLE"); }
+  void TearDown() override { qputenv("QUELBROOK_CONSOLE", consoleProgram); }
+
   std::string Path(const std::string& name) const { return (dir / name).string(); }
   static std::string Program() { return TestNesProgram("pad_sprite.nes").toStdString(); }
   CliRun Play(std::vector<std::string> words) {
@@ -19,6 +23,7 @@ class PlayCommandTest : public ::testing::Test {
   }
 
   TempDir dir;
+  const QByteArray consoleProgram = qgetenv("QUELBROOK_CONSOLE");
 };
 
 TEST_F(PlayCommandTest, ThePngIsTheLastFrameWithThePressesOfTheScript) {

@@ -8,9 +8,9 @@ namespace quelbrook::testing {
 
 QString TestNesProgram(const QString& name) { return QDir(QUELBROOK_TEST_NES_DIR).filePath(name); }
 
-play::Host& PlayTest::StartHost() {
-  host =
-      std::make_unique<play::Host>(play::ChooseNesCore({}), QString::fromStdString((dir / "play").string()));
+play::Console& PlayTest::StartHost() {
+  host = std::make_unique<play::ConsoleProcess>(play::ChooseNesCore({}),
+                                                QString::fromStdString((dir / "play").string()));
   return *host;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// A host on Debian's NES core with folders of the test's own, and the test programs.
+// A console on Debian's NES core, in its own process as the editor runs it, with folders of the
+// test's own; and the test programs.
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <memory>
 
-#include "host.h"
+#include "console_process.h"
 #include "rom_builder.h"
 
 namespace quelbrook::testing {
@@ -16,14 +17,14 @@ QString TestNesProgram(const QString& name);
 
 class PlayTest : public ::testing::Test {
  protected:
-  play::Host& StartHost();
+  play::Console& StartHost();
   // Runs `count` frames with the pad as it stands.
   void RunFrames(int count);
   // Runs `frames` frames with `button` down, then lets the pad go.
   void Hold(play::PadButton button, int frames);
 
   TempDir dir;
-  std::unique_ptr<play::Host> host;
+  std::unique_ptr<play::Console> host;
 };
 
 }  // namespace quelbrook::testing

@@ -5,6 +5,7 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "console_process.h"
 #include "core_search.h"
 #include "editor_error.h"
 #include "picture_learning.h"
@@ -47,8 +48,8 @@ int LearnPictures(const std::vector<std::string>& args, std::ostream& out, std::
       positional.push_back(word);
   }
   RequireArgumentCount(positional, 2);
-  play::Host host(play::ChooseNesCore(core));
-  const auto report = learn::LearnPictures(host, QString::fromStdString(positional[0]),
+  play::ConsoleProcess console(play::ChooseNesCore(core));
+  const auto report = learn::LearnPictures(console, QString::fromStdString(positional[0]),
                                            QString::fromStdString(positional[1]), options);
   out << report->text;
   return kExitOk;

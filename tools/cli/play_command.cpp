@@ -9,9 +9,9 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "console_process.h"
 #include "core_search.h"
 #include "editor_error.h"
-#include "host.h"
 #include "input_script.h"
 #include "play_inputs.h"
 #include "usage_error.h"
@@ -117,15 +117,15 @@ int Play(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   std::optional<LastFrameFile> lastFrame;
   if (call.png) lastFrame.emplace(*call.png);
   const QDir everyFolder = call.every ? FrameFolder(call.everyFolder) : QDir();
-  play::Host host(play::ChooseNesCore(call.core));
-  host.LoadRom(rom, QString::fromStdString(call.rom));
+  play::ConsoleProcess console(play::ChooseNesCore(call.core));
+  console.LoadRom(rom, QString::fromStdString(call.rom));
   for (int frame = 0; frame < call.frames; ++frame) {
-    host.SetPad(call.input.PadAt(frame));
-    host.RunFrame();
+    console.SetPad(call.input.PadAt(frame));
+    console.RunFrame();
     if (call.every && frame % call.every == 0)
-      WritePng(host.Frame(), everyFolder.filePath(QString("frame-%1.png").arg(frame, 6, 10, QChar('0'))));
+      WritePng(console.Frame(), everyFolder.filePath(QString("frame-%1.png").arg(frame, 6, 10, QChar('0'))));
   }
-  if (lastFrame) lastFrame->Write(host.Frame());
+  if (lastFrame) lastFrame->Write(console.Frame());
   return kExitOk;
 }
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include "arguments.h"
 #include "command.h"
+#include "console_process.h"
 #include "core_search.h"
 #include "editor_error.h"
-#include "host.h"
 #include "play_inputs.h"
 #include "screen_watch.h"
 #include "usage_error.h"
@@ -63,15 +63,15 @@ long FramesToRun(const RouteCall& call) {
 int Route(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const RouteCall call = ParseRouteCall(args);
   const QByteArray rom = RomToPlay(call.rom, call.screen);
-  play::Host host(play::ChooseNesCore(call.core));
-  host.LoadRom(rom, QString::fromStdString(call.rom));
+  play::ConsoleProcess console(play::ChooseNesCore(call.core));
+  console.LoadRom(rom, QString::fromStdString(call.rom));
   play::ScreenWatch watch(play::GameStartScreen(rom));
   std::optional<play::ScreenEntry> last;
   bool expectedEntered = false;
   for (long frame = 0, frames = FramesToRun(call); frame < frames; ++frame) {
-    host.SetPad(call.input.PadAt(frame));
-    host.RunFrame();
-    if (const auto entry = watch.Observe(host)) {
+    console.SetPad(call.input.PadAt(frame));
+    console.RunFrame();
+    if (const auto entry = watch.Observe(console)) {
       out << "screen " << entry->screen << " at frame " << entry->frame << '\n';
       expectedEntered = expectedEntered || entry->screen == call.expect;
       last = entry;

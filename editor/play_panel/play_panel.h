@@ -35,6 +35,8 @@ class PlayView;
 // Where the panel keeps its key map ("play/keys/...") and where a core other than the first
 // one found is named ("play/core"): the editor's settings, as main.cpp names them.
 std::unique_ptr<QSettings> PlaySettings();
+// The core the panel and learning load: the one named there, else the first one found.
+QString ChosenNesCore();
 
 class PlayPanel : public QWidget {
   Q_OBJECT
@@ -59,6 +61,8 @@ class PlayPanel : public QWidget {
   void Play(const QByteArray& rom, const QString& romPath);
   void SetPaused(bool paused);
   bool IsPaused() const;
+  // What rewinding keeps in memory: the states of up to its last ten seconds.
+  qsizetype RewindBytes() const { return rewind_ ? rewind_->StateBytes() : 0; }
   // Starts the same copy again.
   void Restart();
   // The ROM's state slots (state_slots.h). Both throw EditorError; loading a state the core

@@ -472,6 +472,11 @@ TEST_F(PlayPanelTest, ACoreWhoseFramesMayDifferPlaysAndSaysSo) {
             "The NES core other_libretro.so cannot save states, so the game cannot run backwards");
   QTest::keyRelease(panel->view(), Qt::Key_Backspace);
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+  // Learning loads the core the panel plays with, and so refuses it.
+  ClosePanel();
+  Click([this] { window->LearnPicturesClick(); });
+  EXPECT_TRUE(LastMessage().contains("The NES core other_libretro.so does not take the settings"))
+      << LastMessage().toStdString();
 }
 
 TEST_F(PlayPanelTest, TheWorldEditorPlaysItsScreenAsEdited) {

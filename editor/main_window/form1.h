@@ -203,6 +203,9 @@ class TForm1 : public QMainWindow {
   // Cells whose code equals `unchanged`'s are left alone.
   void ShowTileCodes(const MapFile& codes, const MapFile* unchanged = nullptr);
   void ShowFieldTexts(const ScreenValue& value);
+  // Save screen, its restore point in these words: an import names its file.
+  void SaveShownScreen(const std::string& words);
+  std::string SaveScreenWords() const;
   // Every write to the bound ROM goes through here, kept as a restore point in these words.
   void WriteRom(const std::vector<BytePatch>& patches, const std::string& words);
   // The bound ROM's restore points, kept open while it stays bound.

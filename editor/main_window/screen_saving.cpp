@@ -18,7 +18,11 @@ int TForm1::ShownScreenNumber() const {
   return (state_.ScreenRecordOffset - kScreenRecordBase) / kScreenStride;
 }
 
-void TForm1::Button5Click() {
+std::string TForm1::SaveScreenWords() const { return "Save screen " + std::to_string(ShownScreenNumber()); }
+
+void TForm1::Button5Click() { SaveShownScreen(SaveScreenWords()); }
+
+void TForm1::SaveShownScreen(const std::string& words) {
   RequireLocatedRecord();
   // Every field is converted before the file is touched, so a save is all or nothing.
   QLineEdit* message = controls_.Edit2;
@@ -26,8 +30,7 @@ void TForm1::Button5Click() {
   const RecordBytes record = RecordOf(ShownScreenValue(), [message] {
     message->setText(message->text().leftJustified(kMessageLength, ' '));
   });
-  WriteRom({{state_.ScreenRecordOffset, {record.begin(), record.end()}}},
-           "Save screen " + std::to_string(ShownScreenNumber()));
+  WriteRom({{state_.ScreenRecordOffset, {record.begin(), record.end()}}}, words);
   MarkClean();
 }
 

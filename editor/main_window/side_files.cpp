@@ -1,6 +1,7 @@
 // Export and import of a screen's tiles (.map) and its other values (.tpie).
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "atomic_file.h"
@@ -28,6 +29,8 @@ std::vector<std::string> TilePicturePaths(const MapFile& codes) {
   return paths;
 }
 
+std::string FileNameOf(const QString& path) { return QFileInfo(path).fileName().toStdString(); }
+
 }  // namespace
 
 void TForm1::Button27Click() {
@@ -37,7 +40,9 @@ void TForm1::Button27Click() {
 }
 
 void TForm1::Button28Click() {
+  std::string words = SaveScreenWords();
   if (auto chosen = dialogs_->openFile({" Please, open map file...", kMapFilter, ""})) {
+    words = "Import map " + FileNameOf(*chosen);
     // The file is checked whole before the view changes.
     const MapFile codes = Accepted(ReadMapFile(ReadSideFile(LocalPath(*chosen), kSideFileLimit)));
     QDir::setCurrent(state_.StartDirectory);
@@ -48,7 +53,7 @@ void TForm1::Button28Click() {
       Image(cell)->setPicture(pictures[cell - 1]);
     }
   }
-  Button5Click();
+  SaveShownScreen(words);
   Button1Click();
 }
 
@@ -59,8 +64,10 @@ void TForm1::Button33Click() {
 }
 
 void TForm1::Button34Click() {
+  std::string words = SaveScreenWords();
   if (auto chosen =
           dialogs_->openFile({" Please, open Text/Palette/Item/Enemies file...", kTpieFilter, ""})) {
+    words = "Import T/P/I/E " + FileNameOf(*chosen);
     const TpieFile file = Accepted(ReadTpieFile(ReadSideFile(LocalPath(*chosen), kSideFileLimit)));
     ScreenValue value = ShownScreenValue();
     ApplyTpieFile(file, value);
@@ -75,7 +82,7 @@ void TForm1::Button34Click() {
     setPicture(controls_.item().picture, itemPath);
     setPicture(controls_.item().marker, itemPath);
   }
-  Button5Click();
+  SaveShownScreen(words);
   Button1Click();
 }
 

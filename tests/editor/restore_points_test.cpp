@@ -16,6 +16,7 @@
 #include "recorded_write.h"
 #include "restore_points_dialog.h"
 #include "rom_history.h"
+#include "tpie_file.h"
 #include "unprivileged.h"
 #include "window_fixture.h"
 
@@ -79,17 +80,29 @@ TEST_F(RestorePointsTest, EachSettingAndImportLeavesOnePointWithItsRanges) {
   WriteText(map, WriteMapFile(codes));
   dialogs.fileAnswers << QString::fromStdString(map);
   Click([this] { window->Button28Click(); });
+  const std::string tpiePath = (dir / "five.tpie").string();
+  dialogs.fileAnswers << QString::fromStdString(tpiePath);
+  Click([this] { window->Button33Click(); });
+  const auto exported = ReadFile(tpiePath);
+  TpieFile tpie = ReadTpieFile(std::string(exported.begin(), exported.end())).values;
+  tpie.message = u"FROM A FILE";
+  WriteText(tpiePath, WriteTpieFile(tpie));
+  dialogs.fileAnswers << QString::fromStdString(tpiePath);
+  Click([this] { window->Button34Click(); });
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
 
   history::RomHistory kept(history::RomHistory::PathFor(RomPath()));
   const auto points = kept.List();
-  ASSERT_EQ(points.size(), 3u);
+  ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[1].words, "Set end screen 12");
   EXPECT_EQ(points[1].regions, "end screen");
   EXPECT_TRUE(onlyWithin(kept.ChangeOf(2), kEndCallSiteB1, kFirstScreenRecordOffset));
-  EXPECT_EQ(points[2].words, "Save screen 5");
+  EXPECT_EQ(points[2].words, "Import map all.map");
   EXPECT_EQ(kept.ScreensOf(3), std::vector<int>{5});
   EXPECT_TRUE(onlyWithin(kept.ChangeOf(3), ScreenRecordOffset(5), ScreenRecordOffset(5) + kTileCount));
+  EXPECT_EQ(points[3].words, "Import T/P/I/E five.tpie");
+  EXPECT_TRUE(onlyWithin(kept.ChangeOf(4), ScreenRecordOffset(5) + kRecordMessage,
+                         ScreenRecordOffset(5) + kRecordMessage + kMessageLength));
 }
 
 TEST_F(RestorePointsTest, TheDialogListsNewestFirstShowsComparesAndRestores) {

@@ -9,6 +9,9 @@
 
 namespace quelbrook::play {
 
+// What a console keeps for the speaker: a second of sound at the usual rate.
+inline constexpr std::size_t kConsoleAudioFrames = 48000;
+
 class AudioRing {
  public:
   explicit AudioRing(std::size_t capacityInFrames);

@@ -13,7 +13,6 @@ namespace {
 using namespace protocol;
 
 constexpr char kProgramName[] = "quelbrook-console";
-constexpr std::size_t kAudioCapacityFrames = 48000;  // a second of sound at the usual rate
 // Each game the core loads keeps about 1.4 MB; past this share of the program's size after
 // its first game, the next load starts a fresh program.
 constexpr std::int64_t kGrowthBeforeRestart = 2;
@@ -34,7 +33,7 @@ ConsoleProcess::ConsoleProcess(const QString& corePath, const QString& playFolde
       playFolder_(playFolder),
       program_(program),
       answerDeadline_(answerDeadline),
-      audio_(kAudioCapacityFrames) {
+      audio_(kConsoleAudioFrames) {
   Start();
 }
 

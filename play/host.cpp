@@ -15,7 +15,6 @@ namespace quelbrook::play {
 
 namespace {
 Host* gRunningHost = nullptr;
-constexpr std::size_t kAudioCapacityFrames = 48000;  // a second of sound at the usual rate
 
 QByteArray MadeFolder(const QString& path) {
   if (!QDir().mkpath(path)) throw EditorError("The folder " + path.toStdString() + " could not be made");
@@ -130,7 +129,7 @@ struct HostCallbacks {
   }
 };
 
-Host::Host(const QString& corePath, const QString& playFolder) : audio_(kAudioCapacityFrames) {
+Host::Host(const QString& corePath, const QString& playFolder) : audio_(kConsoleAudioFrames) {
   if (gRunningHost) throw EditorError(kGameAlreadyRunningMessage);
   systemFolder_ = MadeFolder(QDir(playFolder).filePath("system"));
   saveFolder_ = MadeFolder(QDir(playFolder).filePath("saves"));

@@ -15,7 +15,7 @@ std::vector<std::uint8_t> Image(std::size_t size) {
   return image;
 }
 
-std::string FailureOf(const std::vector<std::uint8_t>& image, int screen) {
+std::string StartFailureOf(const std::vector<std::uint8_t>& image, int screen) {
   try {
     StartingCopy(image, "rom.nes", screen);
   } catch (const EditorError& error) {
@@ -47,14 +47,14 @@ TEST(StartingCopy, ChangesTheStartByteAndTheGivenRecordsOnly) {
 
 TEST(StartingCopy, RefusesScreensThatDoNotExistAndImagesTooShort) {
   const auto image = Image(kSmallestImage);
-  EXPECT_EQ(FailureOf(image, 1), "no failure");
-  EXPECT_EQ(FailureOf(image, 0), "Screen 0 does not exist: screens are 1 to 128");
-  EXPECT_EQ(FailureOf(image, 129), "Screen 129 does not exist: screens are 1 to 128");
+  EXPECT_EQ(StartFailureOf(image, 1), "no failure");
+  EXPECT_EQ(StartFailureOf(image, 0), "Screen 0 does not exist: screens are 1 to 128");
+  EXPECT_EQ(StartFailureOf(image, 129), "Screen 129 does not exist: screens are 1 to 128");
   EXPECT_EQ(
-      FailureOf(Image(kSmallestImage - 1), 77),
+      StartFailureOf(Image(kSmallestImage - 1), 77),
       "Cannot start on screen 77: rom.nes ends before the byte that chooses the start screen (offset 33236; "
       "the file has 33236 bytes)");
-  EXPECT_NE(FailureOf({}, 1), "no failure");
+  EXPECT_NE(StartFailureOf({}, 1), "no failure");
   EXPECT_THROW(StartingCopy(image, "rom.nes", 1, {{129, RecordBytes{}}}), EditorError);
 }
 

@@ -13,7 +13,7 @@ namespace quelbrook::testing {
 namespace {
 
 // Across four screens and back, in 11 seconds.
-const char* const kWalk = "right:20-200,down:210-400,left:410-560,up:570-650,a:600-620";
+const char* const kRewindWalk = "right:20-200,down:210-400,left:410-560,up:570-650,a:600-620";
 constexpr int kFramesPlayed = 660;
 
 class RewindRingTest : public PlayTest {
@@ -31,7 +31,7 @@ class RewindRingTest : public PlayTest {
     }
   }
 
-  play::InputScript script = play::InputScript::Parse(kWalk);
+  play::InputScript script = play::InputScript::Parse(kRewindWalk);
   std::vector<QImage> shown = std::vector<QImage>(kFramesPlayed);
 };
 

@@ -15,7 +15,7 @@
 namespace quelbrook::testing {
 namespace {
 
-const char* const kWalk = "right:20-140,down:150-260,left:270-330,a:300";
+const char* const kSlotWalk = "right:20-140,down:150-260,left:270-330,a:300";
 
 class StateSlotsTest : public PlayTest {
  protected:
@@ -50,7 +50,7 @@ class StateSlotsTest : public PlayTest {
   }
 
   QString rom;
-  play::InputScript script = play::InputScript::Parse(kWalk);
+  play::InputScript script = play::InputScript::Parse(kSlotWalk);
 };
 
 TEST_F(StateSlotsTest, EachSlotGoesBackToItsStateAndPlaysOnToTheSameFrames) {

@@ -124,7 +124,8 @@ ConsoleState ReadConsoleState(BodyReader& in) {
   const auto audio = in.Read<QByteArray>();
   if (audio.size() % qsizetype(2 * sizeof(std::int16_t)) != 0) Unreadable();
   state.audio.resize(std::size_t(audio.size()) / sizeof(std::int16_t));
-  std::memcpy(state.audio.data(), audio.constData(), std::size_t(audio.size()));
+  if (!audio.isEmpty())  // a frame without sound: memcpy must not see the empty vector's null data
+    std::memcpy(state.audio.data(), audio.constData(), std::size_t(audio.size()));
   return state;
 }
 

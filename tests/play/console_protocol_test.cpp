@@ -44,8 +44,10 @@ TEST(ConsoleProtocol, FramesStatesAndPadsArriveAsSent) {
   const ConsoleState state{42, QByteArray(2048, '\x5a'), {1, -2, 32767, -32768}};
   const CoreFacts facts{"nestopia_libretro.so", true, 60.0988, 44100};
 
+  const ConsoleState silent{43, {}, {}};  // before a game: no RAM, no sound
+
   BodyWriter out;
-  out << frame << QImage() << pad << state << facts;
+  out << frame << QImage() << pad << state << silent << facts;
   BodyReader in(out.Body());
   EXPECT_EQ(ReadFrame(in), frame);
   EXPECT_TRUE(ReadFrame(in).isNull()) << "before the first frame";
@@ -54,6 +56,9 @@ TEST(ConsoleProtocol, FramesStatesAndPadsArriveAsSent) {
   EXPECT_EQ(read.framesRun, 42);
   EXPECT_EQ(read.systemRam, state.systemRam);
   EXPECT_EQ(read.audio, state.audio);
+  const ConsoleState readSilent = ReadConsoleState(in);
+  EXPECT_EQ(readSilent.framesRun, 43);
+  EXPECT_TRUE(readSilent.systemRam.isEmpty() && readSilent.audio.empty());
   const CoreFacts readFacts = ReadCoreFacts(in);
   EXPECT_EQ(readFacts.coreName, facts.coreName);
   EXPECT_TRUE(readFacts.framesAreReproducible);

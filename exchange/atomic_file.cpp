@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "descriptor_io.h"
 #include "editor_error.h"
 #include "file_descriptor.h"
 #include "regular_file.h"
@@ -17,13 +18,7 @@ namespace quelbrook {
 namespace {
 
 void WriteAll(int fd, const std::string& content) {
-  std::size_t done = 0;
-  while (done < content.size()) {
-    ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ThrowFileError(n < 0 ? errno : EIO);
-    done += static_cast<std::size_t>(n);
-  }
+  if (!WriteAllBytes(fd, content.data(), content.size())) ThrowFileError(errno);
 }
 
 // The permissions a new file gets from open(2) with mode 0666.

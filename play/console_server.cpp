@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "console_protocol.h"
+#include "descriptor_io.h"
 #include "editor_error.h"
 #include "host.h"
 
@@ -28,16 +29,7 @@ bool ReadExactly(int fd, char* data, std::size_t size) {
 }
 
 bool WriteAll(int fd, const QByteArray& bytes) {
-  const char* data = bytes.constData();
-  std::size_t left = std::size_t(bytes.size());
-  while (left > 0) {
-    const ssize_t put = ::write(fd, data, left);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    data += put;
-    left -= std::size_t(put);
-  }
-  return true;
+  return WriteAllBytes(fd, bytes.constData(), std::size_t(bytes.size()));
 }
 
 std::optional<QByteArray> ReadMessage(int fd) {

@@ -18,6 +18,7 @@
 #include "folder_contents.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
+#include "learned_folder.h"
 #include "picture_folder.h"
 #include "rom_builder.h"
 #include "rom_image.h"
@@ -174,16 +175,21 @@ TEST_F(PictureLearning, AFolderThatCannotBeWrittenOrARefusedRomChangesNothing) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("not a folder");
   file.close();
+  int calls = 0;
   try {
-    Learn(kDemoRom, blocker + "/pictures");
+    Learn(kDemoRom, blocker + "/pictures", [&](int, int) { return ++calls > 0; });
     FAIL() << "learned into a folder below a file";
   } catch (const EditorError& error) {
     EXPECT_NE(std::string(error.what()).find("could not be written"), std::string::npos) << error.what();
   }
+  EXPECT_EQ(calls, 0) << "refused before the game ran";
+  EXPECT_FALSE(QFileInfo::exists(blocker + "/pictures"));
 
   // A ROM the host refuses: the folder of an earlier run stays whole.
-  DemoReport();
-  const QString dir = Folder("demo");
+  const QString dir = Folder("earlier");
+  QImage picture(32, 32, QImage::Format_RGB32);
+  picture.fill(Qt::darkGreen);
+  learn::WriteFolderAtOnce(dir, {{"graph/00.bmp", picture}}, {{"learned.txt", "an earlier run"}});
   const auto before = Contents(dir);
   QFile demo(kDemoRom);
   ASSERT_TRUE(demo.open(QIODevice::ReadOnly));

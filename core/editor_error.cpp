@@ -11,19 +11,19 @@ std::string NotAValidInteger(const std::string& text) {
 }
 }  // namespace messages
 
-void ThrowFileError(int errnoCode) {
+void ThrowFileError(int errnoCode, const std::string& path) {
   switch (errnoCode) {
     case ENOENT:
     case ENOTDIR:
-      throw EditorError(messages::kFileNotFound);
+      throw FileError(messages::kFileNotFound, path);
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
     case EISDIR:  // as the platform's own runtime reports a folder
-      throw EditorError(messages::kFileAccessDenied);
+      throw FileError(messages::kFileAccessDenied, path);
     default:
-      throw EditorError(messages::IoError(errnoCode));
+      throw FileError(messages::IoError(errnoCode), path);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quelbrook {
 
@@ -20,7 +21,18 @@ std::string IoError(int code);
 std::string NotAValidInteger(const std::string& text);
 }  // namespace messages
 
-// The runtime's text for a failed file operation's errno.
-[[noreturn]] void ThrowFileError(int errnoCode);
+// A failed operation on a file: the runtime's text, as the window shows it, and the file, which
+// the command-line tool names.
+class FileError : public EditorError {
+ public:
+  FileError(const std::string& text, std::string path) : EditorError(text), path_(std::move(path)) {}
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The runtime's text for a failed file operation's errno, of the file at `path` when known.
+[[noreturn]] void ThrowFileError(int errnoCode, const std::string& path = {});
 
 }  // namespace quelbrook

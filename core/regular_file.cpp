@@ -44,8 +44,12 @@ std::optional<Content> ReadRegular(int fd, std::size_t maxBytes) {
 template <typename Content>
 std::optional<Content> ReadRegular(const std::string& path, std::size_t maxBytes) {
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.get() < 0) ThrowFileError(errno);
-  return ReadRegular<Content>(file.get(), maxBytes);
+  if (file.get() < 0) ThrowFileError(errno, path);
+  try {
+    return ReadRegular<Content>(file.get(), maxBytes);
+  } catch (const FileError& error) {
+    throw FileError(error.what(), path);
+  }
 }
 }  // namespace
 

@@ -17,8 +17,8 @@ namespace quelbrook {
 
 namespace {
 
-void WriteAll(int fd, const std::string& content) {
-  if (!WriteAllBytes(fd, content.data(), content.size())) ThrowFileError(errno);
+void WriteAll(int fd, const std::string& content, const std::string& path) {
+  if (!WriteAllBytes(fd, content.data(), content.size())) ThrowFileError(errno, path);
 }
 
 // The permissions a new file gets from open(2) with mode 0666.
@@ -37,7 +37,7 @@ std::string FileBehindLinks(const std::string& path) {
     if (::lstat(current.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return current;
     std::string target(static_cast<std::size_t>(link.st_size > 0 ? link.st_size : 4096) + 1, '\0');
     const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
-    if (length < 0) ThrowFileError(errno);
+    if (length < 0) ThrowFileError(errno, path);
     target.resize(static_cast<std::size_t>(length));
     if (!target.empty() && target[0] != '/') {
       const std::size_t slash = current.rfind('/');
@@ -45,7 +45,7 @@ std::string FileBehindLinks(const std::string& path) {
     }
     current = target;
   }
-  ThrowFileError(ELOOP);
+  ThrowFileError(ELOOP, path);
 }
 
 void WriteFileAtomically(const std::string& requestedPath, const std::string& content) {
@@ -53,13 +53,13 @@ void WriteFileAtomically(const std::string& requestedPath, const std::string& co
   const std::string path = FileBehindLinks(requestedPath);
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) ThrowFileError(EISDIR);
+  if (exists && S_ISDIR(existing.st_mode)) ThrowFileError(EISDIR, requestedPath);
   std::string temporary = path + ".tmp-XXXXXX";
   FileDescriptor file(::mkstemp(temporary.data()));
-  if (file.get() < 0) ThrowFileError(errno);
+  if (file.get() < 0) ThrowFileError(errno, requestedPath);
   try {
-    WriteAll(file.get(), content);
-    if (::fsync(file.get()) != 0) ThrowFileError(errno);
+    WriteAll(file.get(), content, requestedPath);
+    if (::fsync(file.get()) != 0) ThrowFileError(errno, requestedPath);
     // The replaced file keeps its permissions (and, where allowed, its owner); a new file
     // gets what open(2) would have given it.
     if (exists) {
@@ -70,8 +70,8 @@ void WriteFileAtomically(const std::string& requestedPath, const std::string& co
     } else {
       ::fchmod(file.get(), NewFileMode());
     }
-    if (::close(file.release()) != 0) ThrowFileError(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) ThrowFileError(errno);
+    if (::close(file.release()) != 0) ThrowFileError(errno, requestedPath);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) ThrowFileError(errno, requestedPath);
   } catch (...) {
     ::unlink(temporary.c_str());
     throw;

@@ -91,7 +91,7 @@ TEST_F(CliPatchTest, MalformedPatchesLeaveTheRomUntouched) {
                        "This is not an IPS patch: it does not begin with \"PATCH\"");
   ExpectRomUntouchedBy({"apply-bps", Rom(), Path("p.ips")},
                        "This is not a BPS patch: it does not begin with \"BPS1\"");
-  ExpectRomUntouchedBy({"apply-ips", Rom(), Path("missing.ips")}, "File not found");
+  ExpectRomUntouchedBy({"apply-ips", Rom(), Path("missing.ips")}, Path("missing.ips") + ": File not found");
 }
 
 TEST_F(CliPatchTest, FilesBeyondSixteenMebibytesAreRefusedForIps) {
@@ -103,10 +103,14 @@ TEST_F(CliPatchTest, FilesBeyondSixteenMebibytesAreRefusedForIps) {
 }
 
 TEST_F(CliPatchTest, MissingFilesGiveTheWindowsTexts) {
-  ExpectFailure(RunCli({"ips", Path("none.nes"), Path("new.nes"), Path("p.ips")}), "File not found");
-  ExpectFailure(RunCli({"bps", Path("old.nes"), Path("none.nes"), Path("p.bps")}), "File not found");
-  ExpectFailure(RunCli({"apply-bps", Path("none.nes"), Path("p.bps")}), "File not found");
-  ExpectFailure(RunCli({"apply-ips", dir.path().string(), Path("p.ips")}), "File access denied");
+  ExpectFailure(RunCli({"ips", Path("none.nes"), Path("new.nes"), Path("p.ips")}),
+                Path("none.nes") + ": File not found");
+  ExpectFailure(RunCli({"bps", Path("old.nes"), Path("none.nes"), Path("p.bps")}),
+                Path("none.nes") + ": File not found");
+  ExpectFailure(RunCli({"apply-bps", Path("none.nes"), Path("p.bps")}),
+                Path("none.nes") + ": File not found");
+  ExpectFailure(RunCli({"apply-ips", dir.path().string(), Path("p.ips")}),
+                dir.path().string() + ": File access denied");
 }
 
 }  // namespace

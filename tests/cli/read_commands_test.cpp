@@ -104,13 +104,11 @@ TEST_F(CliReadTest, AnItemWithoutCaptionShowsAsNull) {
   EXPECT_NE(RunCli({"info", Rom()}).out.find("item 1F (no caption)"), std::string::npos);
 }
 
-TEST_F(CliReadTest, UnreadableRomsGiveTheWindowsTexts) {
-  ExpectFailure(RunCli({"info", Path("missing.nes")}), "File not found");
-  ExpectFailure(RunCli({"show", Path("missing.nes"), "1"}), "File not found");
-  ExpectFailure(RunCli({"show", dir.path().string(), "1"}), "File access denied");
+TEST_F(CliReadTest, UnreadableRomsAreNamedWithTheWindowsTexts) {
+  ExpectFailure(RunCli({"info", Path("missing.nes")}), Path("missing.nes") + ": File not found");
+  ExpectFailure(RunCli({"show", dir.path().string(), "1"}), dir.path().string() + ": File access denied");
   WriteRom(RomBuilder(ScreenRecordOffset(3) + 10));
-  ExpectFailure(RunCli({"show", Rom(), "3"}), "Read beyond end of file");
-  ExpectFailure(RunCli({"info", Rom()}), "Read beyond end of file");
+  ExpectFailure(RunCli({"show", Rom(), "3"}), Rom() + ": Read beyond end of file");
 }
 
 // A real short file: 24,592 bytes hold screen 3's record but not the byte map's end (the
@@ -148,8 +146,15 @@ TEST_F(CliReadTest, EveryCommandRefusesAFileShorterThanTheByteMap) {
     };
     for (const auto& call : calls) {
       SCOPED_TRACE(call[0]);
-      ExpectFailure(RunCli(call), "Read beyond end of file");
+      ExpectFailure(RunCli(call), Rom() + ": Read beyond end of file");
       EXPECT_EQ(RomBytes(), before);
+      // A ROM that is not there, or a folder typed for it, is named as typed.
+      for (const auto& [rom, words] : {std::pair(Path("gone.nes"), "File not found"),
+                                       std::pair(dir.path().string() + "/", "File access denied")}) {
+        std::vector<std::string> mistaken = call;
+        mistaken[1] = rom;
+        ExpectFailure(RunCli(mistaken), rom + ": " + words);
+      }
     }
     EXPECT_FALSE(std::filesystem::exists(Path("out.map")));
     EXPECT_FALSE(std::filesystem::exists(Path("out.tpie")));

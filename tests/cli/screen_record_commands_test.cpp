@@ -52,9 +52,10 @@ TEST_F(CliScreenRecordTest, BadCallsAndShortFilesChangeNothing) {
   EXPECT_EQ(RomBytes(), before);
   // Long enough for both records, too short for the game's image.
   WriteFile(Rom(), std::vector<std::uint8_t>(kStartScreenOffset, 0));
-  ExpectFailure(RunCli({"copy-screen", Rom(), "1", "100"}), "Read beyond end of file");
+  ExpectFailure(RunCli({"copy-screen", Rom(), "1", "100"}), Rom() + ": Read beyond end of file");
   EXPECT_EQ(RomBytes(), std::vector<std::uint8_t>(kStartScreenOffset, 0));
-  ExpectFailure(RunCli({"swap-screens", Path("missing.nes"), "1", "2"}), "File not found");
+  ExpectFailure(RunCli({"swap-screens", Path("missing.nes"), "1", "2"}),
+                Path("missing.nes") + ": File not found");
 }
 
 }  // namespace

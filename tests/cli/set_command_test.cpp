@@ -104,13 +104,15 @@ TEST_F(CliSetTest, TheLastScreenAndTheFirstAreReachable) {
 }
 
 TEST_F(CliSetTest, FailuresGiveTheWindowsTextsAndWriteNothing) {
-  ExpectFailure(RunCli({"set", Path("missing.nes"), "1", "item", "1"}), "File not found");
-  ExpectFailure(RunCli({"set", dir.path().string(), "1", "item", "1"}), "File access denied");
+  ExpectFailure(RunCli({"set", Path("missing.nes"), "1", "item", "1"}),
+                Path("missing.nes") + ": File not found");
+  ExpectFailure(RunCli({"set", dir.path().string(), "1", "item", "1"}),
+                dir.path().string() + ": File access denied");
   // A ROM that ends inside the record is too short to be the game's image: refused as the
   // window refuses it, before the first byte is written.
   WriteRom(RomBuilder(ScreenRecordOffset(9) + kRecordMessage + 3, 0x41));
   const auto before = RomBytes();
-  ExpectFailure(RunCli({"set", Rom(), "9", "message", "ABCDEFGH"}), "Read beyond end of file");
+  ExpectFailure(RunCli({"set", Rom(), "9", "message", "ABCDEFGH"}), Rom() + ": Read beyond end of file");
   EXPECT_EQ(RomBytes(), before);
 }
 
@@ -133,7 +135,7 @@ TEST_F(CliSetTest, AReadOnlyRomIsRefusedAsTheWindowRefusesIt) {
   });
   if (!result) GTEST_SKIP() << "no unprivileged user to run as";
   if (*result == "cannot reach the tool") GTEST_SKIP() << "the unprivileged user cannot reach " << tool;
-  EXPECT_EQ(*result, "1quelbrook: File access denied\n");
+  EXPECT_EQ(*result, "1quelbrook: " + rom + ": File access denied\n");
   EXPECT_EQ(RomBytes()[ScreenRecordOffset(1) + kRecordItem], DistinctRecord(1)[kRecordItem]);
 }
 

@@ -117,7 +117,7 @@ TEST_F(CliSideFileTest, RefusedFilesGiveTheWindowsTextsAndWriteNothing) {
   ExpectFailure(Call("import-tpie", 1, "bad.tpie"), ReadTpieFile(lowerCase).error);
   WriteText(Path("short.tpie"), Lines({"HI", "1"}));
   ExpectFailure(Call("import-tpie", 1, "short.tpie"), ReadTpieFile(Lines({"HI", "1"})).error);
-  ExpectFailure(Call("import-map", 1, "missing.map"), "File not found");
+  ExpectFailure(Call("import-map", 1, "missing.map"), Path("missing.map") + ": File not found");
   WriteText(Path("huge.map"), std::string(64 * 1024 + 1, '0'));
   ExpectFailure(Call("import-map", 1, "huge.map"), "The file is too large to be a side file of one screen");
   EXPECT_EQ(RomBytes(), before);
@@ -125,10 +125,11 @@ TEST_F(CliSideFileTest, RefusedFilesGiveTheWindowsTextsAndWriteNothing) {
 
 TEST_F(CliSideFileTest, ExportFailuresGiveTheWindowsTexts) {
   std::filesystem::create_directory(Path("folder.map"));
-  ExpectFailure(Call("export-map", 1, "folder.map"), "File access denied");
-  ExpectFailure(RunCli({"export-tpie", Path("missing.nes"), "1", Path("x.tpie")}), "File not found");
+  ExpectFailure(Call("export-map", 1, "folder.map"), Path("folder.map") + ": File access denied");
+  ExpectFailure(RunCli({"export-tpie", Path("missing.nes"), "1", Path("x.tpie")}),
+                Path("missing.nes") + ": File not found");
   EXPECT_FALSE(std::filesystem::exists(Path("x.tpie")));
-  ExpectFailure(Call("export-map", 1, "no/such/folder.map"), "File not found");
+  ExpectFailure(Call("export-map", 1, "no/such/folder.map"), Path("no/such/folder.map") + ": File not found");
 }
 
 }  // namespace

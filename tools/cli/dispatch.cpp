@@ -48,6 +48,9 @@ int RunCommand(const Command& command, const std::vector<std::string>& args, std
   } catch (const PictureNotValid& error) {
     err << kToolName << ": " << error.path() << ": " << error.what() << '\n';
     return kExitFailure;
+  } catch (const FileError& error) {
+    err << kToolName << ": " << (error.path().empty() ? "" : error.path() + ": ") << error.what() << '\n';
+    return kExitFailure;
   } catch (const EditorError& error) {
     err << kToolName << ": " << error.what() << '\n';
     return kExitFailure;

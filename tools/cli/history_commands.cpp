@@ -51,11 +51,19 @@ void PrintSummary(std::ostream& out, const history::PointSummary& point) {
       << ")\n";
 }
 
-// A ROM without a history is told so rather than given an empty one.
+// A ROM without a history is told so rather than given an empty one. The ROM is named as
+// route and play name it, so that "ROM/" or a folder shows what was typed.
 void RequireHistoryFile(const std::string& rom) {
   struct stat file {};
-  if (::stat(rom.c_str(), &file) != 0) ThrowFileError(errno);
-  if (S_ISDIR(file.st_mode)) ThrowFileError(EISDIR);
+  if (::stat(rom.c_str(), &file) != 0) {
+    const int error = errno;
+    try {
+      ThrowFileError(error);
+    } catch (const EditorError& reason) {
+      throw EditorError(rom + ": " + reason.what());
+    }
+  }
+  if (S_ISDIR(file.st_mode)) throw EditorError(rom + " is a folder, not a file");
   if (::stat(RomHistory::PathFor(rom).c_str(), &file) != 0)
     throw EditorError(rom + " has no restore points yet");
 }

@@ -1,6 +1,7 @@
 #include "rom_history.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quelbrook::history {
 
@@ -42,6 +43,31 @@ bool LooksLikeAnotherRom(const Bytes& last, const Bytes& now) {
 RomHistory::RomHistory(const std::string& historyPath, std::function<void()> onWait, int busyTimeoutMs)
     : db_(historyPath, busyTimeoutMs, std::move(onWait)) {
   CreateSchema();
+}
+
+RomHistory::~RomHistory() {
+  try {
+    RecordWritten();
+  } catch (const HistoryError&) {
+    // The point stays pending: the next opening finds its bytes in the ROM and keeps it.
+  }
+}
+
+void RomHistory::WithConfirmationRecorded(const std::function<void()>& more) {
+  // Taken out first: the reads within see the points as this transaction leaves them.
+  const Written written = std::exchange(written_, {});
+  try {
+    Transaction transaction(db_);
+    if (written.id != 0 && MarkKept(written.id)) {
+      SetMeta("tip", written.hash);
+      FoldToLimits();
+    }
+    more();
+    transaction.Commit();
+  } catch (const HistoryError&) {
+    written_ = written;
+    throw;
+  }
 }
 
 std::int64_t RomHistory::StoredFormat() {
@@ -143,7 +169,7 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
   return id;
 }
 
-void RomHistory::SettlePending(const Bytes& rom) {
+void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
   // Every write settles the points left before it first, so pending points only ever follow
   // the kept ones: they are found from the newest back, without a look at the others.
   auto newest = db_.Prepare("SELECT id, size_after, pending FROM points ORDER BY id DESC");
@@ -163,7 +189,7 @@ void RomHistory::SettlePending(const Bytes& rom) {
     }
     if (written) {
       MarkKept(id);
-      SetMeta("tip", StateHash(rom));
+      SetMeta("tip", romHash);
     } else {
       db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, id).Run();
     }
@@ -171,12 +197,17 @@ void RomHistory::SettlePending(const Bytes& rom) {
 }
 
 void RomHistory::Recover(const Bytes& rom) {
-  Transaction transaction(db_);
-  SettlePending(rom);
-  transaction.Commit();
+  const std::int64_t romHash = HashOf(rom);
+  WithConfirmationRecorded([&] { SettlePending(rom, romHash); });
+}
+
+bool RomHistory::EndsPending() {
+  auto newest = db_.Prepare("SELECT pending FROM points ORDER BY id DESC LIMIT 1");
+  return newest.Step() && newest.Integer(0) == 1;
 }
 
 void RomHistory::RequireRomOfThisHistory(const Bytes& rom) {
+  RecordWritten();
   if (Meta("tip", 0) == StateHash(rom)) return;
   if (LooksLikeAnotherRom(StateAfter(Count()), rom))
     throw HistoryError("it was made for another ROM", kForeignHistory);
@@ -192,19 +223,21 @@ void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t time) {
 std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words,
                                std::int64_t time) {
   if (db_.readOnly()) db_.Fail(SQLITE_READONLY);
-  Transaction transaction(db_);
-  SettlePending(romNow);
   const std::int64_t nowHash = HashOf(romNow);
-  if (Meta("tip", 0) != nowHash) {
-    if (KeptTotals().points == 0)
-      InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
-    else
-      RecordOutsideChange(romNow, time);
-    SetMeta("tip", nowHash);
-  }
   const RomChange change = Difference(romNow, romAfter);
-  const std::int64_t id = change.empty() ? 0 : InsertPoint(words, change, time, true);
-  transaction.Commit();
+  std::int64_t id = 0;
+  WithConfirmationRecorded([&] {
+    SettlePending(romNow, nowHash);
+    if (Meta("tip", 0) != nowHash) {
+      if (KeptTotals().points == 0)
+        InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
+      else
+        RecordOutsideChange(romNow, time);
+      SetMeta("tip", nowHash);
+    }
+    if (!change.empty()) id = InsertPoint(words, change, time, true);
+  });
+  beganHash_ = StateHashAfter(nowHash, romNow, romAfter, change);
   return id;
 }
 
@@ -212,24 +245,25 @@ std::int64_t RomHistory::HashOf(const Bytes& rom) const {
   return rom == confirmedState_ && !rom.empty() ? confirmedHash_ : StateHash(rom);
 }
 
-void RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
-  Transaction transaction(db_);
-  MarkKept(id);
-  const std::int64_t afterHash = StateHash(romAfter);
-  SetMeta("tip", afterHash);
-  FoldToLimits();
-  transaction.Commit();
-  confirmedState_ = std::move(romAfter);
-  confirmedHash_ = afterHash;
+Bytes RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
+  if (id == 0) return romAfter;
+  written_ = {id, beganHash_};
+  confirmedHash_ = beganHash_;
+  std::swap(confirmedState_, romAfter);
+  return romAfter;
 }
 
-void RomHistory::MarkKept(std::int64_t id) {
-  auto kept = db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = 1 RETURNING bytes");
-  kept.Bind(1, id);
-  if (!kept.Step()) return;
-  const std::int64_t bytes = kept.Integer(0);
-  kept.Run();
+bool RomHistory::MarkKept(std::int64_t id) {
+  // A read, then an update of one row by its id: with RETURNING, SQLite would keep a
+  // statement journal for the update, a third of a save's cost.
+  auto pending = db_.Prepare("SELECT bytes FROM points WHERE id = ? AND pending = 1");
+  pending.Bind(1, id);
+  if (!pending.Step()) return false;
+  const std::int64_t bytes = pending.Integer(0);
+  pending.Reset();
+  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ?").Bind(1, id).Run();
   AddToTotals(1, bytes);
+  return true;
 }
 
 void RomHistory::Drop(std::int64_t id) noexcept {
@@ -276,9 +310,13 @@ std::int64_t RomHistory::BytesOf(std::int64_t id) {
   return query.Step() ? query.Integer(0) : 0;
 }
 
-int RomHistory::Count() { return static_cast<int>(KeptTotals().points); }
+int RomHistory::Count() {
+  RecordWritten();
+  return static_cast<int>(KeptTotals().points);
+}
 
 std::int64_t RomHistory::IdOf(int number) {
+  RecordWritten();
   auto query = db_.Prepare("SELECT id FROM points WHERE pending = 0 ORDER BY id LIMIT 1 OFFSET ?");
   query.Bind(1, static_cast<std::int64_t>(number) - 1);
   if (number < 1 || !query.Step())
@@ -289,6 +327,7 @@ std::int64_t RomHistory::IdOf(int number) {
 }
 
 std::vector<PointSummary> RomHistory::List() {
+  RecordWritten();
   std::vector<PointSummary> points;
   // Growing a list of thousands moves every point again at each step.
   points.reserve(static_cast<std::size_t>(Count()));
@@ -355,11 +394,11 @@ Limits RomHistory::limits() {
 }
 
 void RomHistory::SetLimits(const Limits& limits) {
-  Transaction transaction(db_);
-  SetMeta("limit_points", limits.points);
-  SetMeta("limit_bytes", limits.bytes);
-  FoldToLimits();
-  transaction.Commit();
+  WithConfirmationRecorded([&] {
+    SetMeta("limit_points", limits.points);
+    SetMeta("limit_bytes", limits.bytes);
+    FoldToLimits();
+  });
 }
 
 }  // namespace quelbrook::history

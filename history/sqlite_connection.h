@@ -35,6 +35,8 @@ class Connection {
   Connection& operator=(const Connection&) = delete;
 
   bool readOnly() const;
+  // A lock held by another program fails at once from now on.
+  void StopWaiting() { busyTimeoutMs_ = 0; }
   void Execute(const std::string& sql);
   void ExecuteQuietly(const std::string& sql) noexcept;
   // Prepared once per connection and kept: a save runs the same few statements each time.

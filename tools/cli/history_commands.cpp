@@ -11,6 +11,7 @@
 #include "editor_error.h"
 #include "point_restore.h"
 #include "recorded_rom_writes.h"
+#include "recorded_write.h"
 #include "rom_diff.h"
 #include "rom_history.h"
 #include "usage_error.h"
@@ -92,7 +93,8 @@ int History(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   RequireHistoryFile(args[0]);
   try {
-    RomHistory rom(RomHistory::PathFor(args[0]), TellWaiting(args[0], err));
+    history::KeptHistory kept(args[0], TellWaiting(args[0], err));
+    RomHistory& rom = kept.Open();
     if (keepPoints || keepBytes) {
       const history::Limits kept = rom.limits();
       rom.SetLimits({keepPoints.value_or(kept.points), keepBytes.value_or(kept.bytes)});

@@ -134,6 +134,36 @@ TEST_F(HistoryTest, AHistoryLockedByAnotherProgramIsWaitedForThenLeftAside) {
   EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
+// A second editor that keeps the history locked costs one wait in a session, not one a save.
+TEST_F(HistoryTest, AKeptHistoryWaitsForALockOnceAndThenWritesWithoutWaiting) {
+  WriteRecorded(rom, {{100, {1}}}, "first");
+  LockHolder holder(historyPath);
+  int waits = 0;
+  history::KeptHistory kept(rom, [&] { ++waits; });
+  std::vector<std::string> notes;
+  for (std::uint8_t value = 2; value <= 4; ++value) {
+    const auto start = std::chrono::steady_clock::now();
+    notes.push_back(kept.NoteOnce(history::WritePatchesRecorded(kept, {{100, {value}}}, "locked")));
+    if (value > 2) {
+      EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << int{value};
+    }
+    EXPECT_EQ(Rom()[100], value);
+  }
+  EXPECT_EQ(waits, 1);
+  EXPECT_NE(notes[0].find("is in use: another program kept it locked for 5 s"), std::string::npos)
+      << notes[0];
+  EXPECT_EQ(notes[1] + notes[2], "");
+  // Free again, the same session keeps points once more; what the locked writes did is one
+  // change from outside.
+  holder.Release();
+  EXPECT_EQ(history::WritePatchesRecorded(kept, {{101, {5}}}, "free again"), "");
+  const auto points = kept.Open().List();
+  ASSERT_EQ(points.size(), 4u);
+  EXPECT_EQ(points[2].words, history::kOutsideChangeWords);
+  EXPECT_EQ(points[3].words, "free again");
+  EXPECT_EQ(kept.Open().StateAfter(4), Rom());
+}
+
 TEST_F(HistoryTest, AWriteWaitsForALockLetGoInTimeAndKeepsItsPoint) {
   WriteRecorded(rom, {{100, {1}}}, "first");
   LockHolder holder(historyPath);

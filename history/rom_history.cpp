@@ -87,7 +87,9 @@ void RomHistory::CreateSchema() {
   // whose confirmation was lost stays pending or is gone, and the next write settles it
   // against the ROM or notes the ROM's state as an outside change, so history and ROM agree.
   // The setting is the connection's own, so it is made at every opening.
-  db_.Execute("PRAGMA synchronous=NORMAL");
+  // The runs go with their point only when SQLite is told to keep the schema's foreign keys,
+  // per connection too; without, a folded or dropped point left its bytes in the file.
+  db_.Execute("PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
   const std::int64_t format = StoredFormat();
   if (format > kFormat) throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
   // A history that is up to date is opened without a write, so that listing it never waits

@@ -71,6 +71,7 @@ TEST_F(HistoryTest, APendingPointIsKeptWhenTheRomHoldsItsBytesAndDroppedOtherwis
   ASSERT_EQ(points.size(), 3u);
   EXPECT_EQ(points[2].words, "reached the disk");
   EXPECT_EQ(kept.StateAfter(3), written);
+  EXPECT_EQ(OrphanedRuns(), 0);
 }
 
 // A write's confirmation waits for the next write of its connection; another reader
@@ -124,6 +125,7 @@ TEST_F(HistoryTest, LimitsFoldTheOldestPointsIntoTheFirstAndKeepEveryLaterState)
   kept.SetLimits({100, 1});
   EXPECT_EQ(kept.Count(), 1);
   EXPECT_EQ(kept.StateAfter(1), Rom());
+  EXPECT_EQ(OrphanedRuns(), 0);
   EXPECT_EQ(IntegrityCheck(), "ok");
 }
 

@@ -58,7 +58,7 @@ void RomHistory::WithConfirmationRecorded(const std::function<void()>& more) {
   const Written written = std::exchange(written_, {});
   try {
     Transaction transaction(db_);
-    if (written.id != 0 && MarkKept(written.id)) {
+    if (written.id != 0 && MarkKept(written.id, written.bytes)) {
       SetMeta("tip", written.hash);
       FoldToLimits();
     }
@@ -144,7 +144,13 @@ std::int64_t RomHistory::Meta(const std::string& key, std::int64_t fallback) {
 }
 
 void RomHistory::SetMeta(const std::string& key, std::int64_t value) {
-  db_.Prepare("INSERT OR REPLACE INTO meta(key, value) VALUES(?, ?)").Bind(1, key).Bind(2, value).Run();
+  // Updated in place: a replacement would move the row and rewrite its key's index as well,
+  // one more page in every save's commit.
+  db_.Prepare(
+         "INSERT INTO meta(key, value) VALUES(?, ?) ON CONFLICT(key) DO UPDATE SET value = excluded.value")
+      .Bind(1, key)
+      .Bind(2, value)
+      .Run();
 }
 
 std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
@@ -174,12 +180,15 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
 void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
   // Every write settles the points left before it first, so pending points only ever follow
   // the kept ones: they are found from the newest back, without a look at the others.
-  auto newest = db_.Prepare("SELECT id, size_after, pending FROM points ORDER BY id DESC");
-  std::vector<std::pair<std::int64_t, std::int64_t>> points;
-  while (newest.Step() && newest.Integer(2) == 1)
-    points.emplace(points.begin(), newest.Integer(0), newest.Integer(1));
+  auto newest = db_.Prepare("SELECT id, size_after, bytes, pending FROM points ORDER BY id DESC");
+  struct Pending {
+    std::int64_t id, sizeAfter, bytes;
+  };
+  std::vector<Pending> points;
+  while (newest.Step() && newest.Integer(3) == 1)
+    points.insert(points.begin(), {newest.Integer(0), newest.Integer(1), newest.Integer(2)});
   newest.Reset();
-  for (const auto& [id, sizeAfter] : points) {
+  for (const auto& [id, sizeAfter, bytes] : points) {
     bool written = sizeAfter == static_cast<std::int64_t>(rom.size());
     auto runs = db_.Prepare("SELECT offset, after FROM runs WHERE point = ?");
     runs.Bind(1, id);
@@ -190,7 +199,7 @@ void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
                 std::equal(after.begin(), after.end(), rom.begin() + static_cast<long>(offset));
     }
     if (written) {
-      MarkKept(id);
+      MarkKept(id, bytes);
       SetMeta("tip", romHash);
     } else {
       db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, id).Run();
@@ -239,7 +248,7 @@ std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const
     }
     if (!change.empty()) id = InsertPoint(words, change, time, true);
   });
-  beganHash_ = StateHashAfter(nowHash, romNow, romAfter, change);
+  began_ = {id, KeptBytes(change), StateHashAfter(nowHash, romNow, romAfter, change)};
   return id;
 }
 
@@ -248,22 +257,19 @@ std::int64_t RomHistory::HashOf(const Bytes& rom) const {
 }
 
 Bytes RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
-  if (id == 0) return romAfter;
-  written_ = {id, beganHash_};
-  confirmedHash_ = beganHash_;
+  // Only the point of the last Begin can be the one written.
+  if (id == 0 || id != began_.id) return romAfter;
+  written_ = began_;
+  confirmedHash_ = began_.hash;
   std::swap(confirmedState_, romAfter);
   return romAfter;
 }
 
-bool RomHistory::MarkKept(std::int64_t id) {
-  // A read, then an update of one row by its id: with RETURNING, SQLite would keep a
-  // statement journal for the update, a third of a save's cost.
-  auto pending = db_.Prepare("SELECT bytes FROM points WHERE id = ? AND pending = 1");
-  pending.Bind(1, id);
-  if (!pending.Step()) return false;
-  const std::int64_t bytes = pending.Integer(0);
-  pending.Reset();
-  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ?").Bind(1, id).Run();
+bool RomHistory::MarkKept(std::int64_t id, std::int64_t bytes) {
+  // Without RETURNING: with it, SQLite keeps a statement journal for the update, which cost
+  // a third of a save.
+  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = 1").Bind(1, id).Run();
+  if (db_.Changes() == 0) return false;
   AddToTotals(1, bytes);
   return true;
 }

@@ -97,7 +97,8 @@ class RomHistory {
   // A point whose write is on disk and whose confirmation is not yet recorded.
   struct Written {
     std::int64_t id = 0;
-    std::int64_t hash = 0;  // of the ROM it left
+    std::int64_t bytes = 0;  // kept by the point
+    std::int64_t hash = 0;   // of the ROM it left
   };
   // One transaction: the confirmation held recorded first, then `more`. When it fails, the
   // confirmation is held again.
@@ -111,7 +112,8 @@ class RomHistory {
   Totals CountedTotals();
   Totals KeptTotals();
   void AddToTotals(std::int64_t points, std::int64_t bytes);
-  bool MarkKept(std::int64_t id);
+  // False when the point was not pending.
+  bool MarkKept(std::int64_t id, std::int64_t bytes);
   std::int64_t BytesOf(std::int64_t id);
   std::int64_t HashOf(const Bytes& rom) const;
   std::int64_t IdOf(int number);
@@ -128,8 +130,8 @@ class RomHistory {
   // ROM so, and comparing costs less than hashing.
   Bytes confirmedState_;
   std::int64_t confirmedHash_ = 0;
-  // The hash of the state the pending point of the last Begin leaves.
-  std::int64_t beganHash_ = 0;
+  // The pending point of the last Begin.
+  Written began_;
   Written written_;
 };
 

@@ -43,6 +43,8 @@ class Connection {
   // A statement still in use when asked for again is prepared afresh for the second user.
   Statement Prepare(const std::string& sql);
   std::int64_t LastInsertId() const;
+  // Rows the last statement changed.
+  int Changes() const { return sqlite3_changes(db_); }
   [[noreturn]] void Fail(int code) const;
 
  private:

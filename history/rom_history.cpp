@@ -84,8 +84,10 @@ std::int64_t RomHistory::StoredFormat() {
 void RomHistory::CreateSchema() {
   // WAL commits without waiting for the disk (synchronous=NORMAL syncs only at checkpoints).
   // A power cut may then lose the newest commits but never leaves a torn database; a point
-  // whose confirmation was lost stays pending or is gone, and the next write settles it
+  // whose record or confirmation was lost is gone or pending, and the next write settles it
   // against the ROM or notes the ROM's state as an outside change, so history and ROM agree.
+  // The ROM's own unsynced bytes may be lost the same way: the last point then differs from
+  // the ROM, and the outside change brings the history back to it.
   // The setting is the connection's own, so it is made at every opening.
   // The runs go with their point only when SQLite is told to keep the schema's foreign keys,
   // per connection too; without, a folded or dropped point left its bytes in the file.

@@ -77,9 +77,7 @@ KeptHistory::KeptHistory(std::string romPath, std::function<void()> onWait)
 KeptHistory::~KeptHistory() = default;
 
 RomHistory& KeptHistory::Opened() {
-  if (!open_)
-    open_ =
-        std::make_unique<RomHistory>(RomHistory::PathFor(romPath_), onWait_, waitForLocks_ ? kLockWaitMs : 0);
+  if (!open_) open_ = std::make_unique<RomHistory>(RomHistory::PathFor(romPath_), onWait_, LockWait());
   return *open_;
 }
 
@@ -87,6 +85,8 @@ RomHistory& KeptHistory::Open() {
   RomHistory& history = Opened();
   if (history.readOnly() || !history.EndsPending()) return history;
   FileDescriptor rom(OpenLockedRom(romPath_, O_RDONLY, LOCK_SH));
+  // A reader does not wait for another program's lock: the point is listed once it is free.
+  history.SetLockWait(0);
   try {
     if (rom.get() >= 0)
       if (const auto bytes = ReadRegularFileBytes(rom.get(), kLargestRecordedRom)) history.Recover(*bytes);
@@ -94,10 +94,13 @@ RomHistory& KeptHistory::Open() {
     // Then the points are listed as far as they are confirmed.
   } catch (const HistoryError&) {
   }
+  history.SetLockWait(LockWait());
   return history;
 }
 
 void KeptHistory::Close() { open_.reset(); }
+
+int KeptHistory::LockWait() const { return waitForLocks_ ? kLockWaitMs : 0; }
 
 Bytes KeptHistory::SpareBuffer() {
   if (spare_.empty()) return {};
@@ -117,7 +120,7 @@ void KeptHistory::GiveUp(const HistoryError& error) {
     return;
   }
   waitForLocks_ = false;
-  if (open_) open_->StopWaiting();
+  if (open_) open_->SetLockWait(0);
 }
 
 std::string KeptHistory::NoteOnce(const std::string& note) {

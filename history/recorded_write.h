@@ -45,6 +45,7 @@ class KeptHistory {
   friend class RecordedWrite;
   // Without settling: a write settles in its own transaction, under the ROM's lock.
   RomHistory& Opened();
+  int LockWait() const;
   // Memory for a whole ROM that an earlier write gave back: a ROM of 128 KiB and a little
   // more is at the size where the heap maps and unmaps each block afresh.
   Bytes SpareBuffer();

@@ -49,8 +49,8 @@ class RomHistory {
   RomHistory(const RomHistory&) = delete;
   RomHistory& operator=(const RomHistory&) = delete;
 
-  // From now on a lock held by another program fails at once rather than being waited for.
-  void StopWaiting() { db_.StopWaiting(); }
+  // How long a lock held by another program is waited for from now on; 0 fails at once.
+  void SetLockWait(int milliseconds) { db_.SetBusyTimeout(milliseconds); }
 
   // Settles points a write left pending: kept when the ROM holds their after-bytes,
   // dropped otherwise.

@@ -35,8 +35,8 @@ class Connection {
   Connection& operator=(const Connection&) = delete;
 
   bool readOnly() const;
-  // A lock held by another program fails at once from now on.
-  void StopWaiting() { busyTimeoutMs_ = 0; }
+  // How long a lock held by another program is waited for from now on; 0 fails at once.
+  void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
   void Execute(const std::string& sql);
   void ExecuteQuietly(const std::string& sql) noexcept;
   // Prepared once per connection and kept: a save runs the same few statements each time.

@@ -164,6 +164,22 @@ TEST_F(HistoryTest, AKeptHistoryWaitsForALockOnceAndThenWritesWithoutWaiting) {
   EXPECT_EQ(kept.Open().StateAfter(4), Rom());
 }
 
+// A reader that finds a point pending does not wait for the lock to settle it.
+TEST_F(HistoryTest, AReaderListsALockedHistoryAtOnceWithoutAPendingPoint) {
+  history::KeptHistory writer(rom);
+  history::WritePatchesRecorded(writer, {{100, {1}}}, "first");
+  history::WritePatchesRecorded(writer, {{101, {2}}}, "second");
+  LockHolder holder(historyPath);
+  int waits = 0;
+  history::KeptHistory reader(rom, [&] { ++waits; });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(reader.Open().List().size(), 2u);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(waits, 0);
+  holder.Release();
+  EXPECT_EQ(reader.Open().List().size(), 3u);
+}
+
 TEST_F(HistoryTest, AWriteWaitsForALockLetGoInTimeAndKeepsItsPoint) {
   WriteRecorded(rom, {{100, {1}}}, "first");
   LockHolder holder(historyPath);

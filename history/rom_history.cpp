@@ -48,7 +48,7 @@ RomHistory::RomHistory(const std::string& historyPath, std::function<void()> onW
 RomHistory::~RomHistory() {
   try {
     RecordWritten();
-  } catch (const HistoryError&) {
+  } catch (const std::exception&) {
     // The point stays pending: the next opening finds its bytes in the ROM and keeps it.
   }
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "editor_error.h"
 #include "file_descriptor.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr std::size_t kChunk = 4096;
 
 template <typename Content>
-std::optional<Content> ReadRegular(int fd, std::size_t maxBytes) {
+std::optional<Content> ReadRegular(int fd, std::size_t maxBytes, Content content = {}) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) ThrowFileError(errno);
   if (!S_ISREG(info.st_mode)) ThrowFileError(EISDIR);
@@ -23,7 +24,7 @@ std::optional<Content> ReadRegular(int fd, std::size_t maxBytes) {
   if (expected > maxBytes) return std::nullopt;
 
   // A file is taken at the size it had when opened; one that tells no size is read to its end.
-  Content content(expected > 0 ? expected : kChunk, 0);
+  content.resize(expected > 0 ? expected : kChunk);
   std::size_t filled = 0;
   for (;;) {
     if (filled == content.size()) {
@@ -61,8 +62,9 @@ std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(const std::string&
   return ReadRegular<std::vector<std::uint8_t>>(path, maxBytes);
 }
 
-std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(int fd, std::size_t maxBytes) {
-  return ReadRegular<std::vector<std::uint8_t>>(fd, maxBytes);
+std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(int fd, std::size_t maxBytes,
+                                                              std::vector<std::uint8_t> buffer) {
+  return ReadRegular(fd, maxBytes, std::move(buffer));
 }
 
 }  // namespace quelbrook

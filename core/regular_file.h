@@ -15,7 +15,10 @@ namespace quelbrook {
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 // The same as bytes, for whole images: no copy from a text.
 std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(const std::string& path, std::size_t maxBytes);
-// The same through a descriptor the caller opened and keeps, read from its current offset.
-std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(int fd, std::size_t maxBytes);
+// The same through a descriptor the caller opened and keeps, read from its current offset,
+// into buffer's memory when it holds enough: a caller that reads the same file again and
+// again passes the last content back.
+std::optional<std::vector<std::uint8_t>> ReadRegularFileBytes(int fd, std::size_t maxBytes,
+                                                              std::vector<std::uint8_t> buffer = {});
 
 }  // namespace quelbrook

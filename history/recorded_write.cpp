@@ -8,6 +8,7 @@
 
 #include "atomic_file.h"
 #include "editor_error.h"
+#include "file_descriptor.h"
 #include "regular_file.h"
 #include "rom_history.h"
 
@@ -20,6 +21,17 @@ constexpr std::size_t kLargestRecordedRom = 64 * 1024 * 1024;
 std::string FileName(const std::string& path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The ROM opened and locked: exclusively by a write, from its read to its point's record, so
+// that two writers take turns; shared by a reader that settles points, so that it never
+// looks at a write half done. -1 when it cannot be opened.
+int OpenLockedRom(const std::string& path, int flags, int lock) {
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK);
+  if (fd >= 0)
+    while (::flock(fd, lock) != 0 && errno == EINTR) {
+    }
+  return fd;
 }
 }  // namespace
 
@@ -64,12 +76,52 @@ KeptHistory::KeptHistory(std::string romPath, std::function<void()> onWait)
 
 KeptHistory::~KeptHistory() = default;
 
-RomHistory& KeptHistory::Open() {
-  if (!open_) open_ = std::make_unique<RomHistory>(RomHistory::PathFor(romPath_), onWait_);
+RomHistory& KeptHistory::Opened() {
+  if (!open_) open_ = std::make_unique<RomHistory>(RomHistory::PathFor(romPath_), onWait_, LockWait());
   return *open_;
 }
 
+RomHistory& KeptHistory::Open() {
+  RomHistory& history = Opened();
+  if (history.readOnly() || !history.EndsPending()) return history;
+  FileDescriptor rom(OpenLockedRom(romPath_, O_RDONLY, LOCK_SH));
+  // A reader does not wait for another program's lock: the point is listed once it is free.
+  history.SetLockWait(0);
+  try {
+    if (rom.get() >= 0)
+      if (const auto bytes = ReadRegularFileBytes(rom.get(), kLargestRecordedRom)) history.Recover(*bytes);
+  } catch (const EditorError&) {
+    // Then the points are listed as far as they are confirmed.
+  } catch (const HistoryError&) {
+  }
+  history.SetLockWait(LockWait());
+  return history;
+}
+
 void KeptHistory::Close() { open_.reset(); }
+
+int KeptHistory::LockWait() const { return waitForLocks_ ? kLockWaitMs : 0; }
+
+Bytes KeptHistory::SpareBuffer() {
+  if (spare_.empty()) return {};
+  Bytes buffer = std::move(spare_.back());
+  spare_.pop_back();
+  return buffer;
+}
+
+void KeptHistory::GiveBack(Bytes buffer) {
+  // A write holds two: the ROM before and after.
+  if (buffer.capacity() > 0 && spare_.size() < 2) spare_.push_back(std::move(buffer));
+}
+
+void KeptHistory::GiveUp(const HistoryError& error) {
+  if (error.code() != SQLITE_BUSY && error.code() != SQLITE_LOCKED) {
+    Close();
+    return;
+  }
+  waitForLocks_ = false;
+  if (open_) open_->SetLockWait(0);
+}
 
 std::string KeptHistory::NoteOnce(const std::string& note) {
   if (note.empty() || noted_) return {};
@@ -79,28 +131,26 @@ std::string KeptHistory::NoteOnce(const std::string& note) {
 
 RecordedWrite::RecordedWrite(KeptHistory& history, std::string words)
     : history_(history), words_(std::move(words)) {
-  const std::string& romPath = history.romPath();
-  // Two writers of one ROM take turns from a point's record to its confirmation, so that
-  // neither takes the other's pending point for one a crash left behind.
-  lock_ = ::open(romPath.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+  // Neither of two writers takes the other's pending point for one a crash left behind.
+  lock_ = OpenLockedRom(history.romPath(), O_RDWR, LOCK_EX);
   if (lock_ < 0) return;  // the write fails on its own with the file's message, and no history is begun
-  while (::flock(lock_, LOCK_EX) != 0 && errno == EINTR) {
-  }
   try {
-    before_ = ReadRegularFileBytes(lock_, kLargestRecordedRom);
+    before_ = ReadRegularFileBytes(lock_, kLargestRecordedRom, history_.SpareBuffer());
   } catch (const EditorError&) {
     // As above: the write reports it.
   }
 }
 
 RecordedWrite::~RecordedWrite() {
-  if (point_ != 0) history_.Open().Drop(point_);
+  if (point_ != 0) history_.Opened().Drop(point_);
   if (lock_ >= 0) ::close(lock_);
+  if (before_) history_.GiveBack(std::move(*before_));
+  if (after_) history_.GiveBack(std::move(*after_));
 }
 
 void RecordedWrite::Note(const HistoryError& error) {
   note_ = HistoryNote(RomHistory::PathFor(history_.romPath()), error);
-  history_.Close();
+  history_.GiveUp(error);
   point_ = 0;
 }
 
@@ -108,7 +158,8 @@ void RecordedWrite::Begin(Bytes romAfter) {
   if (!before_) return;
   after_ = std::move(romAfter);
   try {
-    point_ = history_.Open().Begin(*before_, *after_, words_, static_cast<std::int64_t>(std::time(nullptr)));
+    point_ =
+        history_.Opened().Begin(*before_, *after_, words_, static_cast<std::int64_t>(std::time(nullptr)));
   } catch (const HistoryError& error) {
     Note(error);
   }
@@ -116,20 +167,21 @@ void RecordedWrite::Begin(Bytes romAfter) {
 
 void RecordedWrite::Confirm() {
   if (point_ == 0) return;
-  try {
-    history_.Open().Confirm(point_, std::move(*after_));
-    point_ = 0;
-  } catch (const HistoryError& error) {
-    // The point stays pending and the next write confirms it, finding its bytes in the ROM.
-    Note(error);
-  }
+  history_.GiveBack(history_.Opened().Confirm(point_, std::move(*after_)));
+  after_.reset();
+  point_ = 0;
 }
 
-std::optional<Bytes> Patched(Bytes rom, const std::vector<BytePatch>& patches) {
+std::optional<Bytes> RecordedWrite::Patched(const std::vector<BytePatch>& patches) {
+  if (!before_) return std::nullopt;
+  Bytes rom = history_.SpareBuffer();
+  rom.assign(before_->begin(), before_->end());
   for (const auto& patch : patches) {
     if (patch.offset < 0 ||
-        patch.offset + static_cast<long>(patch.bytes.size()) > static_cast<long>(rom.size()))
+        patch.offset + static_cast<long>(patch.bytes.size()) > static_cast<long>(rom.size())) {
+      history_.GiveBack(std::move(rom));
       return std::nullopt;
+    }
     std::copy(patch.bytes.begin(), patch.bytes.end(), rom.begin() + patch.offset);
   }
   return rom;
@@ -138,8 +190,7 @@ std::optional<Bytes> Patched(Bytes rom, const std::vector<BytePatch>& patches) {
 std::string WritePatchesRecorded(KeptHistory& history, const std::vector<BytePatch>& patches,
                                  const std::string& words) {
   RecordedWrite write(history, words);
-  if (write.before())
-    if (auto after = Patched(*write.before(), patches)) write.Begin(std::move(*after));
+  if (auto after = write.Patched(patches)) write.Begin(std::move(*after));
   WritePatchesToFile(history.romPath(), patches);
   write.Confirm();
   return write.note();

@@ -18,7 +18,7 @@ class RomHistory;
 class HistoryError;
 
 // One ROM's history, opened at its first write and kept open between writes, as the window
-// keeps it: a write then costs two commits rather than an opening and a checkpoint.
+// keeps it: a write then costs one commit rather than an opening and a checkpoint.
 class KeptHistory {
  public:
   // onWait runs when another program holds the history.
@@ -28,18 +28,35 @@ class KeptHistory {
   KeptHistory& operator=(const KeptHistory&) = delete;
 
   const std::string& romPath() const { return romPath_; }
-  // Throws HistoryError.
+  // For reading and restoring: a point another connection's write left pending is settled
+  // against the ROM first, so the newest write is listed. Throws HistoryError.
   RomHistory& Open();
   // After a failure, so that the next write tries afresh.
   void Close();
+  // After a write's point failed. A history another program keeps locked has been waited
+  // for once: later writes of this session try it without waiting, so a second editor costs
+  // one wait; they go ahead without points, and the first write that finds it free notes
+  // their change as one from outside. Any other trouble closes the history.
+  void GiveUp(const HistoryError& error);
   // The note the first time one comes, empty after it: a window says it once.
   std::string NoteOnce(const std::string& note);
 
  private:
+  friend class RecordedWrite;
+  // Without settling: a write settles in its own transaction, under the ROM's lock.
+  RomHistory& Opened();
+  int LockWait() const;
+  // Memory for a whole ROM that an earlier write gave back: a ROM of 128 KiB and a little
+  // more is at the size where the heap maps and unmaps each block afresh.
+  Bytes SpareBuffer();
+  void GiveBack(Bytes buffer);
+
   std::string romPath_;
   std::function<void()> onWait_;
   std::unique_ptr<RomHistory> open_;
+  bool waitForLocks_ = true;
   bool noted_ = false;
+  std::vector<Bytes> spare_;
 };
 
 class RecordedWrite {
@@ -52,6 +69,9 @@ class RecordedWrite {
 
   // The ROM as it was when the write began; empty when it could not be read.
   const std::optional<Bytes>& before() const { return before_; }
+  // That ROM with the patches written into it; nothing when it could not be read or a patch
+  // falls outside it.
+  std::optional<Bytes> Patched(const std::vector<BytePatch>& patches);
   // Call right before the first byte is written, with what the ROM will hold.
   void Begin(Bytes romAfter);
   // Call once the ROM holds it.
@@ -70,9 +90,6 @@ class RecordedWrite {
   std::int64_t point_ = 0;
   std::string note_;
 };
-
-// The ROM with the patches written into it, or nothing when one falls outside it.
-std::optional<Bytes> Patched(Bytes rom, const std::vector<BytePatch>& patches);
 
 // The writes every caller shares; each returns the note of its restore point.
 std::string WritePatchesRecorded(KeptHistory& history, const std::vector<BytePatch>& patches,

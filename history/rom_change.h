@@ -31,6 +31,9 @@ void ApplyAfter(Bytes& image, const RomChange& change);
 std::int64_t KeptBytes(const RomChange& change);
 // Stable across builds and machines, unlike std::hash.
 std::int64_t StateHash(const Bytes& image);
+// StateHash(after) from the hash before the change, looking only at the bytes it touches.
+std::int64_t StateHashAfter(std::int64_t hashBefore, const Bytes& before, const Bytes& after,
+                            const RomChange& change);
 
 // The screens whose records the change touches, ascending; none for a whole ROM.
 std::vector<int> ChangedScreens(const RomChange& change);

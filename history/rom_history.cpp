@@ -1,6 +1,7 @@
 #include "rom_history.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quelbrook::history {
 
@@ -44,6 +45,31 @@ RomHistory::RomHistory(const std::string& historyPath, std::function<void()> onW
   CreateSchema();
 }
 
+RomHistory::~RomHistory() {
+  try {
+    RecordWritten();
+  } catch (const std::exception&) {
+    // The point stays pending: the next opening finds its bytes in the ROM and keeps it.
+  }
+}
+
+void RomHistory::WithConfirmationRecorded(const std::function<void()>& more) {
+  // Taken out first: the reads within see the points as this transaction leaves them.
+  const Written written = std::exchange(written_, {});
+  try {
+    Transaction transaction(db_);
+    if (written.id != 0 && MarkKept(written.id, written.bytes)) {
+      SetMeta("tip", written.hash);
+      FoldToLimits();
+    }
+    more();
+    transaction.Commit();
+  } catch (const HistoryError&) {
+    written_ = written;
+    throw;
+  }
+}
+
 std::int64_t RomHistory::StoredFormat() {
   auto others = db_.Prepare(
       "SELECT count(*) FROM sqlite_master WHERE name NOT IN "
@@ -58,10 +84,14 @@ std::int64_t RomHistory::StoredFormat() {
 void RomHistory::CreateSchema() {
   // WAL commits without waiting for the disk (synchronous=NORMAL syncs only at checkpoints).
   // A power cut may then lose the newest commits but never leaves a torn database; a point
-  // whose confirmation was lost stays pending or is gone, and the next write settles it
+  // whose record or confirmation was lost is gone or pending, and the next write settles it
   // against the ROM or notes the ROM's state as an outside change, so history and ROM agree.
+  // The ROM's own unsynced bytes may be lost the same way: the last point then differs from
+  // the ROM, and the outside change brings the history back to it.
   // The setting is the connection's own, so it is made at every opening.
-  db_.Execute("PRAGMA synchronous=NORMAL");
+  // The runs go with their point only when SQLite is told to keep the schema's foreign keys,
+  // per connection too; without, a folded or dropped point left its bytes in the file.
+  db_.Execute("PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
   const std::int64_t format = StoredFormat();
   if (format > kFormat) throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
   // A history that is up to date is opened without a write, so that listing it never waits
@@ -116,7 +146,13 @@ std::int64_t RomHistory::Meta(const std::string& key, std::int64_t fallback) {
 }
 
 void RomHistory::SetMeta(const std::string& key, std::int64_t value) {
-  db_.Prepare("INSERT OR REPLACE INTO meta(key, value) VALUES(?, ?)").Bind(1, key).Bind(2, value).Run();
+  // Updated in place: a replacement would move the row and rewrite its key's index as well,
+  // one more page in every save's commit.
+  db_.Prepare(
+         "INSERT INTO meta(key, value) VALUES(?, ?) ON CONFLICT(key) DO UPDATE SET value = excluded.value")
+      .Bind(1, key)
+      .Bind(2, value)
+      .Run();
 }
 
 std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
@@ -143,15 +179,18 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
   return id;
 }
 
-void RomHistory::SettlePending(const Bytes& rom) {
+void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
   // Every write settles the points left before it first, so pending points only ever follow
   // the kept ones: they are found from the newest back, without a look at the others.
-  auto newest = db_.Prepare("SELECT id, size_after, pending FROM points ORDER BY id DESC");
-  std::vector<std::pair<std::int64_t, std::int64_t>> points;
-  while (newest.Step() && newest.Integer(2) == 1)
-    points.emplace(points.begin(), newest.Integer(0), newest.Integer(1));
+  auto newest = db_.Prepare("SELECT id, size_after, bytes, pending FROM points ORDER BY id DESC");
+  struct Pending {
+    std::int64_t id, sizeAfter, bytes;
+  };
+  std::vector<Pending> points;
+  while (newest.Step() && newest.Integer(3) == 1)
+    points.insert(points.begin(), {newest.Integer(0), newest.Integer(1), newest.Integer(2)});
   newest.Reset();
-  for (const auto& [id, sizeAfter] : points) {
+  for (const auto& [id, sizeAfter, bytes] : points) {
     bool written = sizeAfter == static_cast<std::int64_t>(rom.size());
     auto runs = db_.Prepare("SELECT offset, after FROM runs WHERE point = ?");
     runs.Bind(1, id);
@@ -162,8 +201,8 @@ void RomHistory::SettlePending(const Bytes& rom) {
                 std::equal(after.begin(), after.end(), rom.begin() + static_cast<long>(offset));
     }
     if (written) {
-      MarkKept(id);
-      SetMeta("tip", StateHash(rom));
+      MarkKept(id, bytes);
+      SetMeta("tip", romHash);
     } else {
       db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, id).Run();
     }
@@ -171,12 +210,17 @@ void RomHistory::SettlePending(const Bytes& rom) {
 }
 
 void RomHistory::Recover(const Bytes& rom) {
-  Transaction transaction(db_);
-  SettlePending(rom);
-  transaction.Commit();
+  const std::int64_t romHash = HashOf(rom);
+  WithConfirmationRecorded([&] { SettlePending(rom, romHash); });
+}
+
+bool RomHistory::EndsPending() {
+  auto newest = db_.Prepare("SELECT pending FROM points ORDER BY id DESC LIMIT 1");
+  return newest.Step() && newest.Integer(0) == 1;
 }
 
 void RomHistory::RequireRomOfThisHistory(const Bytes& rom) {
+  RecordWritten();
   if (Meta("tip", 0) == StateHash(rom)) return;
   if (LooksLikeAnotherRom(StateAfter(Count()), rom))
     throw HistoryError("it was made for another ROM", kForeignHistory);
@@ -192,19 +236,21 @@ void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t time) {
 std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words,
                                std::int64_t time) {
   if (db_.readOnly()) db_.Fail(SQLITE_READONLY);
-  Transaction transaction(db_);
-  SettlePending(romNow);
   const std::int64_t nowHash = HashOf(romNow);
-  if (Meta("tip", 0) != nowHash) {
-    if (KeptTotals().points == 0)
-      InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
-    else
-      RecordOutsideChange(romNow, time);
-    SetMeta("tip", nowHash);
-  }
   const RomChange change = Difference(romNow, romAfter);
-  const std::int64_t id = change.empty() ? 0 : InsertPoint(words, change, time, true);
-  transaction.Commit();
+  std::int64_t id = 0;
+  WithConfirmationRecorded([&] {
+    SettlePending(romNow, nowHash);
+    if (Meta("tip", 0) != nowHash) {
+      if (KeptTotals().points == 0)
+        InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
+      else
+        RecordOutsideChange(romNow, time);
+      SetMeta("tip", nowHash);
+    }
+    if (!change.empty()) id = InsertPoint(words, change, time, true);
+  });
+  began_ = {id, KeptBytes(change), StateHashAfter(nowHash, romNow, romAfter, change)};
   return id;
 }
 
@@ -212,24 +258,22 @@ std::int64_t RomHistory::HashOf(const Bytes& rom) const {
   return rom == confirmedState_ && !rom.empty() ? confirmedHash_ : StateHash(rom);
 }
 
-void RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
-  Transaction transaction(db_);
-  MarkKept(id);
-  const std::int64_t afterHash = StateHash(romAfter);
-  SetMeta("tip", afterHash);
-  FoldToLimits();
-  transaction.Commit();
-  confirmedState_ = std::move(romAfter);
-  confirmedHash_ = afterHash;
+Bytes RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
+  // Only the point of the last Begin can be the one written.
+  if (id == 0 || id != began_.id) return romAfter;
+  written_ = began_;
+  confirmedHash_ = began_.hash;
+  std::swap(confirmedState_, romAfter);
+  return romAfter;
 }
 
-void RomHistory::MarkKept(std::int64_t id) {
-  auto kept = db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = 1 RETURNING bytes");
-  kept.Bind(1, id);
-  if (!kept.Step()) return;
-  const std::int64_t bytes = kept.Integer(0);
-  kept.Run();
+bool RomHistory::MarkKept(std::int64_t id, std::int64_t bytes) {
+  // Without RETURNING: with it, SQLite keeps a statement journal for the update, which cost
+  // a third of a save.
+  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = 1").Bind(1, id).Run();
+  if (db_.Changes() == 0) return false;
   AddToTotals(1, bytes);
+  return true;
 }
 
 void RomHistory::Drop(std::int64_t id) noexcept {
@@ -276,9 +320,13 @@ std::int64_t RomHistory::BytesOf(std::int64_t id) {
   return query.Step() ? query.Integer(0) : 0;
 }
 
-int RomHistory::Count() { return static_cast<int>(KeptTotals().points); }
+int RomHistory::Count() {
+  RecordWritten();
+  return static_cast<int>(KeptTotals().points);
+}
 
 std::int64_t RomHistory::IdOf(int number) {
+  RecordWritten();
   auto query = db_.Prepare("SELECT id FROM points WHERE pending = 0 ORDER BY id LIMIT 1 OFFSET ?");
   query.Bind(1, static_cast<std::int64_t>(number) - 1);
   if (number < 1 || !query.Step())
@@ -289,6 +337,7 @@ std::int64_t RomHistory::IdOf(int number) {
 }
 
 std::vector<PointSummary> RomHistory::List() {
+  RecordWritten();
   std::vector<PointSummary> points;
   // Growing a list of thousands moves every point again at each step.
   points.reserve(static_cast<std::size_t>(Count()));
@@ -355,11 +404,11 @@ Limits RomHistory::limits() {
 }
 
 void RomHistory::SetLimits(const Limits& limits) {
-  Transaction transaction(db_);
-  SetMeta("limit_points", limits.points);
-  SetMeta("limit_bytes", limits.bytes);
-  FoldToLimits();
-  transaction.Commit();
+  WithConfirmationRecorded([&] {
+    SetMeta("limit_points", limits.points);
+    SetMeta("limit_bytes", limits.bytes);
+    FoldToLimits();
+  });
 }
 
 }  // namespace quelbrook::history

@@ -32,6 +32,9 @@ constexpr int kForeignHistory = 1000;
 
 inline const char* const kOutsideChangeWords = "Changed outside the editor";
 
+// How long a write waits for a history another program keeps locked.
+constexpr int kLockWaitMs = 5000;
+
 class RomHistory {
  public:
   static std::string PathFor(const std::string& romPath) { return romPath + ".history"; }
@@ -40,17 +43,30 @@ class RomHistory {
   // history this process may not write is opened for reading: it lists and shows its points,
   // and Begin throws HistoryError (SQLITE_READONLY). Throws HistoryError.
   explicit RomHistory(const std::string& historyPath, std::function<void()> onWait = {},
-                      int busyTimeoutMs = 5000);
+                      int busyTimeoutMs = kLockWaitMs);
+  // Records a confirmation still held (see Confirm); left pending when that fails.
+  ~RomHistory();
+  RomHistory(const RomHistory&) = delete;
+  RomHistory& operator=(const RomHistory&) = delete;
+
+  // How long a lock held by another program is waited for from now on; 0 fails at once.
+  void SetLockWait(int milliseconds) { db_.SetBusyTimeout(milliseconds); }
 
   // Settles points a write left pending: kept when the ROM holds their after-bytes,
   // dropped otherwise.
   void Recover(const Bytes& rom);
+  // Whether the newest point is still pending, as another connection's last write leaves it.
+  bool EndsPending();
   // In one transaction: the first point, or "Changed outside the editor" when the ROM is not
   // the last point's state, then this write's point, pending. Returns its id, or 0 when the
   // write changes nothing. Throws HistoryError (kForeignHistory for another ROM's history).
   std::int64_t Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words, std::int64_t time);
-  // The point's write is on disk: confirmed, and the oldest points folded to the limits.
-  void Confirm(std::int64_t id, Bytes romAfter);
+  // The point's write is on disk. The confirmation is recorded in this connection's next
+  // transaction, so that a save costs one commit; until then other connections find the
+  // point pending, and settle it against the ROM as a crash would leave it. The oldest
+  // points are folded to the limits with it.
+  // Returns the memory of the state it kept before, for the caller to reuse.
+  Bytes Confirm(std::int64_t id, Bytes romAfter);
   // The point's write failed before its first byte.
   void Drop(std::int64_t id) noexcept;
 
@@ -78,18 +94,32 @@ class RomHistory {
     std::int64_t points = 0;
     std::int64_t bytes = 0;
   };
+  // A point whose write is on disk and whose confirmation is not yet recorded.
+  struct Written {
+    std::int64_t id = 0;
+    std::int64_t bytes = 0;  // kept by the point
+    std::int64_t hash = 0;   // of the ROM it left
+  };
+  // One transaction: the confirmation held recorded first, then `more`. When it fails, the
+  // confirmation is held again.
+  void WithConfirmationRecorded(const std::function<void()>& more);
+  // Before this connection reads its points.
+  void RecordWritten() {
+    if (written_.id != 0) WithConfirmationRecorded([] {});
+  }
   std::int64_t StoredFormat();
   void CreateSchema();
   Totals CountedTotals();
   Totals KeptTotals();
   void AddToTotals(std::int64_t points, std::int64_t bytes);
-  void MarkKept(std::int64_t id);
+  // False when the point was not pending.
+  bool MarkKept(std::int64_t id, std::int64_t bytes);
   std::int64_t BytesOf(std::int64_t id);
   std::int64_t HashOf(const Bytes& rom) const;
   std::int64_t IdOf(int number);
   std::int64_t InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
                            bool pending);
-  void SettlePending(const Bytes& rom);
+  void SettlePending(const Bytes& rom, std::int64_t romHash);
   void RecordOutsideChange(const Bytes& romNow, std::int64_t time);
   void FoldToLimits();
   std::int64_t Meta(const std::string& key, std::int64_t fallback);
@@ -100,6 +130,9 @@ class RomHistory {
   // ROM so, and comparing costs less than hashing.
   Bytes confirmedState_;
   std::int64_t confirmedHash_ = 0;
+  // The pending point of the last Begin.
+  Written began_;
+  Written written_;
 };
 
 }  // namespace quelbrook::history

@@ -94,7 +94,9 @@ int Connection::OnBusy(void* self, int attempts) {
 void Connection::Fail(int code) const {
   const int primary = code & 0xff;
   if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-    throw HistoryError("another program kept it locked for " + std::to_string(busyTimeoutMs_ / 1000) + " s",
+    throw HistoryError(busyTimeoutMs_ > 0 ? "another program kept it locked for " +
+                                                std::to_string(busyTimeoutMs_ / 1000) + " s"
+                                          : "another program keeps it locked",
                        primary);
   if (primary == SQLITE_READONLY) throw HistoryError("the file or its folder is read-only", primary);
   throw HistoryError(sqlite3_errmsg(db_), primary);

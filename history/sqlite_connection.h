@@ -35,12 +35,16 @@ class Connection {
   Connection& operator=(const Connection&) = delete;
 
   bool readOnly() const;
+  // How long a lock held by another program is waited for from now on; 0 fails at once.
+  void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
   void Execute(const std::string& sql);
   void ExecuteQuietly(const std::string& sql) noexcept;
   // Prepared once per connection and kept: a save runs the same few statements each time.
   // A statement still in use when asked for again is prepared afresh for the second user.
   Statement Prepare(const std::string& sql);
   std::int64_t LastInsertId() const;
+  // Rows the last statement changed.
+  int Changes() const { return sqlite3_changes(db_); }
   [[noreturn]] void Fail(int code) const;
 
  private:

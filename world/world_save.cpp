@@ -55,8 +55,7 @@ SaveOutcome SaveWorldPlan(history::KeptHistory& history, const WorldSavePlan& pl
   }
   if (!outcome.conflictingScreens.empty() || outcome.startScreenConflict) return outcome;
   if (beforeWrite) beforeWrite();
-  if (recorded.before())
-    if (auto after = history::Patched(*recorded.before(), PatchesOf(plan))) recorded.Begin(std::move(*after));
+  if (auto after = recorded.Patched(PatchesOf(plan))) recorded.Begin(std::move(*after));
   // Every region was just read, so no write can fall outside the file. Records of
   // consecutive screens lie side by side and go out in one write.
   std::vector<RecordWrite> records = plan.records;

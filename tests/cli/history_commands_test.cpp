@@ -169,7 +169,16 @@ TEST_F(CliHistoryTest, MistakesAreToldAndChangeNothing) {
                 Rom() + ".history: there is no point 3; the history holds 2");
   ExpectFailure(RunCli({"history", Rom(), "--show", "9"}),
                 Rom() + ".history: there is no point 9; the history holds 2");
-  ExpectFailure(RunCli({"history", Path("missing.nes")}), "File not found");
+  // Path mistakes name what was typed, as route and play do.
+  for (const bool restore : {false, true}) {
+    auto call = [&](const std::string& rom) {
+      return RunCli(restore ? std::vector<std::string>{"restore", rom, "1"}
+                            : std::vector<std::string>{"history", rom});
+    };
+    ExpectFailure(call(Path("missing.nes")), Path("missing.nes") + ": File not found");
+    ExpectFailure(call(Rom() + "/"), Rom() + "/: File not found");
+    ExpectFailure(call(Path("")), Path("") + " is a folder, not a file");
+  }
   ExpectUsageError(RunCli({"restore", Rom(), "0"}));
   ExpectUsageError(RunCli({"restore", Rom(), "x"}));
   ExpectUsageError(RunCli({"history", Rom(), "--show"}));

@@ -34,9 +34,9 @@ class RestorePointsTest : public WindowTest {
     Get<TileCodeTable>("StringGrid1")->setText(cell - 1, code);
     Click([this] { window->Button5Click(); });
   }
-  std::vector<history::PointSummary> Points() const {
-    return history::RomHistory(history::RomHistory::PathFor(RomPath())).List();
-  }
+  // Read as another window reads them: the window's newest point, whose confirmation waits
+  // for its next save, is settled against the ROM.
+  std::vector<history::PointSummary> Points() const { return history::KeptHistory(RomPath()).Open().List(); }
   RestorePointsDialog* OpenDialog() {
     Click([this] { window->ShowRestorePoints(); });
     return window->findChild<RestorePointsDialog*>();
@@ -57,7 +57,7 @@ TEST_F(RestorePointsTest, EveryWriteOfTheWindowIsAPointInItsWords) {
   const auto points = Points();
   ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[1].words, "Save screen 5");
-  EXPECT_EQ(history::RomHistory(history::RomHistory::PathFor(RomPath())).ScreensOf(2), std::vector<int>{5});
+  EXPECT_EQ(history::KeptHistory(RomPath()).Open().ScreensOf(2), std::vector<int>{5});
   EXPECT_EQ(points[2].words, "Set start screen 12");
   EXPECT_EQ(points[2].regions, "start screen");
   EXPECT_EQ(points[3].words, "Save ending text");
@@ -91,7 +91,8 @@ TEST_F(RestorePointsTest, EachSettingAndImportLeavesOnePointWithItsRanges) {
   Click([this] { window->Button34Click(); });
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
 
-  history::RomHistory kept(history::RomHistory::PathFor(RomPath()));
+  history::KeptHistory reader(RomPath());
+  history::RomHistory& kept = reader.Open();
   const auto points = kept.List();
   ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[1].words, "Set end screen 12");

@@ -134,6 +134,52 @@ TEST_F(HistoryTest, AHistoryLockedByAnotherProgramIsWaitedForThenLeftAside) {
   EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
+// A second editor that keeps the history locked costs one wait in a session, not one a save.
+TEST_F(HistoryTest, AKeptHistoryWaitsForALockOnceAndThenWritesWithoutWaiting) {
+  WriteRecorded(rom, {{100, {1}}}, "first");
+  LockHolder holder(historyPath);
+  int waits = 0;
+  history::KeptHistory kept(rom, [&] { ++waits; });
+  std::vector<std::string> notes;
+  for (std::uint8_t value = 2; value <= 4; ++value) {
+    const auto start = std::chrono::steady_clock::now();
+    notes.push_back(kept.NoteOnce(history::WritePatchesRecorded(kept, {{100, {value}}}, "locked")));
+    if (value > 2) {
+      EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << int{value};
+    }
+    EXPECT_EQ(Rom()[100], value);
+  }
+  EXPECT_EQ(waits, 1);
+  EXPECT_NE(notes[0].find("is in use: another program kept it locked for 5 s"), std::string::npos)
+      << notes[0];
+  EXPECT_EQ(notes[1] + notes[2], "");
+  // Free again, the same session keeps points once more; what the locked writes did is one
+  // change from outside.
+  holder.Release();
+  EXPECT_EQ(history::WritePatchesRecorded(kept, {{101, {5}}}, "free again"), "");
+  const auto points = kept.Open().List();
+  ASSERT_EQ(points.size(), 4u);
+  EXPECT_EQ(points[2].words, history::kOutsideChangeWords);
+  EXPECT_EQ(points[3].words, "free again");
+  EXPECT_EQ(kept.Open().StateAfter(4), Rom());
+}
+
+// A reader that finds a point pending does not wait for the lock to settle it.
+TEST_F(HistoryTest, AReaderListsALockedHistoryAtOnceWithoutAPendingPoint) {
+  history::KeptHistory writer(rom);
+  history::WritePatchesRecorded(writer, {{100, {1}}}, "first");
+  history::WritePatchesRecorded(writer, {{101, {2}}}, "second");
+  LockHolder holder(historyPath);
+  int waits = 0;
+  history::KeptHistory reader(rom, [&] { ++waits; });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(reader.Open().List().size(), 2u);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(waits, 0);
+  holder.Release();
+  EXPECT_EQ(reader.Open().List().size(), 3u);
+}
+
 TEST_F(HistoryTest, AWriteWaitsForALockLetGoInTimeAndKeepsItsPoint) {
   WriteRecorded(rom, {{100, {1}}}, "first");
   LockHolder holder(historyPath);

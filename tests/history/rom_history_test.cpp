@@ -71,6 +71,27 @@ TEST_F(HistoryTest, APendingPointIsKeptWhenTheRomHoldsItsBytesAndDroppedOtherwis
   ASSERT_EQ(points.size(), 3u);
   EXPECT_EQ(points[2].words, "reached the disk");
   EXPECT_EQ(kept.StateAfter(3), written);
+  EXPECT_EQ(OrphanedRuns(), 0);
+}
+
+// A write's confirmation waits for the next write of its connection; another reader
+// meanwhile settles the point against the ROM, so the newest save is listed.
+TEST_F(HistoryTest, AnOpenWritersNewestPointIsListedByOtherReaders) {
+  history::KeptHistory writer(rom);
+  history::WritePatchesRecorded(writer, {{100, {1}}}, "first");
+  history::WritePatchesRecorded(writer, {{101, {2}}}, "second");
+  history::KeptHistory reader(rom);
+  auto points = reader.Open().List();
+  ASSERT_EQ(points.size(), 3u);
+  EXPECT_EQ(points[2].words, "second");
+  EXPECT_EQ(reader.Open().StateAfter(3), Rom());
+  // The writer's own record of it comes later and changes nothing.
+  history::WritePatchesRecorded(writer, {{102, {3}}}, "third");
+  points = reader.Open().List();
+  ASSERT_EQ(points.size(), 4u);
+  EXPECT_EQ(points[3].words, "third");
+  for (const auto& point : points) EXPECT_NE(point.words, history::kOutsideChangeWords);
+  EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
 TEST_F(HistoryTest, AChangeByAnotherProgramBecomesAPointBeforeTheNextWrite) {
@@ -104,6 +125,7 @@ TEST_F(HistoryTest, LimitsFoldTheOldestPointsIntoTheFirstAndKeepEveryLaterState)
   kept.SetLimits({100, 1});
   EXPECT_EQ(kept.Count(), 1);
   EXPECT_EQ(kept.StateAfter(1), Rom());
+  EXPECT_EQ(OrphanedRuns(), 0);
   EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
@@ -120,6 +142,27 @@ TEST_F(HistoryTest, AHistoryOfTheFirstFormatIsCountedWhenOpened) {
   EXPECT_EQ(kept.Count(), 3);
   EXPECT_EQ(kept.List().size(), 3u);
   EXPECT_EQ(kept.StateAfter(3), Rom());
+}
+
+// A save updates the state's hash from the bytes it changed; it must equal a fresh hash.
+TEST(RomChangeWords, TheHashAfterAChangeIsTheHashOfTheStateAfterIt) {
+  std::mt19937 random(13);
+  auto before = RomBuilder().DistinctScreens().bytes();
+  auto hash = history::StateHash(before);
+  for (int change = 0; change < 200; ++change) {
+    auto after = before;
+    // Runs of every length, some a byte apart so that they share a word, some at the end.
+    for (int run = 0; run < 3; ++run) {
+      const auto length = static_cast<std::size_t>(random() % 20 + 1);
+      const auto offset = change % 50 == 0 ? after.size() - length : random() % (after.size() - length);
+      for (std::size_t i = 0; i < length; ++i) after[offset + i] ^= static_cast<std::uint8_t>(random() | 1);
+    }
+    if (change % 40 == 39) after.resize(after.size() + 3, 0x42);
+    hash = history::StateHashAfter(hash, before, after, history::Difference(before, after));
+    ASSERT_EQ(hash, history::StateHash(after)) << change;
+    EXPECT_NE(hash, history::StateHash(before));
+    before = std::move(after);
+  }
 }
 
 // Places are named as the ROM's facts name them, field by field where a run of the change

@@ -1,6 +1,7 @@
 // The File menu's "Export world to Tiled..." and "Import world from Tiled...".
 #include <QFileInfo>
 
+#include "recorded_write.h"
 #include "rom_history.h"
 #include "screen_decoding.h"
 #include "window_fixture.h"
@@ -51,7 +52,8 @@ TEST_F(TiledWindowTest, ImportWritesTheChangeAndShowsTheScreenAgain) {
   EXPECT_EQ(Edit("Edit1")->text(), "5");
   EXPECT_EQ(Edit("pal1")->text(), "77");
   // One restore point, in the words of the import, holding that byte alone.
-  history::RomHistory kept(history::RomHistory::PathFor(RomPath()));
+  history::KeptHistory reader(RomPath());
+  history::RomHistory& kept = reader.Open();
   const auto points = kept.List();
   ASSERT_EQ(points.size(), 2u);
   EXPECT_EQ(points[1].words, "Import Tiled map world.tmx");

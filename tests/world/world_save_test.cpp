@@ -1,5 +1,6 @@
 // Save writes the changed records and nothing else, or nothing at all.
 #include "editor_error.h"
+#include "recorded_write.h"
 #include "rom_history.h"
 #include "screen_decoding.h"
 #include "world_cells.h"
@@ -37,7 +38,8 @@ TEST_F(WorldDocumentTest, ASaveIsOneRestorePointInItsWordsAndAConflictIsNone) {
   document->setStartScreen(3);
   ASSERT_TRUE(document->save(nullptr).written);
   const auto saved = RomBytes();
-  history::RomHistory points(history::RomHistory::PathFor(RomPath()));
+  history::KeptHistory reader(RomPath());
+  history::RomHistory& points = reader.Open();
   ASSERT_EQ(points.Count(), 2);
   EXPECT_EQ(points.Summary(2).words, "World editor: save screens 1, 40, 41 and the start screen");
   EXPECT_EQ(points.ScreensOf(2), (std::vector<int>{1, 40, 41}));

@@ -11,6 +11,7 @@
 #include "editor_error.h"
 #include "point_restore.h"
 #include "recorded_rom_writes.h"
+#include "recorded_write.h"
 #include "rom_diff.h"
 #include "rom_history.h"
 #include "usage_error.h"
@@ -51,11 +52,19 @@ void PrintSummary(std::ostream& out, const history::PointSummary& point) {
       << ")\n";
 }
 
-// A ROM without a history is told so rather than given an empty one.
+// A ROM without a history is told so rather than given an empty one. The ROM is named as
+// route and play name it, so that "ROM/" or a folder shows what was typed.
 void RequireHistoryFile(const std::string& rom) {
   struct stat file {};
-  if (::stat(rom.c_str(), &file) != 0) ThrowFileError(errno);
-  if (S_ISDIR(file.st_mode)) ThrowFileError(EISDIR);
+  if (::stat(rom.c_str(), &file) != 0) {
+    const int error = errno;
+    try {
+      ThrowFileError(error);
+    } catch (const EditorError& reason) {
+      throw EditorError(rom + ": " + reason.what());
+    }
+  }
+  if (S_ISDIR(file.st_mode)) throw EditorError(rom + " is a folder, not a file");
   if (::stat(RomHistory::PathFor(rom).c_str(), &file) != 0)
     throw EditorError(rom + " has no restore points yet");
 }
@@ -84,7 +93,8 @@ int History(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   RequireHistoryFile(args[0]);
   try {
-    RomHistory rom(RomHistory::PathFor(args[0]), TellWaiting(args[0], err));
+    history::KeptHistory kept(args[0], TellWaiting(args[0], err));
+    RomHistory& rom = kept.Open();
     if (keepPoints || keepBytes) {
       const history::Limits kept = rom.limits();
       rom.SetLimits({keepPoints.value_or(kept.points), keepBytes.value_or(kept.bytes)});

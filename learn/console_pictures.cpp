@@ -98,7 +98,7 @@ ConsolePictures::ConsolePictures(play::Console& console, const CaptureSettings& 
       frames_(kCachedKilobytes) {}
 
 void ConsolePictures::RequireDrawnFromRecords(const QString& romPath) {
-  RequireScreensDrawnFromRecords(console_, romPath, options_);
+  RequireScreensDrawnFromRecords(console_, romPath, options_, "the console view cannot show its screens");
 }
 
 QPoint ConsolePictures::Origin(const QString& romPath) {

@@ -38,7 +38,7 @@ std::vector<ScreenFrames> FramesByScreen(const std::vector<QImage>& captured,
 std::optional<LearnReport> LearnPictures(play::Console& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress) {
   host.RequireReproducibleFrames();
-  RequireScreensDrawnFromRecords(host, romPath, options.capture);
+  RequireScreensDrawnFromRecords(host, romPath, options.capture, "its pictures cannot be learned");
   const Records records = ReadRecords(romPath);
   const Screens screens = DecodeRecords(records);
   const std::vector<ScreenCopy> copies = LearningCopies(records);

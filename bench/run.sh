@@ -9,8 +9,7 @@ build="${QUELBROOK_BENCH_BUILD:-$root/build-h}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELBROOK_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target quelbrook-bench quelbrook-world-bench quelbrook-play-bench \
-  quelbrook-learn-bench quelbrook-console-view-bench quelbrook-merge-bench quelbrook-history-bench quelbrook-editor \
-  quelbrook-startup-bench
+  quelbrook-learn-bench quelbrook-merge-bench quelbrook-history-bench quelbrook-editor quelbrook-startup-bench
 
 echo "nproc: $(nproc)"
 grep -m1 "model name" /proc/cpuinfo
@@ -21,7 +20,7 @@ cd "$build/app"
 # The benchmarks do not lie beside the console program, as the editor and the tool do.
 export QUELBROOK_CONSOLE="$build/app/quelbrook-console"
 for program in quelbrook-bench quelbrook-world-bench quelbrook-play-bench quelbrook-learn-bench \
-  quelbrook-console-view-bench quelbrook-merge-bench quelbrook-history-bench; do
+  quelbrook-merge-bench quelbrook-history-bench; do
   QT_QPA_PLATFORM=offscreen "$build/bench/$program" \
     --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"
 done

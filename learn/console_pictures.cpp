@@ -50,16 +50,11 @@ QByteArray CopyKey(const QByteArray& settingsKey, QByteArray copy, int screen, c
 
 int CostOf(const QImage& picture) { return static_cast<int>(picture.sizeInBytes() / 1024) + 1; }
 
-QRect CellRect(QPoint origin, int cell) {
-  return QRect(origin + QPoint(cell % kGridColumns * kTilePixels, cell / kGridColumns * kTilePixels),
-               QSize(kTilePixels, kTilePixels));
-}
-
 // What most cells show: the hero or a cursor the game draws covers a few of them.
 QImage MostCellsShow(const QImage& frame, QPoint origin) {
   std::map<QByteArray, std::pair<int, QImage>> looks;
   for (int cell = 0; cell < kTileCount; ++cell) {
-    QImage picture = frame.copy(CellRect(origin, cell));
+    QImage picture = frame.copy(CellInFrame(origin, cell));
     const QByteArray bits(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
     auto& [count, look] = looks[bits];
     if (count++ == 0) look = std::move(picture);

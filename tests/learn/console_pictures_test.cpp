@@ -9,16 +9,16 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <map>
 
-#include "console_process.h"
-#include "core_search.h"
 #include "editor_error.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
 #include "learning_copies.h"
 #include "picture_folder.h"
-#include "rom_builder.h"
+#include "picture_votes.h"
 #include "screen_rendering.h"
+#include "shared_console.h"
 #include "test_copies.h"
 
 namespace quelbrook::testing {
@@ -31,19 +31,8 @@ constexpr int kBrick = 0x30;       // the castle's
 constexpr int kPaintedCell = 9;    // open sky above the hut
 constexpr int kPlayFrames = 60;    // quelbrook play's
 
-// One console for the file's tests, as the windows keep one: starting it costs.
-class ConsolePicturesTest : public ::testing::Test {
+class ConsolePicturesTest : public SharedConsoleTest {
  protected:
-  static void SetUpTestSuite() {
-    folders = new TempDir;
-    console = new play::ConsoleProcess(play::ChooseNesCore({}),
-                                       QString::fromStdString((*folders / "play").string()));
-  }
-  static void TearDownTestSuite() {
-    delete console;
-    delete folders;
-  }
-
   static RecordBytes DemoRecord(int screen) {
     return learn::ReadRecords(kDemo)[static_cast<std::size_t>(screen - 1)];
   }
@@ -51,10 +40,7 @@ class ConsolePicturesTest : public ::testing::Test {
     return {record[kRecordPalette1], record[kRecordPalette2]};
   }
 
-  static QString Saved() { return QString::fromStdString((*folders / "saved.nes").string()); }
-
-  static inline TempDir* folders = nullptr;
-  static inline play::ConsoleProcess* console = nullptr;
+  static QString Saved() { return Folder("saved.nes"); }
 };
 
 // What `quelbrook play --screen N` shows: the copy run for its frames, at the play field.
@@ -65,8 +51,7 @@ QImage PlayedField(play::Console& console, int screen) {
 }
 
 TEST_F(ConsolePicturesTest, EveryScreenIsThePlayedCopysPlayFieldAndTheEditorsPicture) {
-  learn::ConsolePictures pictures(*console, {});
-  EXPECT_EQ(pictures.Origin(kDemo), kDemoOrigin);
+  learn::ConsolePictures pictures(*host, {{}, 12, kDemoOrigin});
   int reported = 0;
   const std::vector<QImage> world = pictures.World(kDemo, {}, [&](int done, int total) {
     EXPECT_EQ(total, kScreenCount);
@@ -81,7 +66,7 @@ TEST_F(ConsolePicturesTest, EveryScreenIsThePlayedCopysPlayFieldAndTheEditorsPic
     const QImage& picture = world[static_cast<std::size_t>(screen - 1)];
     ASSERT_EQ(picture.size(), QSize(kScreenPixelWidth, kScreenPixelHeight));
     ASSERT_EQ(picture.format(), QImage::Format_RGB32);
-    EXPECT_EQ(picture, PlayedField(*console, screen)) << "screen " << screen;
+    EXPECT_EQ(picture, PlayedField(*host, screen)) << "screen " << screen;
     EXPECT_EQ(picture,
               RenderScreen(DecodeScreenRecord(records[static_cast<std::size_t>(screen - 1)]), shipped)
                   .convertToFormat(QImage::Format_RGB32))
@@ -90,18 +75,24 @@ TEST_F(ConsolePicturesTest, EveryScreenIsThePlayedCopysPlayFieldAndTheEditorsPic
 }
 
 TEST_F(ConsolePicturesTest, ABrickInTheForestTakesTheForestsColoursOnTheConsoleOnly) {
-  learn::ConsolePictures pictures(*console, {{}, 12, kDemoOrigin});
+  learn::ConsolePictures pictures(*host, {{}, 12, kDemoOrigin});
   RecordBytes painted = DemoRecord(kForestScreen);
   painted[kPaintedCell] = kBrick;
   const QImage screen = pictures.Screen(kDemo, kForestScreen, painted);
-  const QRect cell(kPaintedCell % kGridColumns * kTilePixels, kPaintedCell / kGridColumns * kTilePixels,
-                   kTilePixels, kTilePixels);
+  const QRect cell = learn::CellInFrame(QPoint(), kPaintedCell);
   PictureFolder shipped(QUELBROOK_TEST_APP_DIR);
   const QImage ownColours =
       shipped.picture(TileBitmapPath(IntToHexText(kBrick))).convertToFormat(QImage::Format_RGB32);
   const QImage forestBrick = pictures.Tile(kDemo, PalettesOf(painted), kBrick);
   EXPECT_NE(forestBrick, ownColours);
   EXPECT_EQ(screen.copy(cell), forestBrick);
+  // The same drawing in other colours: each of its own colours always becomes one other.
+  std::map<QRgb, QRgb> recoloured;
+  for (int y = 0; y < kTilePixels; ++y)
+    for (int x = 0; x < kTilePixels; ++x) {
+      const auto [colour, added] = recoloured.emplace(ownColours.pixel(x, y), forestBrick.pixel(x, y));
+      ASSERT_EQ(colour->second, forestBrick.pixel(x, y)) << x << "," << y;
+    }
   EXPECT_EQ(
       RenderScreen(DecodeScreenRecord(painted), shipped).convertToFormat(QImage::Format_RGB32).copy(cell),
       ownColours);
@@ -112,13 +103,13 @@ TEST_F(ConsolePicturesTest, ABrickInTheForestTakesTheForestsColoursOnTheConsoleO
 // A picture asked for again, or a screen whose record is unchanged while others changed, runs
 // no frame; a changed record or another palette pair does.
 TEST_F(ConsolePicturesTest, OnlyWhatChangedRunsTheGameAgain) {
-  learn::ConsolePictures pictures(*console, {{}, 12, kDemoOrigin});
+  learn::ConsolePictures pictures(*host, {{}, 12, kDemoOrigin});
   const RecordBytes forest = DemoRecord(kForestScreen);
   // Whether the capture loaded a copy into the console.
   auto ranTheGame = [&](const auto& capture) {
-    console->UnloadRom();
+    host->UnloadRom();
     capture();
-    return console->HasRom();
+    return host->HasRom();
   };
   const QImage first = pictures.Screen(kDemo, kForestScreen);
   EXPECT_FALSE(ranTheGame([&] { EXPECT_EQ(pictures.Screen(kDemo, kForestScreen, forest), first); }));
@@ -143,7 +134,7 @@ TEST_F(ConsolePicturesTest, OnlyWhatChangedRunsTheGameAgain) {
 }
 
 TEST_F(ConsolePicturesTest, ATilePaletteStopsWhenCancelled) {
-  learn::ConsolePictures pictures(*console, {{}, 12, kDemoOrigin});
+  learn::ConsolePictures pictures(*host, {{}, 12, kDemoOrigin});
   int asked = 0;
   EXPECT_TRUE(pictures
                   .TilePalette(kDemo, PalettesOf(DemoRecord(24)),
@@ -157,7 +148,7 @@ TEST_F(ConsolePicturesTest, ATilePaletteStopsWhenCancelled) {
 }
 
 TEST_F(ConsolePicturesTest, AnOriginOffTheFrameOrAScriptThatIsOffIsRefused) {
-  learn::ConsolePictures offTheFrame(*console, {{}, 12, QPoint(0, 100)});
+  learn::ConsolePictures offTheFrame(*host, {{}, 12, QPoint(0, 100)});
   try {
     offTheFrame.Screen(kDemo, kForestScreen);
     ADD_FAILURE() << "captured off the frame";
@@ -165,7 +156,7 @@ TEST_F(ConsolePicturesTest, AnOriginOffTheFrameOrAScriptThatIsOffIsRefused) {
     EXPECT_STREQ(error.what(),
                  "The play field at the origin 0,100 does not fit in the game's 256 x 240 frames");
   }
-  EXPECT_THROW(learn::ConsolePictures(*console, {"jump:3", 12, {}}), EditorError);
+  EXPECT_THROW(learn::ConsolePictures(*host, {"jump:3", 12, {}}), EditorError);
 }
 
 }  // namespace

@@ -49,11 +49,18 @@ TEST_F(RenderConsoleCommandTest, TheWorldIsLaidOutAsRenderWorldLaysItOut) {
 TEST_F(RenderConsoleCommandTest, AWrongPlaceOrRomWritesNothing) {
   const std::string nes = QUELBROOK_TEST_NES_DIR;
   std::filesystem::create_directory(dir / "folder");
+  const std::string rom = Path("game.nes");
+  std::filesystem::copy_file(DemoRom(), rom);
+  const std::vector<std::uint8_t> romBytes = ReadFile(rom);
+  // The ROM itself, named another way.
+  const std::string romAgain = Path("folder/../game.nes");
   const std::pair<std::vector<std::string>, std::string> failures[] = {
-      {{"render", DemoRom(), "55", Path("folder")}, "Cannot write file " + Path("folder") + ": "},
-      {{"render", DemoRom(), "55", Path("out.png") + "/"}, "Cannot write file " + Path("out.png") + "/: "},
-      {{"render-world", DemoRom(), Path("missing/out.png")},
+      {{"render", rom, "55", Path("folder")}, "Cannot write file " + Path("folder") + ": "},
+      {{"render", rom, "55", Path("out.png") + "/"}, "Cannot write file " + Path("out.png") + "/: "},
+      {{"render-world", rom, Path("missing/out.png")},
        "Cannot write file " + Path("missing/out.png") + ": No such file or directory"},
+      {{"render", rom, "55", romAgain}, romAgain + " is the ROM: the picture goes to another file"},
+      {{"render-world", rom, romAgain}, romAgain + " is the ROM: the picture goes to another file"},
       {{"render", Path("none.nes"), "55", Path("out.png")}, "File not found"},
       {{"render", nes + "/pad_sprite.nes", "1", Path("out.png")},
        "pad_sprite.nes holds a single tile code, so the console view cannot show its screens. Is it a ROM of "
@@ -65,9 +72,10 @@ TEST_F(RenderConsoleCommandTest, AWrongPlaceOrRomWritesNothing) {
     EXPECT_EQ(run.exitCode, 1) << words[1];
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
   }
+  EXPECT_EQ(ReadFile(rom), romBytes);
   EXPECT_EQ(
       QDir(QString::fromStdString(dir.path().string())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-      QStringList{"folder"});
+      (QStringList{"folder", "game.nes"}));
 }
 
 TEST_F(RenderConsoleCommandTest, OptionsThatDoNotGoTogetherAreUsageErrors) {

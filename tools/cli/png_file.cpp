@@ -1,5 +1,7 @@
 #include "png_file.h"
 
+#include <QFileInfo>
+
 #include "editor_error.h"
 
 namespace quelbrook::cli {
@@ -16,6 +18,12 @@ void PngFile::Write(const QImage& picture) {
 void PngFile::Fail() const {
   throw EditorError("Cannot write file " + file_.fileName().toStdString() + ": " +
                     file_.errorString().toStdString());
+}
+
+void RequireOtherThanRom(const std::string& png, const std::string& rom) {
+  const QFileInfo picture(QString::fromStdString(png));
+  if (picture.exists() && picture == QFileInfo(QString::fromStdString(rom)))
+    throw EditorError(png + " is the ROM: the picture goes to another file");
 }
 
 void RequireFrame(const QImage& picture) {

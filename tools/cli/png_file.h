@@ -22,6 +22,9 @@ class PngFile {
   QSaveFile file_;
 };
 
+// Throws EditorError when `png` names the file `rom`: the picture would replace the ROM.
+void RequireOtherThanRom(const std::string& png, const std::string& rom);
+
 // Throws EditorError when the picture is null: the core drew none.
 void RequireFrame(const QImage& picture);
 

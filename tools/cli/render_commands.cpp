@@ -70,6 +70,7 @@ int Render(const std::vector<std::string>& args, std::ostream&, std::ostream& er
   RequireArgumentCount(call.positional, 3);
   const int screen = ScreenArgument(call.positional[1]);
   const std::string& rom = call.positional[0];
+  RequireOtherThanRom(call.positional[2], rom);
   if (call.console) {
     RequireGameImage(rom);
     PngFile file(call.positional[2]);
@@ -89,6 +90,7 @@ int RenderWorldCommand(const std::vector<std::string>& args, std::ostream&, std:
   RequireArgumentCount(call.positional, 2);
   const double scale = ScaleArgument(call.scale);
   const std::string& romPath = call.positional[0];
+  RequireOtherThanRom(call.positional[1], romPath);
   std::optional<PictureFolder> pictures;
   if (!call.console) pictures.emplace(PictureDirectory(call), MissingPicturesOf(call));
   RequireGameImage(romPath);

@@ -58,9 +58,17 @@ class ConsolePictures {
                                   const Progress& progress = {});
 
  private:
+  struct Rom {
+    QByteArray bytes;
+    QString path;
+  };
   using CropOf = std::function<QImage(const QImage& frame, QPoint origin)>;
+  static Rom Read(const QString& romPath);
+  QPoint OriginOf(const Rom& rom);
+  QImage ScreenOf(const Rom& rom, int screen, const std::optional<RecordBytes>& record);
+  QImage TileOf(const Rom& rom, PalettePair palettes, int code);
   // The part `crop` takes of the frame of the copy starting on `screen` with `records`.
-  QImage Captured(const QString& romPath, int screen, const ScreenRecords& records, const char* kind,
+  QImage Captured(const Rom& rom, int screen, const ScreenRecords& records, const char* kind,
                   const CropOf& crop);
 
   play::Console& console_;

@@ -22,26 +22,14 @@ constexpr int kTileCopyScreen = 1;
 constexpr int kRecordsBegin = ScreenRecordOffset(1);
 constexpr int kRecordsEnd = ScreenRecordOffset(kScreenCount) + kScreenRecordLength;
 
-QByteArray SettingsKey(const CaptureSettings& settings) {
-  const QString origin =
-      settings.origin ? QString("%1,%2").arg(settings.origin->x()).arg(settings.origin->y()) : QString();
-  return QString("%1|%2|%3")
-      .arg(QString::fromStdString(settings.input))
-      .arg(settings.frames)
-      .arg(origin)
-      .toUtf8();
-}
-
 // The bytes of a copy that its picture depends on: the game draws the screen it starts on from
 // that screen's record alone, so the other records are left out and an edit of one screen
 // keeps the others' pictures.
-QByteArray CopyKey(const QByteArray& settingsKey, QByteArray copy, int screen, const char* kind) {
-  if (copy.size() >= kRecordsEnd) {
-    const QByteArray own = copy.mid(ScreenRecordOffset(screen), kScreenRecordLength);
-    copy.replace(kRecordsBegin, kRecordsEnd - kRecordsBegin, own);
-  }
+// StartingCopy makes no copy shorter than the records.
+QByteArray CopyKey(QByteArray copy, int screen, const char* kind) {
+  const QByteArray own = copy.mid(ScreenRecordOffset(screen), kScreenRecordLength);
+  copy.replace(kRecordsBegin, kRecordsEnd - kRecordsBegin, own);
   QCryptographicHash hash(QCryptographicHash::Sha1);
-  hash.addData(settingsKey);
   hash.addData(kind);
   hash.addData(copy);
   return hash.result();
@@ -88,8 +76,7 @@ ConsolePictures::ConsolePictures(play::Console& console, const CaptureSettings& 
     : console_(console),
       options_(CaptureOptionsOf(settings)),
       origin_(settings.origin),
-      settingsKey_(SettingsKey(settings)),
-      frames_(kCachedKilobytes) {}
+      pictures_(kCachedKilobytes) {}
 
 void ConsolePictures::RequireDrawnFromRecords(const QString& romPath) {
   RequireScreensDrawnFromRecords(console_, romPath, options_, "the console view cannot show its screens");
@@ -124,11 +111,11 @@ QPoint ConsolePictures::OriginOf(const Rom& rom) {
 QImage ConsolePictures::Captured(const Rom& rom, int screen, const ScreenRecords& records, const char* kind,
                                  const CropOf& crop) {
   const QByteArray copy = play::StartingCopyBytes(rom.bytes, rom.path, screen, records);
-  const QByteArray key = CopyKey(settingsKey_, copy, screen, kind);
-  if (const QImage* cached = frames_.object(key)) return *cached;
+  const QByteArray key = CopyKey(copy, screen, kind);
+  if (const QImage* cached = pictures_.object(key)) return *cached;
   const QPoint origin = OriginOf(rom);
   QImage picture = crop(CaptureBytes(console_, copy, rom.path, options_), origin);
-  frames_.insert(key, new QImage(picture), CostOf(picture));
+  pictures_.insert(key, new QImage(picture), CostOf(picture));
   return picture;
 }
 

@@ -95,12 +95,12 @@ QPoint ConsolePictures::OriginOf(const Rom& rom) {
   const QString game = play::GameIdentity(rom.bytes);
   if (const auto found = origins_.constFind(game); found != origins_.constEnd()) return *found;
   const Records records = ReadRecords(rom.path);
-  std::vector<QImage> frames;
+  std::vector<PackedFrame> frames;
   for (int screen = 1; screen <= kScreenCount; ++screen) {
     const RecordBytes bare = WithoutObjects(records[static_cast<std::size_t>(screen - 1)]);
-    frames.push_back(CaptureBytes(console_,
-                                  play::StartingCopyBytes(rom.bytes, rom.path, screen, {{screen, bare}}),
-                                  rom.path, options_));
+    frames.emplace_back(CaptureBytes(console_,
+                                     play::StartingCopyBytes(rom.bytes, rom.path, screen, {{screen, bare}}),
+                                     rom.path, options_));
   }
   const QPoint origin = FindPlayFieldOrigin(frames, DecodeRecords(records)).origin;
   RequirePlayFieldFits(frames.front().size(), origin);

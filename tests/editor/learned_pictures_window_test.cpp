@@ -17,6 +17,7 @@
 #include "picture_choice.h"
 #include "play_panel.h"
 #include "process_memory.h"
+#include "whole_world_runs.h"
 #include "window_fixture.h"
 
 namespace quelbrook::testing {
@@ -60,6 +61,7 @@ class LearnedPicturesWindowTest : public WindowTest {
 };
 
 TEST_F(LearnedPicturesWindowTest, LearningDrawsWithTheGamesPicturesAndTheChoiceOutlivesASave) {
+  QUELBROOK_SKIP_REPEATED_WHOLE_WORLD_RUN();
   ASSERT_EQ(FilePicture(Folder(), 1), CellPicture(1)) << "shipped first";
   Click([this] { window->LearnPicturesClick(); });
   ASSERT_TRUE(QDir(learned_).exists()) << LastMessage().toStdString();

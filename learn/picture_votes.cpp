@@ -27,11 +27,6 @@ Hash RegionHash(const QImage& frame, const QRect& rect) {
   return hash;
 }
 
-QRect CellRect(QPoint origin, int cell) {
-  return QRect(origin.x() + cell % kGridColumns * kTilePixels, origin.y() + cell / kGridColumns * kTilePixels,
-               kTilePixels, kTilePixels);
-}
-
 struct Object {
   int kind;
   QRect rect;  // in the frame
@@ -150,6 +145,11 @@ std::map<int, LearnedPicture> LearnObjects(const std::vector<ScreenFrames>& fram
 
 }  // namespace
 
+QRect CellInFrame(QPoint origin, int cell) {
+  return QRect(origin.x() + cell % kGridColumns * kTilePixels, origin.y() + cell / kGridColumns * kTilePixels,
+               kTilePixels, kTilePixels);
+}
+
 OriginFit FindPlayFieldOrigin(const std::vector<PackedFrame>& frames, const Screens& screens) {
   OriginFit best;
   if (frames.empty()) return best;
@@ -216,7 +216,7 @@ LearnedPictures VotePictures(const std::vector<ScreenFrames>& frames, const Scre
   for (std::size_t s = 0; s < frames.size(); ++s) {
     const QImage bare = frames[s].bare.Unpacked();
     for (int cell = 0; cell < kTileCount; ++cell) {
-      const QRect rect = CellRect(origin, cell);
+      const QRect rect = CellInFrame(origin, cell);
       sightings[screens[s].tiles[cell]].push_back({static_cast<int>(s), RegionHash(bare, rect), rect});
     }
   }

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QRgb>
 #include <array>
 #include <map>
@@ -27,6 +28,9 @@ struct OriginFit {
   QPoint origin;
   double fit = 0;  // share of cells that show their code's most frequent picture, 0..1
 };
+
+// Where cell 0..47 of a play field whose top-left corner is at `origin` lies in the frame.
+QRect CellInFrame(QPoint origin, int cell);
 
 // The offset of the play field's top-left corner in the frames (all of one size, without
 // objects) at which the cells of each code agree best; the first best offset in reading order.

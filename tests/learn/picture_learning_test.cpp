@@ -23,6 +23,7 @@
 #include "rom_builder.h"
 #include "rom_image.h"
 #include "screen_rendering.h"
+#include "shared_console.h"
 #include "whole_world_runs.h"
 #include "world_data.h"
 
@@ -31,22 +32,11 @@ namespace {
 
 const QString kDemoRom = QDir(QUELBROOK_TEST_APP_DIR).filePath("Quelbrook.nes");
 
-// One console for the whole file, as the window and the tool learn: starting it costs.
-class PictureLearning : public ::testing::Test {
+class PictureLearning : public SharedConsoleTest {
  protected:
-  static void SetUpTestSuite() {
-    folders = new TempDir;
-    host = new play::ConsoleProcess(play::ChooseNesCore({}),
-                                    QString::fromStdString((*folders / "play").string()));
-  }
   static void TearDownTestSuite() {
     delete demoReport;
-    delete host;
-    delete folders;
-  }
-
-  static QString Folder(const std::string& name) {
-    return QString::fromStdString((*folders / name).string());
+    SharedConsoleTest::TearDownTestSuite();
   }
 
   static std::optional<learn::LearnReport> Learn(const QString& rom, const QString& dir,
@@ -66,8 +56,6 @@ class PictureLearning : public ::testing::Test {
     return ReadWorld(rom);
   }
 
-  static inline TempDir* folders = nullptr;
-  static inline play::ConsoleProcess* host = nullptr;
   static inline learn::LearnReport* demoReport = nullptr;
 };
 

@@ -104,6 +104,14 @@ void TForm1::BuildWindow() {
   for (int n = 1; n <= kPaletteSize; ++n)
     Pic(n)->setToolTip("Tile " + QString::fromStdString(IntToHexText(n - 1)));
 
+  auto* pending = new ImageControl(panel_);
+  pending->setObjectName("ConsolePending");
+  pending->setPicture(SolidSquare(QColor(160, 160, 160)));
+  pending->setGeometry(kTileGridLeft + kGridColumns * kCellPitch - 8, kTileGridTop + 1, 6, 6);
+  pending->setToolTip("Being captured from the game");
+  pending->setVisible(false);
+  registry_.add(pending);
+
   auto* info = new ImageControl(panel_);
   info->setObjectName("Image49");
   info->setGeometry(288, 384, 529, 148);

@@ -51,7 +51,7 @@ ConsoleCaptures* TForm1::Captures() {
     connect(captures_.get(), &ConsoleCaptures::screenCaptured, this, [this](int screen) {
       if (screen == ShownScreenNumber()) FollowInConsoleView();
     });
-    connect(captures_.get(), &ConsoleCaptures::tileCaptured, this, [this] { ShowConsolePalette(); });
+    connect(captures_.get(), &ConsoleCaptures::tileCaptured, this, [this](int code) { ShowConsoleTile(code); });
     connect(captures_.get(), &ConsoleCaptures::refused, this, [this](const QString& message) {
       if (!ShowsConsoleView()) return;
       consoleViewAction_->setChecked(false);
@@ -85,25 +85,25 @@ void TForm1::FollowInConsoleView() {
   controls_.ConsolePending->setVisible(field.isNull());
   if (!field.isNull())
     for (int cell = 1; cell <= kTileCount; ++cell) Image(cell)->setPicture(CellOf(field, cell));
-  ShowConsolePalette();
+  if (captures) ShowConsolePalette();
 }
 
 // A code not yet captured in the shown palettes keeps its own picture until it is.
 void TForm1::ShowConsolePalette() {
-  if (!ShowsConsoleView() || !state_.recordLocated) return;
   const std::optional<RecordBytes> record = ConvertedRecord(ShownScreenValue());
-  ConsoleCaptures* captures = Captures();
-  if (!record || !captures) return;
-  const learn::PalettePair palettes{(*record)[kRecordPalette1], (*record)[kRecordPalette2]};
-  const bool others = consolePalettes_ != std::pair(palettes.palette1, palettes.palette2);
-  consolePalettes_ = {palettes.palette1, palettes.palette2};
-  for (int n = 1; n <= kPaletteSize; ++n) {
-    const QImage tile = captures->tile(palettes, n - 1);
-    if (!tile.isNull())
-      Pic(n)->setPicture(QPixmap::fromImage(tile));
-    else if (others)
-      setPicture(Pic(n), TileBitmapPath(IntToHexText(n - 1)));
-  }
+  if (!record) return;
+  const std::pair<int, int> palettes{(*record)[kRecordPalette1], (*record)[kRecordPalette2]};
+  if (consolePalettes_ == palettes) return;
+  consolePalettes_ = palettes;
+  for (int n = 1; n <= kPaletteSize; ++n)
+    if (!ShowConsoleTile(n - 1)) setPicture(Pic(n), TileBitmapPath(IntToHexText(n - 1)));
+}
+
+bool TForm1::ShowConsoleTile(int code) {
+  if (!ShowsConsoleView() || !consolePalettes_ || !captures_) return false;
+  const QImage tile = captures_->tile({consolePalettes_->first, consolePalettes_->second}, code);
+  if (!tile.isNull()) Pic(code + 1)->setPicture(QPixmap::fromImage(tile));
+  return !tile.isNull();
 }
 
 }  // namespace quelbrook

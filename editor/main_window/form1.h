@@ -222,6 +222,8 @@ class TForm1 : public QMainWindow {
   // The cells and tile palette as captured for the shown values, or marked as waiting.
   void FollowInConsoleView();
   void ShowConsolePalette();
+  // True when tile `code` is shown as captured in the shown palettes.
+  bool ShowConsoleTile(int code);
   // The bound ROM's restore points, kept open while it stays bound.
   history::KeptHistory& RestorePoints();
   // Says once per ROM why its restore points are off.

@@ -65,7 +65,7 @@ void CaptureQueue::askPalette(learn::PalettePair palettes) {
     return IsTile(waiting) && waiting.palettes == palettes;
   });
   if (waits) return;
-  std::erase_if(waiting_, IsTile);
+  waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(), IsTile), waiting_.end());
   for (int code = 0; code < kTilePictureCount; ++code) {
     CaptureRequest asked = request(CaptureRequest::Kind::kTile);
     asked.palettes = palettes;
@@ -77,7 +77,7 @@ void CaptureQueue::askPalette(learn::PalettePair palettes) {
 
 void CaptureQueue::dropScreens() {
   const std::lock_guard lock(mutex_);
-  std::erase_if(waiting_, IsScreen);
+  waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(), IsScreen), waiting_.end());
 }
 
 int CaptureQueue::waitingScreens() const {

@@ -17,8 +17,9 @@ QByteArray ScreenKey(int screen, const RecordBytes& record) {
 }
 
 QByteArray TileKey(learn::PalettePair palettes, int code) {
-  return QByteArray{static_cast<char>(palettes.palette1), static_cast<char>(palettes.palette2),
-                    static_cast<char>(code)};
+  const char key[] = {static_cast<char>(palettes.palette1), static_cast<char>(palettes.palette2),
+                      static_cast<char>(code)};
+  return QByteArray(key, sizeof key);
 }
 
 qsizetype KiBOf(const QImage& image) { return image.sizeInBytes() / 1024 + 1; }

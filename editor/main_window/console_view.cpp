@@ -7,12 +7,15 @@
 #include <optional>
 
 #include "byte_map.h"
+#include "capture_settings_store.h"
 #include "console_captures.h"
 #include "console_view_setting.h"
 #include "editor_error.h"
 #include "form1.h"
 #include "hex_text.h"
 #include "image_control.h"
+#include "item_catalogue.h"
+#include "picture_choice.h"
 #include "play_panel.h"
 #include "screen_value.h"
 #include "window_description.h"
@@ -51,7 +54,8 @@ ConsoleCaptures* TForm1::Captures() {
     connect(captures_.get(), &ConsoleCaptures::screenCaptured, this, [this](int screen) {
       if (screen == ShownScreenNumber()) FollowInConsoleView();
     });
-    connect(captures_.get(), &ConsoleCaptures::tileCaptured, this, [this](int code) { ShowConsoleTile(code); });
+    connect(captures_.get(), &ConsoleCaptures::tileCaptured, this,
+            [this](int code) { ShowConsoleTile(code); });
     connect(captures_.get(), &ConsoleCaptures::refused, this, [this](const QString& message) {
       if (!ShowsConsoleView()) return;
       consoleViewAction_->setChecked(false);

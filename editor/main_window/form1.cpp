@@ -19,6 +19,7 @@
 
 #include "backup_question.h"
 #include "byte_map.h"
+#include "console_captures.h"
 #include "end_screen_patch.h"
 #include "hex_text.h"
 #include "image_control.h"

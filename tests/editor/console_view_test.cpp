@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTest>
@@ -67,7 +68,7 @@ class ConsoleViewTest : public WindowTest {
         .convertToFormat(QImage::Format_RGB32);
   }
   int numberIn(const QString& field) const { return Edit(field)->text().toInt(); }
-  void Edit(const QString& description, const std::function<void()>& edit) {
+  void EditAndAwait(const QString& description, const std::function<void()>& edit) {
     window->Undoable(description, edit);
     AwaitConsole();
   }
@@ -95,7 +96,7 @@ TEST_F(ConsoleViewTest, EachUnsavedEditShowsAsTheGameDrawsItAndItsUndoBringsTheO
   };
   for (const auto& [description, edit] : edits) {
     const QImage before = Cells();
-    Edit(description, edit);
+    EditAndAwait(description, edit);
     EXPECT_NE(Cells(), before) << description;
     EXPECT_EQ(Cells(), Expected()) << description;
     Undo();

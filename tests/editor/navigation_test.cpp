@@ -133,8 +133,8 @@ class PlatformKeysTest : public NumericFieldTest {
 TEST_F(PlatformKeysTest, DeleteWithItsPlatformTextRemovesText) {
   OpenRom(RomBuilder().DistinctScreens());  // the game settings fields take keys once a ROM is open
   dialogs.messages.clear();
-  for (const char* field :
-       {"Edit1", "Edit3", "Edit5", "Edit6", "Edit7", "Edit8", "pal1", "pal2", "Startscreen", "Endscreen"}) {
+  for (const char* field : {"Edit1", "Edit3", "Edit5", "Edit6", "Edit7", "Edit8", "pal1", "pal2", "Startscreen",
+                            "Endscreen"}) {
     SCOPED_TRACE(field);
     Edit(field)->setText("40");
     Edit(field)->setCursorPosition(0);

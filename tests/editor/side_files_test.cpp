@@ -274,8 +274,7 @@ TEST_F(SideFilesTest, MapWithACodeWithoutAPictureIsRefusedWhole) {
   ShowScreen(11);
   const auto record = DistinctRecord(3);
   std::vector<std::string> lines{"48", "1"};
-  for (int cell = 1; cell <= kTileCount; ++cell)
-    lines.push_back(cell == 5 ? "B0" : Hex(record[kRecordTiles + cell - 1]));
+  for (int cell = 1; cell <= kTileCount; ++cell) lines.push_back(cell == 5 ? "B0" : Hex(record[kRecordTiles + cell - 1]));
   const std::string path = SideFile("b0.map");
   WriteText(path, Lines(lines));
   Edit("pal1")->setText("99");  // an unsaved edit that a save would write

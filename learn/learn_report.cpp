@@ -13,6 +13,8 @@ namespace quelbrook::learn {
 
 namespace {
 
+constexpr const char* kOriginLabel = "Play field origin: ";
+
 constexpr std::size_t kScreensNamed = 5;
 
 // "1-3, 5, 9-2F": runs of consecutive codes in hexadecimal.
@@ -60,7 +62,7 @@ std::string LearnReportText(const QString& romPath, QPoint origin, std::optional
       << CountText(learned.items.size(), "item") << " and "
       << CountText(learned.enemies.size(), "enemy", "enemies") << " from "
       << QDir::toNativeSeparators(romPath).toStdString() << ".\n";
-  out << "Play field origin: " << origin.x() << "," << origin.y();
+  out << kOriginLabel << origin.x() << "," << origin.y();
   if (fit)
     out << " (found; " << static_cast<int>(*fit * 1000 + 0.5) / 10.0 << "% of cells agree)\n";
   else
@@ -84,6 +86,18 @@ std::string LearnReportText(const QString& romPath, QPoint origin, std::optional
     out << ".\n";
   }
   return out.str();
+}
+
+std::optional<QPoint> OriginInReport(const std::string& text) {
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind(kOriginLabel, 0) != 0) continue;
+    int x = 0, y = 0;
+    char comma = 0;
+    std::istringstream numbers(line.substr(std::char_traits<char>::length(kOriginLabel)));
+    if (numbers >> x >> comma >> y && comma == ',' && x >= 0 && y >= 0) return QPoint(x, y);
+  }
+  return std::nullopt;
 }
 
 }  // namespace quelbrook::learn

@@ -14,4 +14,7 @@ namespace quelbrook::learn {
 std::string LearnReportText(const QString& romPath, QPoint origin, std::optional<double> fit,
                             const LearnedPictures& learned);
 
+// The play field's origin a report names; none when it names none.
+std::optional<QPoint> OriginInReport(const std::string& text);
+
 }  // namespace quelbrook::learn

@@ -56,11 +56,7 @@ std::optional<LearnReport> LearnPictures(play::Console& host, const QString& rom
     report.origin = found.origin;
     report.fit = found.fit;
   }
-  const QImage& first = bare.front();
-  if (!QRect(QPoint(), first.size())
-           .contains(QRect(report.origin, QSize(kScreenPixelWidth, kScreenPixelHeight))))
-    throw EditorError("The play field at the origin given does not fit in the game's " +
-                      std::to_string(first.width()) + " x " + std::to_string(first.height()) + " frames");
+  RequirePlayFieldFits(bare.front().size(), report.origin);
   const LearnedPictures learned =
       VotePictures(frames, screens, report.origin, BackdropColour(bare, report.origin));
   report.tilesLearned = static_cast<int>(learned.tiles.size());

@@ -2,7 +2,10 @@
 // Each screen as the game draws it: a copy of the ROM that starts there, run until its
 // picture stands still.
 
+#include <QByteArray>
 #include <QImage>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -29,11 +32,20 @@ struct ScreenCopy {
 // Told how many copies are done of how many; returning false stops the run.
 using Progress = std::function<bool(int done, int total)>;
 
-// The copy's picture after `frames` frames, or up to as many again until two frames in a row
-// agree: an animated game never agrees, and its last frame is taken. The copy stays loaded.
-// Throws EditorError when the core refuses it.
+// The picture of the ROM `bytes` (named `name` in messages) after `frames` frames, or up to as
+// many again until two frames in a row agree: an animated game never agrees, and its last frame
+// is taken. The ROM stays loaded. Throws EditorError when the core refuses it.
+QImage CaptureBytes(play::Console& host, const QByteArray& bytes, const QString& name,
+                    const CaptureOptions& options);
+// The same for a copy of the ROM at `romPath`.
 QImage CaptureCopy(play::Console& host, const QString& romPath, const ScreenCopy& copy,
                    const CaptureOptions& options);
+
+// Throws EditorError unless a play field with its top-left corner at `origin` fits in frames of
+// this size.
+void RequirePlayFieldFits(QSize frame, QPoint origin);
+// The 256 x 192 RGB32 play field at `origin` in the frame; throws as RequirePlayFieldFits.
+QImage PlayFieldOf(const QImage& frame, QPoint origin);
 
 // Each copy's picture in turn, the core unloaded after the last. Empty when `progress`
 // stopped the run.

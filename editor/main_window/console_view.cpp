@@ -15,8 +15,8 @@
 #include "hex_text.h"
 #include "image_control.h"
 #include "item_catalogue.h"
-#include "picture_choice.h"
 #include "play_panel.h"
+#include "rom_identity.h"
 #include "screen_value.h"
 #include "window_description.h"
 #include "window_layout.h"
@@ -63,7 +63,7 @@ ConsoleCaptures* TForm1::Captures() {
     });
   }
   const QString rom = QFile::decodeName(state_.romPath.c_str());
-  if (captures_->rom() != rom) captures_->bindRom(rom, ReadCaptureSettings(IdentityOf(rom)));
+  if (captures_->rom() != rom) captures_->bindRom(rom, ReadConsoleViewSettings(IdentityOf(rom)));
   return captures_.get();
 }
 

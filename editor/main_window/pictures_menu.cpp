@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QProgressDialog>
 
+#include "capture_settings_store.h"
 #include "console_process.h"
 #include "editor_error.h"
 #include "form1.h"
@@ -88,8 +89,8 @@ void TForm1::LearnPicturesClick() {
   progress.setWindowTitle("Learn pictures");
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
-  learn::LearnOptions options;
-  options.basePictures = state_.StartDirectory;
+  const learn::LearnOptions options =
+      learn::LearnOptionsOf(ReadCaptureSettings(identity), state_.StartDirectory);
   const HeapGivenBackAtTheEnd heapGivenBack;
   // A console of its own, beside the Play panel's: its program, and all the core kept while
   // learning, is gone when learning ends.

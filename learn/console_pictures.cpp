@@ -1,0 +1,159 @@
+#include "console_pictures.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <algorithm>
+#include <map>
+
+#include "game_identity.h"
+#include "learning_copies.h"
+#include "picture_votes.h"
+#include "record_drawing_check.h"
+#include "screen_rendering.h"
+#include "test_copies.h"
+
+namespace quelbrook::learn {
+
+namespace {
+
+// Room for the world's screens and several tile palettes.
+constexpr int kCachedKilobytes = 64 * 1024;
+// The screen whose record the tile copies replace: any would do, one keeps them alike.
+constexpr int kTileCopyScreen = 1;
+constexpr int kRecordsBegin = ScreenRecordOffset(1);
+constexpr int kRecordsEnd = ScreenRecordOffset(kScreenCount) + kScreenRecordLength;
+
+QByteArray SettingsKey(const CaptureSettings& settings) {
+  const QString origin =
+      settings.origin ? QString("%1,%2").arg(settings.origin->x()).arg(settings.origin->y()) : QString();
+  return QString("%1|%2|%3")
+      .arg(QString::fromStdString(settings.input))
+      .arg(settings.frames)
+      .arg(origin)
+      .toUtf8();
+}
+
+// The bytes of a copy that its picture depends on: the game draws the screen it starts on from
+// that screen's record alone, so the other records are left out and an edit of one screen
+// keeps the others' pictures.
+QByteArray CopyKey(const QByteArray& settingsKey, QByteArray copy, int screen, const char* kind) {
+  if (copy.size() >= kRecordsEnd) {
+    const QByteArray own = copy.mid(ScreenRecordOffset(screen), kScreenRecordLength);
+    copy.replace(kRecordsBegin, kRecordsEnd - kRecordsBegin, own);
+  }
+  QCryptographicHash hash(QCryptographicHash::Sha1);
+  hash.addData(settingsKey);
+  hash.addData(kind);
+  hash.addData(copy);
+  return hash.result();
+}
+
+int CostOf(const QImage& picture) { return static_cast<int>(picture.sizeInBytes() / 1024) + 1; }
+
+QRect CellRect(QPoint origin, int cell) {
+  return QRect(origin + QPoint(cell % kGridColumns * kTilePixels, cell / kGridColumns * kTilePixels),
+               QSize(kTilePixels, kTilePixels));
+}
+
+// What most cells show: the hero or a cursor the game draws covers a few of them.
+QImage MostCellsShow(const QImage& frame, QPoint origin) {
+  std::map<QByteArray, std::pair<int, QImage>> looks;
+  for (int cell = 0; cell < kTileCount; ++cell) {
+    QImage picture = frame.copy(CellRect(origin, cell));
+    const QByteArray bits(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
+    auto& [count, look] = looks[bits];
+    if (count++ == 0) look = std::move(picture);
+  }
+  return std::max_element(looks.begin(), looks.end(),
+                          [](const auto& a, const auto& b) { return a.second.first < b.second.first; })
+      ->second.second;
+}
+
+RecordBytes TileRecord(PalettePair palettes, int code) {
+  RecordBytes record = WithoutObjects({});
+  std::fill_n(record.begin() + kRecordTiles, kTileCount, static_cast<std::uint8_t>(code));
+  record[kRecordPalette1] = static_cast<std::uint8_t>(palettes.palette1);
+  record[kRecordPalette2] = static_cast<std::uint8_t>(palettes.palette2);
+  return record;
+}
+
+template <typename Make>
+std::vector<QImage> EachInTurn(int total, const Progress& progress, const Make& make) {
+  std::vector<QImage> pictures;
+  for (int done = 0; done < total; ++done) {
+    if (progress && !progress(done, total)) return {};
+    pictures.push_back(make(done));
+  }
+  if (progress && !progress(total, total)) return {};
+  return pictures;
+}
+
+}  // namespace
+
+ConsolePictures::ConsolePictures(play::Console& console, const CaptureSettings& settings)
+    : console_(console),
+      options_(CaptureOptionsOf(settings)),
+      origin_(settings.origin),
+      settingsKey_(SettingsKey(settings)),
+      frames_(kCachedKilobytes) {}
+
+void ConsolePictures::RequireDrawnFromRecords(const QString& romPath) {
+  RequireScreensDrawnFromRecords(console_, romPath, options_);
+}
+
+QPoint ConsolePictures::Origin(const QString& romPath) {
+  if (origin_) return *origin_;
+  QFile file(romPath);
+  const QString game = file.open(QIODevice::ReadOnly) ? play::GameIdentity(file.readAll()) : QString();
+  if (const auto found = origins_.constFind(game); found != origins_.constEnd()) return *found;
+  const Records records = ReadRecords(romPath);
+  std::vector<QImage> frames;
+  for (int screen = 1; screen <= kScreenCount; ++screen)
+    frames.push_back(CaptureCopy(console_, romPath,
+                                 {screen, WithoutObjects(records[static_cast<std::size_t>(screen - 1)])},
+                                 options_));
+  const QPoint origin = FindPlayFieldOrigin(frames, DecodeRecords(records)).origin;
+  RequirePlayFieldFits(frames.front().size(), origin);
+  origins_.insert(game, origin);
+  return origin;
+}
+
+QImage ConsolePictures::Captured(const QString& romPath, int screen, const ScreenRecords& records,
+                                 const char* kind, const CropOf& crop) {
+  const QByteArray copy = play::TestCopyBytes(romPath, screen, records);
+  const QByteArray key = CopyKey(settingsKey_, copy, screen, kind);
+  if (const QImage* cached = frames_.object(key)) return *cached;
+  const QPoint origin = Origin(romPath);
+  QImage picture = crop(CaptureBytes(console_, copy, romPath, options_), origin);
+  frames_.insert(key, new QImage(picture), CostOf(picture));
+  return picture;
+}
+
+QImage ConsolePictures::Screen(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {
+  return Captured(romPath, screen, record ? ScreenRecords{{screen, *record}} : ScreenRecords{}, "screen",
+                  [](const QImage& frame, QPoint origin) { return PlayFieldOf(frame, origin); });
+}
+
+std::vector<QImage> ConsolePictures::World(const QString& romPath, const ScreenRecords& records,
+                                           const Progress& progress) {
+  return EachInTurn(kScreenCount, progress, [&](int index) {
+    const int screen = index + 1;
+    const auto edited = records.find(screen);
+    return Screen(romPath, screen, edited == records.end() ? std::nullopt : std::optional(edited->second));
+  });
+}
+
+QImage ConsolePictures::Tile(const QString& romPath, PalettePair palettes, int code) {
+  return Captured(romPath, kTileCopyScreen, {{kTileCopyScreen, TileRecord(palettes, code)}}, "tile",
+                  [](const QImage& frame, QPoint origin) {
+                    RequirePlayFieldFits(frame.size(), origin);
+                    return MostCellsShow(frame.convertToFormat(QImage::Format_RGB32), origin);
+                  });
+}
+
+std::vector<QImage> ConsolePictures::TilePalette(const QString& romPath, PalettePair palettes,
+                                                 const Progress& progress) {
+  return EachInTurn(kTilePictureCount, progress, [&](int code) { return Tile(romPath, palettes, code); });
+}
+
+}  // namespace quelbrook::learn

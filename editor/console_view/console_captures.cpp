@@ -82,9 +82,9 @@ void ConsoleCaptures::tileArrived(std::uint64_t generation, learn::PalettePair p
 
 void ConsoleCaptures::refusalArrived(std::uint64_t generation, const QString& message) {
   if (generation != generation_) return;
-  refusal_ = message;
+  refusal_ = "The console view is off: " + message;
   queue_.dropScreens();
-  emit refused(message);
+  emit refused(refusal_);
 }
 
 }  // namespace quelbrook

@@ -30,7 +30,8 @@ class ConsoleCaptures : public QObject {
   // checked again and its pictures forgotten.
   void bindRom(const QString& rom, const learn::CaptureSettings& settings);
   const QString& rom() const { return rom_; }
-  // Why the bound ROM cannot be shown as the console draws it; empty while it can.
+  // Why the bound ROM cannot be shown as the console draws it, in a user's words ("The console
+  // view is off: ..."); empty while it can.
   const QString& refusal() const { return refusal_; }
 
   // The play field (256 x 192) of `screen` drawn from `record`; null until captured.

@@ -11,6 +11,9 @@
 #include <set>
 
 #include "bench_app.h"
+#include "console_captures.h"
+#include "console_view_setting.h"
+#include "core_search.h"
 #include "editor_style.h"
 #include "heap_policy.h"
 #include "hex_text.h"
@@ -18,6 +21,7 @@
 #include "opened_rom.h"
 #include "picture_folder.h"
 #include "scripted_dialogs.h"
+#include "window_layout.h"
 #include "world_canvas.h"
 #include "world_cells.h"
 #include "world_document.h"
@@ -127,6 +131,45 @@ void BM_Repaint100_CanvasRemade(benchmark::State& state) { RepaintCanvas(state, 
 void BM_Repaint25_CanvasRemade(benchmark::State& state) { RepaintCanvas(state, 25, true); }
 void BM_Repaint25_Baseline(benchmark::State& state) { RepaintBaseline(state, 25); }
 
+// A paint stroke along a row of the world at 100 %: each step paints a cell and repaints its
+// screen, as the canvas does while the mouse moves. With the console view on, the whole world
+// is captured first; then each step asks its screen's capture of the worker, whose results
+// (and the worker's own use of the machine) land between the steps.
+void PaintStroke(benchmark::State& state, bool console) {
+  testing::ScriptedDialogs dialogs;
+  std::unique_ptr<ConsoleCaptures> captures;
+  WorldEditor::Hooks hooks;
+  if (console) {
+    captures = std::make_unique<ConsoleCaptures>(play::ChooseNesCore({}));
+    captures->bindRom(QString::fromStdString(BenchApp::RomPath()), {});
+    hooks.consoleCaptures = [&captures] { return captures.get(); };
+  }
+  RememberConsoleView(kWorldEditorLayout, console);
+  WorldEditor editor(BenchApp::RomPath(), BenchApp::AppDir(), dialogs, hooks);
+  editor.resize(1400, 900);
+  editor.show();
+  WorldCanvas& canvas = *editor.canvas();
+  canvas.setZoom(100);
+  while (captures && captures->waitingScreens() > 0)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  if (captures && !captures->refusal().isEmpty()) state.SkipWithError(qPrintable(captures->refusal()));
+  QPixmap target(canvas.viewport()->size());
+  int step = 0;
+  for (auto _ : state) {
+    const QPoint cell(step % 40, 9);
+    editor.document().paint(cell, step / 40 % 2 == 0 ? 0x22 : 0x21, 1 + step / 40);
+    ++step;
+    QCoreApplication::processEvents();
+    const QRect screen = canvas.viewport()->rect() &
+                         QRect(cell.x() / kGridColumns * 256, cell.y() / kGridRows * 192, 256, 192);
+    canvas.viewport()->render(&target, screen.topLeft(), screen, QWidget::DrawChildren);
+  }
+  RememberConsoleView(kWorldEditorLayout, false);
+}
+
+void BM_PaintStroke_ConsoleView(benchmark::State& state) { PaintStroke(state, true); }
+void BM_PaintStroke_Baseline(benchmark::State& state) { PaintStroke(state, false); }
+
 // Every screen changed: tile 0 alternates between two codes.
 void BM_Save128_Document(benchmark::State& state) {
   WorldDocument document(BenchApp::RomPath());
@@ -162,6 +205,8 @@ BENCHMARK(BM_Repaint25_Canvas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint25_Baseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint100_CanvasRemade)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Repaint25_CanvasRemade)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintStroke_ConsoleView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintStroke_Baseline)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Save128_Document)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Save128_Baseline)->Unit(benchmark::kMicrosecond);
 

@@ -61,11 +61,12 @@ bool TForm1::hasUnsavedEdits() const { return typedSinceClean_ || !history_->isC
 void TForm1::MarkClean() {
   typedSinceClean_ = false;
   history_->setClean();
-  UpdateUnsavedLabel();
+  ShownScreenChanged();
 }
 
-void TForm1::UpdateUnsavedLabel() {
+void TForm1::ShownScreenChanged() {
   controls_.UnsavedLabel->setText(hasUnsavedEdits() ? "This screen has unsaved edits" : "");
+  FollowInConsoleView();
 }
 
 void TForm1::MoveSelection(int columns, int rows) {

@@ -19,6 +19,7 @@
 
 #include "backup_question.h"
 #include "byte_map.h"
+#include "console_captures.h"
 #include "end_screen_patch.h"
 #include "hex_text.h"
 #include "image_control.h"
@@ -103,6 +104,14 @@ void TForm1::BuildWindow() {
   BuildImageGrid(kPaletteStem, kPaletteSize, kPaletteColumns, kPaletteLeft, kPaletteTop);
   for (int n = 1; n <= kPaletteSize; ++n)
     Pic(n)->setToolTip("Tile " + QString::fromStdString(IntToHexText(n - 1)));
+
+  auto* pending = new ImageControl(panel_);
+  pending->setObjectName("ConsolePending");
+  pending->setPicture(SolidSquare(QColor(160, 160, 160)));
+  pending->setGeometry(kTileGridLeft + kGridColumns * kCellPitch - 8, kTileGridTop + 1, 6, 6);
+  pending->setToolTip("Being captured from the game");
+  pending->setVisible(false);
+  registry_.add(pending);
 
   auto* info = new ImageControl(panel_);
   info->setObjectName("Image49");

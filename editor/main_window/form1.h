@@ -6,7 +6,9 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "control_registry.h"
@@ -20,6 +22,7 @@
 #include "screen_edit.h"
 #include "screen_value.h"
 
+class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -33,6 +36,7 @@ class QKeySequence;
 
 namespace quelbrook {
 
+class ConsoleCaptures;
 class ImageControl;
 class ImagePanel;
 class TileCodeTable;
@@ -144,6 +148,10 @@ class TForm1 : public QMainWindow {
   // The whole world as a Tiled map, and back into the ROM with the shown screen reloaded.
   void ExportWorldToTiled();
   void ImportWorldFromTiled();
+  // The shown screen as the console draws it: the captures for the bound ROM, made on first
+  // use (none without a ROM), which the world editor shares.
+  ConsoleCaptures* Captures();
+  void ConsoleViewToggled(bool on);
   // File > Restore points...: the list, and a point written back after the usual questions.
   void ShowRestorePoints();
 
@@ -171,10 +179,12 @@ class TForm1 : public QMainWindow {
   void ConnectClick(QPushButton* button, std::function<void()> handler);
   void ConnectEdit(QPushButton* button, const QString& description, std::function<void()> handler);
   void BuildMenus();
+  void BuildViewMenu();
   void BuildStatusRow();
   void AddShortcut(const QKeySequence& keys, QPushButton* button, std::function<void()> handler);
   void MarkClean();
-  void UpdateUnsavedLabel();
+  // After every change of the shown screen: the unsaved note and the console view follow it.
+  void ShownScreenChanged();
   void AddNumericField(QLineEdit* field, int lower, int upper, bool lenientMouse = false);
 
   void PlaceMarker(ImageControl* marker, int destination);
@@ -208,6 +218,12 @@ class TForm1 : public QMainWindow {
   std::string SaveScreenWords() const;
   // Every write to the bound ROM goes through here, kept as a restore point in these words.
   void WriteRom(const std::vector<BytePatch>& patches, const std::string& words);
+  bool ShowsConsoleView() const;
+  // The cells and tile palette as captured for the shown values, or marked as waiting.
+  void FollowInConsoleView();
+  void ShowConsolePalette();
+  // True when tile `code` is shown as captured in the shown palettes.
+  bool ShowConsoleTile(int code);
   // The bound ROM's restore points, kept open while it stays bound.
   history::KeptHistory& RestorePoints();
   // Says once per ROM why its restore points are off.
@@ -226,7 +242,10 @@ class TForm1 : public QMainWindow {
   TForm2* help_ = nullptr;
   QUndoStack* history_ = nullptr;
   QMenu* recentMenu_ = nullptr;
-  bool typedSinceClean_ = false;  // typing is not on the undo stack but is unsaved
+  QAction* consoleViewAction_ = nullptr;
+  std::unique_ptr<ConsoleCaptures> captures_;
+  std::optional<std::pair<int, int>> consolePalettes_;  // the palettes the tile palette shows
+  bool typedSinceClean_ = false;                        // typing is not on the undo stack but is unsaved
 };
 
 }  // namespace quelbrook

@@ -98,12 +98,12 @@ void TForm1::ConnectHandlers() {
   const auto noteTyping = [this](QLineEdit* field) {
     connect(field, &QLineEdit::textEdited, this, [this] {
       typedSinceClean_ = true;
-      UpdateUnsavedLabel();
+      ShownScreenChanged();
     });
   };
   for (QLineEdit* field : {c.Edit2, c.pal1, c.pal2}) noteTyping(field);
   for (const auto& object : c.objects) noteTyping(object.destinationField);
-  connect(history_, &QUndoStack::indexChanged, this, [this] { UpdateUnsavedLabel(); });
+  connect(history_, &QUndoStack::indexChanged, this, [this] { ShownScreenChanged(); });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

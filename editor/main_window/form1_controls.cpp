@@ -100,6 +100,7 @@ Form1Controls Form1Controls::Bind(const ControlRegistry& registry) {
   QUELBROOK_BIND(Red);
   QUELBROOK_BIND(Green);
   QUELBROOK_BIND(Image49);
+  QUELBROOK_BIND(ConsolePending);
   QUELBROOK_BIND(UnsavedLabel);
   return controls;
 }

@@ -43,6 +43,8 @@ struct Form1Controls {
       *PlayScreenButton;
   // Selection markers, the info picture and the status row.
   ImageControl *Red, *Green, *Image49;
+  // Over the tile grid's corner while its console picture is being captured.
+  ImageControl* ConsolePending;
   QLabel* UnsavedLabel;
 };
 

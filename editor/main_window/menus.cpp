@@ -20,7 +20,7 @@ void TForm1::AddShortcut(const QKeySequence& keys, QPushButton* button, std::fun
 
 void TForm1::BuildMenus() {
   history_ = new QUndoStack(this);
-  connect(history_, &QUndoStack::cleanChanged, this, [this] { UpdateUnsavedLabel(); });
+  connect(history_, &QUndoStack::cleanChanged, this, [this] { ShownScreenChanged(); });
 
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Open ROM...", QKeySequence::Open, this, [this] {
@@ -61,6 +61,8 @@ void TForm1::BuildMenus() {
                   [this] { Run([this] { CopyShownScreen(); }); });
   edit->addAction("&Paste screen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this,
                   [this] { Undoable("Paste screen", [this] { PasteShownScreen(); }); });
+
+  BuildViewMenu();
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&Help", QKeySequence::HelpContents, this, [this] { ShowHelp(); });

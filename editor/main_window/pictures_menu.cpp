@@ -125,6 +125,8 @@ void TForm1::UsePicturesOfRom() {
     action->setChecked(action->property(kChoiceProperty).toInt() == static_cast<int>(setting.choice));
   for (int n = 1; n <= kPaletteSize; ++n) setPicture(Pic(n), TileBitmapPath(IntToHexText(n - 1)));
   if (state_.recordLocated) ShowScreenValue(ShownScreenValue());
+  consolePalettes_.reset();
+  FollowInConsoleView();
 }
 
 }  // namespace quelbrook

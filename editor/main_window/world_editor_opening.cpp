@@ -32,6 +32,7 @@ void TForm1::ShowWorldEditor() {
     hooks.playScreen = [this](int screen, const RecordBytes& record) { PlayScreen(screen, record); };
     hooks.beforeWrite = [this] { EnsureBackup(); };
     hooks.saved = [this](const std::vector<int>& screens) { WorldScreensSaved(screens); };
+    hooks.consoleCaptures = [this] { return Captures(); };
     hooks.openRom = [this](const QString& path) {
       if (!OpenRomFile(path)) return;
       // The world editor let its changes go before it passed the file on.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "console_captures.h"
 #include "screen_rendering.h"
 #include "world_cells.h"
 #include "world_document.h"
@@ -218,6 +219,15 @@ void WorldCanvas::setShowGrid(bool shown) {
 
 void WorldCanvas::setShowObjects(bool shown) {
   showObjects_ = shown;
+  viewport()->update();
+}
+
+void WorldCanvas::setConsole(ConsoleCaptures* captures) {
+  if (console_) console_->disconnect(this);
+  console_ = captures;
+  if (console_)
+    connect(console_, &ConsoleCaptures::screenCaptured, this,
+            [this](int screen) { updateScreens({screen}); });
   viewport()->update();
 }
 
@@ -434,18 +444,20 @@ RecordBytes WorldCanvas::shownRecord(int screen) const {
 }
 
 void WorldCanvas::drawScreens(QPainter& painter, const QRect& cells, const QRect& area) {
-  const ScreenLook look{cellSize(), showObjects_, showGrid_};
+  const ScreenLook look{cellSize(), showObjects_, showGrid_, console_ != nullptr};
   const int first = ScreenOfCell(cells.topLeft());
   const int last = ScreenOfCell(cells.bottomRight());
   for (int screen = first; screen <= last; ++screen) {
     if (!CellsOfScreen(screen).intersects(cells)) continue;
     const QRect rect = viewRectOfCells(CellsOfScreen(screen));
+    // A dragged marker is no change of the play field until it lands.
+    const QImage field = console_ ? console_->screen(screen, document_.record(screen)) : QImage();
     if (WorldScreenPictures::keeps(look)) {
       const QRect shown = rect & area;
-      painter.drawPixmap(shown, screenPictures_.picture(screen, shownRecord(screen), look),
+      painter.drawPixmap(shown, screenPictures_.picture(screen, shownRecord(screen), look, field),
                          shown.translated(-rect.topLeft()));
     } else {
-      DrawScreen(painter, rect.topLeft(), screen, shownRecord(screen), look, pictures_);
+      DrawScreen(painter, rect.topLeft(), screen, shownRecord(screen), look, pictures_, field);
     }
   }
 }

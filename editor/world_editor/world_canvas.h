@@ -15,6 +15,7 @@ class QMenu;
 
 namespace quelbrook {
 
+class ConsoleCaptures;
 class WorldDocument;
 class WorldPictures;
 
@@ -39,6 +40,8 @@ class WorldCanvas : public QAbstractScrollArea {
   void setShowObjects(bool shown);
   // The pictures were read from another folder: every screen is drawn again.
   void picturesReplaced();
+  // Screens as the game draws them, from `captures`; none: the tiles, as always.
+  void setConsole(ConsoleCaptures* captures);
   bool showsGrid() const { return showGrid_; }
   bool showsObjects() const { return showObjects_; }
 
@@ -113,6 +116,7 @@ class WorldCanvas : public QAbstractScrollArea {
   bool fitting_ = true;
   bool showGrid_ = true;
   bool showObjects_ = true;
+  ConsoleCaptures* console_ = nullptr;
   int chosenTile_ = 0;
 
   Gesture gesture_ = Gesture::None;

@@ -99,6 +99,7 @@ WorldEditor::WorldEditor(std::string romPath, const QString& pictureDirectory, D
   if (parent) parent->installEventFilter(this);
   setAcceptDrops(true);
   if (!RestoreWindowLayout(*this, kWorldEditorLayout)) resize(DefaultSize());
+  if (consoleView_->isChecked()) run([this] { consoleViewToggled(true); });
 }
 
 WorldEditor::~WorldEditor() = default;
@@ -173,6 +174,8 @@ void WorldEditor::buildMenus() {
   objects->setCheckable(true);
   objects->setChecked(true);
   connect(objects, &QAction::toggled, canvas_, &WorldCanvas::setShowObjects);
+  view->addSeparator();
+  buildConsoleView(view);
   // The window's actions work wherever the focus is inside it.
   for (QMenu* menu : {file, edit, view}) addActions(menu->actions());
 }

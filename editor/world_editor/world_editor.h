@@ -13,11 +13,15 @@
 
 class QDragEnterEvent;
 class QDropEvent;
+class QAction;
 class QLabel;
 class QMenu;
+class QProgressBar;
+class QPushButton;
 
 namespace quelbrook {
 
+class ConsoleCaptures;
 class RomWatcher;
 class WorldCanvas;
 class WorldDocument;
@@ -33,6 +37,7 @@ class WorldEditor : public QMainWindow {
     std::function<void()> beforeWrite;                                      // the backup before a save writes
     std::function<void(const std::vector<int>& screens)> saved;             // records just written
     std::function<void(const QString& path)> openRom;                       // a .nes file dropped here
+    std::function<ConsoleCaptures*()> consoleCaptures;  // the console view's, for this ROM
   };
 
   // Reads the ROM at once; throws EditorError when it cannot be read. Pictures are
@@ -75,6 +80,12 @@ class WorldEditor : public QMainWindow {
  private:
   void buildMenus();
   void buildDocks();
+  void buildConsoleView(QMenu* view);
+  void consoleViewToggled(bool on);
+  void askConsole(int screen);
+  // The tile palette in the palettes of this screen, the one under the cursor.
+  void showConsolePalette(int screen);
+  void showCaptureProgress();
   void showScreenMenu(int screen, QPoint globalPosition);
   void updateTitle();
   void updatePictures();
@@ -99,6 +110,10 @@ class WorldEditor : public QMainWindow {
   QLabel* zoomLabel_ = nullptr;
   QLabel* hoverLabel_ = nullptr;
   QLabel* missingLabel_ = nullptr;
+  QAction* consoleView_ = nullptr;
+  ConsoleCaptures* captures_ = nullptr;  // while the console view is on; the main window's
+  QProgressBar* captureProgress_ = nullptr;
+  QPushButton* cancelCapture_ = nullptr;
   int copiedScreen_ = 0;
   bool closeAgreed_ = false;
 };

@@ -4,6 +4,7 @@
 // 6,144 tiles and 640 markers. A kept picture is made again as soon as the record or the
 // look it was made from differs, so no edit has to remember to throw one away.
 
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <vector>
@@ -21,14 +22,17 @@ struct ScreenLook {
   int cellSize = 32;
   bool objects = true;
   bool number = true;
+  bool console = false;  // the play field as the game draws it in place of the tiles
   bool operator==(const ScreenLook& other) const {
-    return cellSize == other.cellSize && objects == other.objects && number == other.number;
+    return cellSize == other.cellSize && objects == other.objects && number == other.number &&
+           console == other.console;
   }
 };
 
-// A screen's top left corner lies at `origin`.
+// A screen's top left corner lies at `origin`. In the console's look, `field` is the screen's
+// play field as captured; until it is (null), the tiles are drawn with a quiet mark.
 void DrawScreen(QPainter& painter, QPoint origin, int screen, const RecordBytes& record,
-                const ScreenLook& look, const WorldPictures& pictures);
+                const ScreenLook& look, const WorldPictures& pictures, const QImage& field = {});
 
 class WorldScreenPictures {
  public:
@@ -40,7 +44,8 @@ class WorldScreenPictures {
   explicit WorldScreenPictures(const WorldPictures& pictures) : pictures_(pictures) {}
 
   // Only for a look that `keeps`.
-  const QPixmap& picture(int screen, const RecordBytes& record, const ScreenLook& look);
+  const QPixmap& picture(int screen, const RecordBytes& record, const ScreenLook& look,
+                         const QImage& field = {});
   // After a zoom none of them fits any more: their memory goes now, not when each is redrawn.
   void clear() { kept_.assign(kScreenCount, Kept{}); }
 
@@ -48,6 +53,7 @@ class WorldScreenPictures {
   struct Kept {
     RecordBytes record{};
     ScreenLook look;
+    qint64 field = 0;  // the console picture's cacheKey, 0 for none
     QPixmap picture;
   };
 

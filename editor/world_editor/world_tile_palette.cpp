@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "byte_map.h"
+#include "console_captures.h"
 #include "hex_text.h"
 #include "world_pictures.h"
 
@@ -60,6 +61,18 @@ int WorldTilePalette::codeAt(QPoint point) const {
   return codes_[static_cast<std::size_t>(index)];
 }
 
+void WorldTilePalette::setConsole(ConsoleCaptures* captures, learn::PalettePair palettes) {
+  if (captures == console_ && palettes.palette1 == palettes_.palette1 &&
+      palettes.palette2 == palettes_.palette2)
+    return;
+  if (console_) console_->disconnect(this);
+  console_ = captures;
+  palettes_ = palettes;
+  if (console_)
+    connect(console_, &ConsoleCaptures::tileCaptured, this, [this](int code) { update(tileRect(code)); });
+  update();
+}
+
 void WorldTilePalette::setChosen(int code) {
   if (code == chosen_) return;
   update(tileRect(chosen_).adjusted(-1, -1, 1, 1));
@@ -70,7 +83,14 @@ void WorldTilePalette::setChosen(int code) {
 void WorldTilePalette::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
-  for (int code : codes_) painter.drawPixmap(tileRect(code), pictures_.tile(code));
+  for (int code : codes_) {
+    // A tile not yet captured in these palettes keeps its picture until it is.
+    const QImage drawn = console_ && code < kGameTiles ? console_->tile(palettes_, code) : QImage();
+    if (drawn.isNull())
+      painter.drawPixmap(tileRect(code), pictures_.tile(code));
+    else
+      painter.drawImage(tileRect(code), drawn);
+  }
   const QRect chosen = tileRect(chosen_);
   if (!chosen.isEmpty()) {
     painter.setPen(QPen(QColor(224, 32, 64), 2));

@@ -4,10 +4,14 @@
 // chosen tile is framed; hovering a tile names its code.
 
 #include <QWidget>
+#include <optional>
 #include <vector>
+
+#include "console_pictures.h"
 
 namespace quelbrook {
 
+class ConsoleCaptures;
 class WorldPictures;
 
 class WorldTilePalette : public QWidget {
@@ -22,6 +26,8 @@ class WorldTilePalette : public QWidget {
   // The codes beyond the game's tiles that the world uses.
   void setExtraCodes(const std::vector<int>& codes);
   const std::vector<int>& codes() const { return codes_; }
+  // The game's tiles as it draws them in these palettes, from `captures`; none: the pictures.
+  void setConsole(ConsoleCaptures* captures, learn::PalettePair palettes);
   void setChosen(int code);
   int chosen() const { return chosen_; }
   // Where a code's tile lies, for tests; an empty rectangle for a code not shown.
@@ -40,6 +46,8 @@ class WorldTilePalette : public QWidget {
   int codeAt(QPoint point) const;
 
   const WorldPictures& pictures_;
+  ConsoleCaptures* console_ = nullptr;
+  learn::PalettePair palettes_;
   std::vector<int> codes_;
   int chosen_ = 0;
 };

@@ -1,0 +1,259 @@
+// View > "As the console draws it" in both windows, on the real core with the demo ROM: the
+// cells show what the game draws for the shown values, unsaved edits included, while every
+// edit writes what it writes without.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QUndoStack>
+#include <filesystem>
+
+#include "byte_map.h"
+#include "capture_settings.h"
+#include "capture_settings_store.h"
+#include "console_captures.h"
+#include "console_pictures.h"
+#include "console_process.h"
+#include "console_view_setting.h"
+#include "play_panel.h"
+#include "rom_identity.h"
+#include "screen_value.h"
+#include "window_fixture.h"
+#include "window_layout.h"
+#include "world_canvas.h"
+#include "world_document.h"
+#include "world_editor.h"
+
+namespace quelbrook::testing {
+namespace {
+
+constexpr int kCaptureWait = 20000;  // ms; a capture takes some 35 ms, the first start far longer
+
+class ConsoleViewTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    WriteFile(RomPath(), ReadFile(std::filesystem::path(QUELBROOK_TEST_APP_DIR) / "Quelbrook.nes"));
+    // Given, so that no test waits for the play field to be found in the frames.
+    settings_.origin = QPoint(0, 16);
+    WriteCaptureSettings(IdentityOf(QString::fromStdString(RomPath())), settings_);
+    dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
+    Click([this] { window->Button2Click(); });
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+  }
+
+  QAction* ConsoleView(QWidget* in) const { return in->findChild<QAction*>("ConsoleViewAction"); }
+  bool Waiting() const { return !Image("ConsolePending")->isHidden(); }
+  // Until the cells show the capture of the shown values.
+  void AwaitConsole() const {
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Waiting(); }, kCaptureWait)) << LastMessage().toStdString();
+  }
+  void TurnOn() {
+    ConsoleView(window.get())->setChecked(true);
+    AwaitConsole();
+  }
+  // The 48 cells put together, as the play field they show.
+  QImage Cells() const {
+    QImage field(kGridColumns * 32, kGridRows * 32, QImage::Format_RGB32);
+    QPainter painter(&field);
+    for (int cell = 1; cell <= kTileCount; ++cell)
+      painter.drawPixmap((cell - 1) % kGridColumns * 32, (cell - 1) / kGridColumns * 32,
+                         Image("Image" + QString::number(cell))->picture());
+    return field;
+  }
+  RecordBytes ShownRecord() const { return RecordOf(window->ShownScreenEdit().screen); }
+  // What the library captures for the shown values, with a console of the test's own.
+  QImage Expected() {
+    if (!console_) console_ = std::make_unique<play::ConsoleProcess>(ChosenNesCore());
+    learn::ConsolePictures pictures(*console_, settings_);
+    return pictures.Screen(QString::fromStdString(RomPath()), numberIn("Edit1"), ShownRecord())
+        .convertToFormat(QImage::Format_RGB32);
+  }
+  int numberIn(const QString& field) const { return Edit(field)->text().toInt(); }
+  void EditAndAwait(const QString& description, const std::function<void()>& edit) {
+    window->Undoable(description, edit);
+    AwaitConsole();
+  }
+  void Undo() {
+    window->history()->undo();
+    AwaitConsole();
+  }
+
+  learn::CaptureSettings settings_;
+  std::unique_ptr<play::ConsoleProcess> console_;
+};
+
+TEST_F(ConsoleViewTest, EachUnsavedEditShowsAsTheGameDrawsItAndItsUndoBringsTheOldPictureBack) {
+  TurnOn();
+  const QImage start = Cells();
+  EXPECT_EQ(start, Expected());
+  // Cell 10 painted with the castle's brick, the first enemy moved one step, the castle's
+  // palettes on a forest screen.
+  const std::pair<const char*, std::function<void()>> edits[] = {
+      {"Paint cell",
+       [this] {
+         window->ImageClick(10);
+         window->PicClick(0x22);
+       }},
+      {"Destination", [this] { window->DestinationStepClick(1, +1); }},
+      {"Palette 1", [this] { Edit("pal1")->setText("18"); }},
+  };
+  for (const auto& [description, edit] : edits) {
+    const QImage before = Cells();
+    EditAndAwait(description, edit);
+    EXPECT_NE(Cells(), before) << description;
+    EXPECT_EQ(Cells(), Expected()) << description;
+    Undo();
+    EXPECT_EQ(Cells(), before) << description;
+    window->history()->redo();
+    AwaitConsole();
+  }
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
+TEST_F(ConsoleViewTest, TheTilePaletteShowsEachCodeInTheShownScreensPalettes) {
+  TurnOn();
+  // The castle's red brick painted into the forest start screen: the game draws it, in the
+  // palette as in the cell, in the forest's colours, not the brick's own.
+  constexpr int kBrick = 0x30;
+  EditAndAwait("Paint cell", [this] {
+    window->ImageClick(9);
+    window->PicClick(kBrick + 1);
+  });
+  const QImage cell = Cells().copy(0, 32, 32, 32);
+  ImageControl* pic = Image("Pic" + QString::number(kBrick + 1));
+  auto shown = [pic] { return pic->picture().toImage().convertToFormat(QImage::Format_RGB32); };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == cell; }, kCaptureWait));
+  const QImage own = QImage(Folder() + "/graph/30.bmp").convertToFormat(QImage::Format_RGB32);
+  EXPECT_NE(cell, own);
+  ConsoleView(window.get())->setChecked(false);
+  EXPECT_EQ(shown(), own);
+  EXPECT_EQ(Cells().copy(0, 32, 32, 32), own);
+}
+
+// Painting, a marker moved and saved write the same bytes whether the view is on or off.
+TEST_F(ConsoleViewTest, EditsWriteTheSameBytesWithTheViewOnAsOff) {
+  const std::vector<std::uint8_t> original = RomBytes();
+  auto editAndSave = [this] {
+    window->Undoable("Paint cell", [this] {
+      window->ImageClick(20);
+      window->PicClick(0x30);
+    });
+    window->Undoable("Destination", [this] { window->DestinationStepClick(0, +1); });
+    window->Undoable("Destination", [this] { window->DestinationStepClick(2, -1); });
+    Click([this] { window->Button5Click(); });
+    return RomBytes();
+  };
+  const std::vector<std::uint8_t> off = editAndSave();
+  ASSERT_NE(off, original);
+  WriteFile(RomPath(), original);
+  Click([this] { window->Button1Click(); });
+  TurnOn();
+  EXPECT_EQ(editAndSave(), off);
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
+TEST_F(ConsoleViewTest, MarkersAndTheSelectionStayAsTheyAreWithoutTheView) {
+  Check("CheckBox2")->setChecked(false);  // the first enemy's marker hidden
+  window->ImageClick(12);
+  auto markers = [this] {
+    std::vector<std::pair<QPoint, bool>> shown;
+    for (const char* name : {"Red", "selit", "En1", "En2", "En3", "En4"})
+      shown.emplace_back(Position(name), Image(name)->isHidden());
+    return shown;
+  };
+  const auto before = markers();
+  TurnOn();
+  EXPECT_EQ(markers(), before);
+  ShowScreen(numberIn("Edit1") + 1);
+  AwaitConsole();
+  EXPECT_TRUE(Image("En1")->isHidden()) << "a hidden marker stays hidden on another screen";
+  EXPECT_EQ(Cells(), Expected());
+}
+
+TEST_F(ConsoleViewTest, TheChoiceIsRememberedForTheNextWindow) {
+  TurnOn();
+  window = std::make_unique<TForm1>(&dialogs);
+  EXPECT_TRUE(ConsoleView(window.get())->isChecked());
+}
+
+TEST_F(ConsoleViewTest, AGameThatDoesNotDrawTheRecordsTurnsTheViewOffWithTheReason) {
+  QFile program(QStringLiteral(QUELBROOK_PAD_SPRITE_ROM));
+  ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+  QByteArray varied = program.readAll();
+  for (int screen = 1; screen <= kScreenCount; ++screen)
+    for (int cell = 0; cell < kTileCount; ++cell)
+      varied[ScreenRecordOffset(screen) + cell] = static_cast<char>(cell);
+  WriteFile(RomPath(), std::vector<std::uint8_t>(varied.begin(), varied.end()));
+  dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
+  Click([this] { window->Button2Click(); });
+  ConsoleView(window.get())->setChecked(true);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !ConsoleView(window.get())->isChecked(); }, kCaptureWait));
+  EXPECT_TRUE(LastMessage().contains("does not draw its screens from the screen records"))
+      << LastMessage().toStdString();
+  EXPECT_FALSE(Waiting());
+  // The rest of the editor is as before: the cells show the pictures, a paint saves.
+  EXPECT_EQ(Image("Image2")->picture().toImage(),
+            QImage(Folder() + "/graph/1.bmp").convertToFormat(Image("Image2")->picture().toImage().format()));
+  const int messages = static_cast<int>(dialogs.messages.size());
+  ConsoleView(window.get())->setChecked(true);
+  EXPECT_FALSE(ConsoleView(window.get())->isChecked()) << "asked again, it says so again";
+  EXPECT_EQ(dialogs.messages.size(), messages + 1);
+}
+
+class WorldConsoleViewTest : public ConsoleViewTest {
+ protected:
+  WorldEditor* OpenWorld() {
+    Click([this] { window->ShowWorldEditor(); });
+    auto* editor = window->findChild<WorldEditor*>("WorldEditor");
+    editor->resize(1400, 900);
+    editor->canvas()->setZoom(100);
+    editor->canvas()->horizontalScrollBar()->setValue(0);
+    editor->canvas()->verticalScrollBar()->setValue(0);
+    return editor;
+  }
+  static QImage ScreenOnCanvas(WorldEditor* editor) {
+    // Screen 1 at 100 %: its play field at the world's top left, borders and number over it.
+    return editor->canvas()
+        ->viewport()
+        ->grab(QRect(0, 0, 256, 192))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  }
+};
+
+TEST_F(WorldConsoleViewTest, OpenedWithTheViewOnItCapturesTheWorldThenWhatChanges) {
+  RememberConsoleView(kWorldEditorLayout, true);
+  WorldEditor* editor = OpenWorld();
+  ASSERT_TRUE(ConsoleView(editor)->isChecked());
+  auto* progress = editor->findChild<QProgressBar*>("ConsoleCaptureProgress");
+  EXPECT_FALSE(progress->isHidden());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isHidden(); }, 4 * kCaptureWait));
+  // Without borders, numbers and markers a screen is its play field alone.
+  editor->findChild<QAction*>("ShowGrid")->setChecked(false);
+  editor->findChild<QAction*>("ShowObjects")->setChecked(false);
+  ConsoleCaptures& captures = *window->Captures();
+  const QImage before = captures.screen(1, editor->document().record(1));
+  ASSERT_FALSE(before.isNull());
+  EXPECT_EQ(ScreenOnCanvas(editor), before);
+
+  editor->document().paint(QPoint(3, 3), 0x22, 1);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !captures.screen(1, editor->document().record(1)).isNull(); },
+                              kCaptureWait));
+  QApplication::processEvents();
+  // Inside the dashed frame of a screen with unsaved changes.
+  const QRect inside(10, 10, 236, 172);
+  const QImage painted = ScreenOnCanvas(editor);
+  EXPECT_EQ(painted.copy(inside), captures.screen(1, editor->document().record(1)).copy(inside));
+  EXPECT_NE(painted.copy(96, 96, 32, 32), before.copy(96, 96, 32, 32));
+  editor->document().history()->undo();
+  QApplication::processEvents();
+  EXPECT_EQ(ScreenOnCanvas(editor), before) << "the old picture is kept for the undo";
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
+}  // namespace
+}  // namespace quelbrook::testing

@@ -88,6 +88,12 @@ TEST_F(PlayCommandTest, WhereTheFramesGoIsCheckedBeforeTheCoreLoads) {
     call.insert(call.end(), words.begin(), words.end());
     ExpectFailure(Play(call), message);
   }
+  // The ROM named as the picture: it would be the user's only copy.
+  const auto program = ReadFile(Program());
+  WriteFile(dir / "own.nes", program);
+  ExpectFailure(Play({Path("own.nes"), "--png", Path("own.nes")}),
+                Path("own.nes") + " is the ROM: the picture goes to another file");
+  EXPECT_EQ(ReadFile(dir / "own.nes"), program);
   // A good destination passes, and the core is what fails: an existing picture stays as it was.
   const CliRun run = Play({Program(), "--png", Path("old.png"), "--core", Path("none.so")});
   EXPECT_EQ(run.err, "quelbrook: The libretro core " + Path("none.so") + " was not found\n");

@@ -90,7 +90,10 @@ int Play(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   // frames go.
   const QByteArray rom = RomToPlay(call.rom, call.screen);
   std::optional<PngFile> lastFrame;
-  if (call.png) lastFrame.emplace(*call.png);
+  if (call.png) {
+    RequireOtherThanRom(*call.png, call.rom);
+    lastFrame.emplace(*call.png);
+  }
   const QDir everyFolder = call.every ? FrameFolder(call.everyFolder) : QDir();
   play::ConsoleProcess console(play::ChooseNesCore(call.core));
   console.LoadRom(rom, QString::fromStdString(call.rom));

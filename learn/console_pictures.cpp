@@ -1,7 +1,6 @@
 #include "console_pictures.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <algorithm>
 #include <map>
 
@@ -23,26 +22,14 @@ constexpr int kTileCopyScreen = 1;
 constexpr int kRecordsBegin = ScreenRecordOffset(1);
 constexpr int kRecordsEnd = ScreenRecordOffset(kScreenCount) + kScreenRecordLength;
 
-QByteArray SettingsKey(const CaptureSettings& settings) {
-  const QString origin =
-      settings.origin ? QString("%1,%2").arg(settings.origin->x()).arg(settings.origin->y()) : QString();
-  return QString("%1|%2|%3")
-      .arg(QString::fromStdString(settings.input))
-      .arg(settings.frames)
-      .arg(origin)
-      .toUtf8();
-}
-
 // The bytes of a copy that its picture depends on: the game draws the screen it starts on from
 // that screen's record alone, so the other records are left out and an edit of one screen
 // keeps the others' pictures.
-QByteArray CopyKey(const QByteArray& settingsKey, QByteArray copy, int screen, const char* kind) {
-  if (copy.size() >= kRecordsEnd) {
-    const QByteArray own = copy.mid(ScreenRecordOffset(screen), kScreenRecordLength);
-    copy.replace(kRecordsBegin, kRecordsEnd - kRecordsBegin, own);
-  }
+// StartingCopy makes no copy shorter than the records.
+QByteArray CopyKey(QByteArray copy, int screen, const char* kind) {
+  const QByteArray own = copy.mid(ScreenRecordOffset(screen), kScreenRecordLength);
+  copy.replace(kRecordsBegin, kRecordsEnd - kRecordsBegin, own);
   QCryptographicHash hash(QCryptographicHash::Sha1);
-  hash.addData(settingsKey);
   hash.addData(kind);
   hash.addData(copy);
   return hash.result();
@@ -50,16 +37,11 @@ QByteArray CopyKey(const QByteArray& settingsKey, QByteArray copy, int screen, c
 
 int CostOf(const QImage& picture) { return static_cast<int>(picture.sizeInBytes() / 1024) + 1; }
 
-QRect CellRect(QPoint origin, int cell) {
-  return QRect(origin + QPoint(cell % kGridColumns * kTilePixels, cell / kGridColumns * kTilePixels),
-               QSize(kTilePixels, kTilePixels));
-}
-
 // What most cells show: the hero or a cursor the game draws covers a few of them.
 QImage MostCellsShow(const QImage& frame, QPoint origin) {
   std::map<QByteArray, std::pair<int, QImage>> looks;
   for (int cell = 0; cell < kTileCount; ++cell) {
-    QImage picture = frame.copy(CellRect(origin, cell));
+    QImage picture = frame.copy(CellInFrame(origin, cell));
     const QByteArray bits(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
     auto& [count, look] = looks[bits];
     if (count++ == 0) look = std::move(picture);
@@ -94,66 +76,84 @@ ConsolePictures::ConsolePictures(play::Console& console, const CaptureSettings& 
     : console_(console),
       options_(CaptureOptionsOf(settings)),
       origin_(settings.origin),
-      settingsKey_(SettingsKey(settings)),
-      frames_(kCachedKilobytes) {}
+      pictures_(kCachedKilobytes) {}
 
 void ConsolePictures::RequireDrawnFromRecords(const QString& romPath) {
-  RequireScreensDrawnFromRecords(console_, romPath, options_);
+  RequireScreensDrawnFromRecords(console_, romPath, options_, "the console view cannot show its screens");
+}
+
+ConsolePictures::Rom ConsolePictures::Read(const QString& romPath) {
+  return {play::ReadRomBytes(romPath), romPath};
 }
 
 QPoint ConsolePictures::Origin(const QString& romPath) {
+  return origin_ ? *origin_ : OriginOf(Read(romPath));
+}
+
+QPoint ConsolePictures::OriginOf(const Rom& rom) {
   if (origin_) return *origin_;
-  QFile file(romPath);
-  const QString game = file.open(QIODevice::ReadOnly) ? play::GameIdentity(file.readAll()) : QString();
+  const QString game = play::GameIdentity(rom.bytes);
   if (const auto found = origins_.constFind(game); found != origins_.constEnd()) return *found;
-  const Records records = ReadRecords(romPath);
-  std::vector<QImage> frames;
-  for (int screen = 1; screen <= kScreenCount; ++screen)
-    frames.push_back(CaptureCopy(console_, romPath,
-                                 {screen, WithoutObjects(records[static_cast<std::size_t>(screen - 1)])},
-                                 options_));
+  const Records records = ReadRecords(rom.path);
+  std::vector<PackedFrame> frames;
+  for (int screen = 1; screen <= kScreenCount; ++screen) {
+    const RecordBytes bare = WithoutObjects(records[static_cast<std::size_t>(screen - 1)]);
+    frames.emplace_back(CaptureBytes(console_,
+                                     play::StartingCopyBytes(rom.bytes, rom.path, screen, {{screen, bare}}),
+                                     rom.path, options_));
+  }
   const QPoint origin = FindPlayFieldOrigin(frames, DecodeRecords(records)).origin;
   RequirePlayFieldFits(frames.front().size(), origin);
   origins_.insert(game, origin);
   return origin;
 }
 
-QImage ConsolePictures::Captured(const QString& romPath, int screen, const ScreenRecords& records,
-                                 const char* kind, const CropOf& crop) {
-  const QByteArray copy = play::TestCopyBytes(romPath, screen, records);
-  const QByteArray key = CopyKey(settingsKey_, copy, screen, kind);
-  if (const QImage* cached = frames_.object(key)) return *cached;
-  const QPoint origin = Origin(romPath);
-  QImage picture = crop(CaptureBytes(console_, copy, romPath, options_), origin);
-  frames_.insert(key, new QImage(picture), CostOf(picture));
+QImage ConsolePictures::Captured(const Rom& rom, int screen, const ScreenRecords& records, const char* kind,
+                                 const CropOf& crop) {
+  const QByteArray copy = play::StartingCopyBytes(rom.bytes, rom.path, screen, records);
+  const QByteArray key = CopyKey(copy, screen, kind);
+  if (const QImage* cached = pictures_.object(key)) return *cached;
+  const QPoint origin = OriginOf(rom);
+  QImage picture = crop(CaptureBytes(console_, copy, rom.path, options_), origin);
+  pictures_.insert(key, new QImage(picture), CostOf(picture));
   return picture;
 }
 
-QImage ConsolePictures::Screen(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {
-  return Captured(romPath, screen, record ? ScreenRecords{{screen, *record}} : ScreenRecords{}, "screen",
+QImage ConsolePictures::ScreenOf(const Rom& rom, int screen, const std::optional<RecordBytes>& record) {
+  return Captured(rom, screen, record ? ScreenRecords{{screen, *record}} : ScreenRecords{}, "screen",
                   [](const QImage& frame, QPoint origin) { return PlayFieldOf(frame, origin); });
+}
+
+QImage ConsolePictures::Screen(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {
+  return ScreenOf(Read(romPath), screen, record);
 }
 
 std::vector<QImage> ConsolePictures::World(const QString& romPath, const ScreenRecords& records,
                                            const Progress& progress) {
+  const Rom rom = Read(romPath);
   return EachInTurn(kScreenCount, progress, [&](int index) {
     const int screen = index + 1;
     const auto edited = records.find(screen);
-    return Screen(romPath, screen, edited == records.end() ? std::nullopt : std::optional(edited->second));
+    return ScreenOf(rom, screen, edited == records.end() ? std::nullopt : std::optional(edited->second));
   });
 }
 
-QImage ConsolePictures::Tile(const QString& romPath, PalettePair palettes, int code) {
-  return Captured(romPath, kTileCopyScreen, {{kTileCopyScreen, TileRecord(palettes, code)}}, "tile",
+QImage ConsolePictures::TileOf(const Rom& rom, PalettePair palettes, int code) {
+  return Captured(rom, kTileCopyScreen, {{kTileCopyScreen, TileRecord(palettes, code)}}, "tile",
                   [](const QImage& frame, QPoint origin) {
                     RequirePlayFieldFits(frame.size(), origin);
                     return MostCellsShow(frame.convertToFormat(QImage::Format_RGB32), origin);
                   });
 }
 
+QImage ConsolePictures::Tile(const QString& romPath, PalettePair palettes, int code) {
+  return TileOf(Read(romPath), palettes, code);
+}
+
 std::vector<QImage> ConsolePictures::TilePalette(const QString& romPath, PalettePair palettes,
                                                  const Progress& progress) {
-  return EachInTurn(kTilePictureCount, progress, [&](int code) { return Tile(romPath, palettes, code); });
+  const Rom rom = Read(romPath);
+  return EachInTurn(kTilePictureCount, progress, [&](int code) { return TileOf(rom, palettes, code); });
 }
 
 }  // namespace quelbrook::learn

@@ -24,9 +24,9 @@ struct PalettePair {
   int palette1 = 0, palette2 = 0;  // 0..255, as a record holds them
 };
 
-// Every picture is cached by the bytes of the copy that made it and the settings, so asking
-// again for what did not change costs no run of the game. The ROM is read at every call, so
-// a ROM changed on disk is seen; it is never written.
+// Every picture is cached by the bytes of the copy that made it, so asking again for what did
+// not change costs no run of the game; other settings take another ConsolePictures. The ROM is
+// read at every call, so a ROM changed on disk is seen; it is never written.
 class ConsolePictures {
  public:
   // Throws EditorError for settings whose script is off.
@@ -58,17 +58,24 @@ class ConsolePictures {
                                   const Progress& progress = {});
 
  private:
+  struct Rom {
+    QByteArray bytes;
+    QString path;
+  };
   using CropOf = std::function<QImage(const QImage& frame, QPoint origin)>;
+  static Rom Read(const QString& romPath);
+  QPoint OriginOf(const Rom& rom);
+  QImage ScreenOf(const Rom& rom, int screen, const std::optional<RecordBytes>& record);
+  QImage TileOf(const Rom& rom, PalettePair palettes, int code);
   // The part `crop` takes of the frame of the copy starting on `screen` with `records`.
-  QImage Captured(const QString& romPath, int screen, const ScreenRecords& records, const char* kind,
+  QImage Captured(const Rom& rom, int screen, const ScreenRecords& records, const char* kind,
                   const CropOf& crop);
 
   play::Console& console_;
   CaptureOptions options_;
   std::optional<QPoint> origin_;
-  QByteArray settingsKey_;
-  QCache<QByteArray, QImage> frames_;
-  QHash<QString, QPoint> origins_;  // by GameIdentity
+  QCache<QByteArray, QImage> pictures_;  // by CopyKey; the settings are the object's own
+  QHash<QString, QPoint> origins_;       // by GameIdentity
 };
 
 }  // namespace quelbrook::learn

@@ -116,6 +116,12 @@ class MadeFolder {
 
 }  // namespace
 
+void RequireWritableFolder(const QString& dir) {
+  const QString path = FolderPath(dir);
+  const MadeFolder made(path);
+  if (!QTemporaryDir(QDir(path).filePath(".learning-XXXXXX")).isValid()) throw CannotWrite(path);
+}
+
 void WriteFolderAtOnce(const QString& dir, const std::map<std::string, QImage>& pictures,
                        const std::map<std::string, std::string>& texts, const QString& base,
                        const Rename& rename) {

@@ -13,6 +13,10 @@ namespace quelbrook::learn {
 // Moves a file or folder; false when it could not.
 using Rename = std::function<bool(const QString& from, const QString& to)>;
 
+// Throws what WriteFolderAtOnce would for a `dir` that is a file or cannot be written, leaving
+// it as it was: told before the work, not after.
+void RequireWritableFolder(const QString& dir);
+
 // Makes `dir` a folder (when missing) whose graph/, items/ and enemyes/ are their old selves,
 // or those of `base` when `dir` has none, with `pictures` (relative path such as
 // "graph/AF.bmp" to a picture) written over them, and whose `texts` (relative path to

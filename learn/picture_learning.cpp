@@ -23,7 +23,7 @@ void AddPictures(std::map<std::string, QImage>& files, const std::map<int, Learn
 }
 
 // The frames of the copies, as LearningCopies lays them out, by screen.
-std::vector<ScreenFrames> FramesByScreen(const std::vector<QImage>& captured,
+std::vector<ScreenFrames> FramesByScreen(const std::vector<PackedFrame>& captured,
                                          const std::vector<ScreenCopy>& copies) {
   std::vector<ScreenFrames> frames(kScreenCount);
   for (std::size_t i = 0; i < copies.size(); ++i) {
@@ -37,15 +37,16 @@ std::vector<ScreenFrames> FramesByScreen(const std::vector<QImage>& captured,
 
 std::optional<LearnReport> LearnPictures(play::Console& host, const QString& romPath, const QString& dir,
                                          const LearnOptions& options, const Progress& progress) {
+  RequireWritableFolder(dir);
   host.RequireReproducibleFrames();
-  RequireScreensDrawnFromRecords(host, romPath, options.capture);
+  RequireScreensDrawnFromRecords(host, romPath, options.capture, "its pictures cannot be learned");
   const Records records = ReadRecords(romPath);
   const Screens screens = DecodeRecords(records);
   const std::vector<ScreenCopy> copies = LearningCopies(records);
-  const std::vector<QImage> captured = CaptureScreens(host, romPath, copies, options.capture, progress);
+  const std::vector<PackedFrame> captured = CaptureScreens(host, romPath, copies, options.capture, progress);
   if (captured.empty()) return std::nullopt;
   const std::vector<ScreenFrames> frames = FramesByScreen(captured, copies);
-  std::vector<QImage> bare;
+  std::vector<PackedFrame> bare;
   for (const ScreenFrames& screen : frames) bare.push_back(screen.bare);
 
   LearnReport report;

@@ -27,11 +27,6 @@ Hash RegionHash(const QImage& frame, const QRect& rect) {
   return hash;
 }
 
-QRect CellRect(QPoint origin, int cell) {
-  return QRect(origin.x() + cell % kGridColumns * kTilePixels, origin.y() + cell / kGridColumns * kTilePixels,
-               kTilePixels, kTilePixels);
-}
-
 struct Object {
   int kind;
   QRect rect;  // in the frame
@@ -76,7 +71,7 @@ LearnedPicture LearnTile(const std::vector<ScreenFrames>& frames, const std::vec
     if (sighting.hash != chosen)
       learned.otherLooks.push_back(sighting.screen + 1);
     else if (learned.picture.isNull())
-      learned.picture = frames[static_cast<std::size_t>(sighting.screen)].bare.copy(sighting.cell);
+      learned.picture = frames[static_cast<std::size_t>(sighting.screen)].bare.Unpacked().copy(sighting.cell);
   }
   learned.otherLooks.erase(std::unique(learned.otherLooks.begin(), learned.otherLooks.end()),
                            learned.otherLooks.end());
@@ -98,14 +93,15 @@ std::map<int, LearnedPicture> LearnObjects(const std::vector<ScreenFrames>& fram
   std::map<int, ObjectVotes> votes;
   for (std::size_t s = 0; s < frames.size(); ++s) {
     if (frames[s].shown.isNull()) continue;
+    const QImage shownFrame = frames[s].shown.Unpacked(), bareFrame = frames[s].bare.Unpacked();
     for (const Object& object : VisibleObjects(screens[s], origin, item)) {
       ObjectVotes& kind = votes[object.kind];
       std::vector<std::pair<int, QRgb>> shown;
       for (int y = 0; y < kMarkerPixels; ++y)
         for (int x = 0; x < kMarkerPixels; ++x) {
           const QPoint at = object.rect.topLeft() + QPoint(x, y);
-          const QRgb colour = frames[s].shown.pixel(at);
-          if (colour == frames[s].bare.pixel(at)) {
+          const QRgb colour = shownFrame.pixel(at);
+          if (colour == bareFrame.pixel(at)) {
             kind.beneath[static_cast<std::size_t>(y * kMarkerPixels + x)].push_back(colour);
             continue;
           }
@@ -149,15 +145,21 @@ std::map<int, LearnedPicture> LearnObjects(const std::vector<ScreenFrames>& fram
 
 }  // namespace
 
-OriginFit FindPlayFieldOrigin(const std::vector<QImage>& frames, const Screens& screens) {
+QRect CellInFrame(QPoint origin, int cell) {
+  return QRect(origin.x() + cell % kGridColumns * kTilePixels, origin.y() + cell / kGridColumns * kTilePixels,
+               kTilePixels, kTilePixels);
+}
+
+OriginFit FindPlayFieldOrigin(const std::vector<PackedFrame>& frames, const Screens& screens) {
   OriginFit best;
   if (frames.empty()) return best;
-  const int spareX = frames.front().width() - kScreenPixelWidth;
-  const int spareY = frames.front().height() - kScreenPixelHeight;
+  const int spareX = frames.front().size().width() - kScreenPixelWidth;
+  const int spareY = frames.front().size().height() - kScreenPixelHeight;
   for (int x = 0; x <= spareX; ++x) {
     // A cell's hash is made of the hashes of its rows, each worked out once for all offsets.
     std::vector<std::vector<Hash>> rowHashes;  // per frame: line * kGridColumns + column
-    for (const QImage& frame : frames) {
+    for (const PackedFrame& packed : frames) {
+      const QImage frame = packed.Unpacked();
       std::vector<Hash>& rows = rowHashes.emplace_back();
       for (int line = 0; line < frame.height(); ++line)
         for (int column = 0; column < kGridColumns; ++column)
@@ -187,9 +189,10 @@ OriginFit FindPlayFieldOrigin(const std::vector<QImage>& frames, const Screens& 
   return best;
 }
 
-QRgb BackdropColour(const std::vector<QImage>& frames, QPoint origin) {
+QRgb BackdropColour(const std::vector<PackedFrame>& frames, QPoint origin) {
   std::map<QRgb, long> counts;
-  for (const QImage& frame : frames) {
+  for (const PackedFrame& packed : frames) {
+    const QImage frame = packed.Unpacked();
     const QRect field(origin, QSize(kScreenPixelWidth, kScreenPixelHeight));
     for (int y = 0; y < frame.height(); ++y)
       for (int x = 0; x < frame.width(); ++x)
@@ -210,12 +213,13 @@ LearnedPictures VotePictures(const std::vector<ScreenFrames>& frames, const Scre
                              QRgb backdrop) {
   LearnedPictures learned;
   std::map<int, std::vector<Sighting>> sightings;
-  for (std::size_t s = 0; s < frames.size(); ++s)
+  for (std::size_t s = 0; s < frames.size(); ++s) {
+    const QImage bare = frames[s].bare.Unpacked();
     for (int cell = 0; cell < kTileCount; ++cell) {
-      const QRect rect = CellRect(origin, cell);
-      sightings[screens[s].tiles[cell]].push_back(
-          {static_cast<int>(s), RegionHash(frames[s].bare, rect), rect});
+      const QRect rect = CellInFrame(origin, cell);
+      sightings[screens[s].tiles[cell]].push_back({static_cast<int>(s), RegionHash(bare, rect), rect});
     }
+  }
   for (const auto& [code, seen] : sightings) learned.tiles[code] = LearnTile(frames, seen);
   learned.items = LearnObjects(frames, screens, origin, backdrop, true);
   learned.enemies = LearnObjects(frames, screens, origin, backdrop, false);

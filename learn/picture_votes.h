@@ -4,12 +4,14 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QRgb>
 #include <array>
 #include <map>
 #include <vector>
 
 #include "byte_map.h"
+#include "packed_frame.h"
 #include "screen_data.h"
 
 namespace quelbrook::learn {
@@ -19,7 +21,7 @@ using Screens = std::array<ScreenData, kScreenCount>;
 // One screen's frames: drawn with its objects off the play field, and as it is (none when it
 // shows no object).
 struct ScreenFrames {
-  QImage bare, shown;
+  PackedFrame bare, shown;
 };
 
 struct OriginFit {
@@ -27,9 +29,12 @@ struct OriginFit {
   double fit = 0;  // share of cells that show their code's most frequent picture, 0..1
 };
 
+// Where cell 0..47 of a play field whose top-left corner is at `origin` lies in the frame.
+QRect CellInFrame(QPoint origin, int cell);
+
 // The offset of the play field's top-left corner in the frames (all of one size, without
 // objects) at which the cells of each code agree best; the first best offset in reading order.
-OriginFit FindPlayFieldOrigin(const std::vector<QImage>& frames, const Screens& screens);
+OriginFit FindPlayFieldOrigin(const std::vector<PackedFrame>& frames, const Screens& screens);
 
 struct LearnedPicture {
   QImage picture;               // as the editor's folders hold it: 32 x 32
@@ -53,6 +58,6 @@ LearnedPictures VotePictures(const std::vector<ScreenFrames>& frames, const Scre
                              QRgb backdrop);
 
 // The colour the frames show most outside the play field (black when it fills them).
-QRgb BackdropColour(const std::vector<QImage>& frames, QPoint origin);
+QRgb BackdropColour(const std::vector<PackedFrame>& frames, QPoint origin);
 
 }  // namespace quelbrook::learn

@@ -43,22 +43,22 @@ std::pair<int, std::set<int>> ScreenToChange(const Records& records) {
   return {0, {}};
 }
 
-EditorError NotDrawnFromRecords(const QString& romPath, const std::string& seen) {
+EditorError NotDrawnFromRecords(const QString& romPath, const std::string& seen,
+                                const std::string& consequence) {
   return EditorError("The game in " + QDir::toNativeSeparators(romPath).toStdString() +
                      " does not draw its screens from the screen records this editor writes (" + seen +
-                     "), so its pictures cannot be learned. Is it a ROM of this game?");
+                     "), so " + consequence + ". Is it a ROM of this game?");
 }
 
 }  // namespace
 
 void RequireScreensDrawnFromRecords(play::Console& host, const QString& romPath,
-                                    const CaptureOptions& options) {
+                                    const CaptureOptions& options, const std::string& consequence) {
   const Records records = ReadRecords(romPath);
   const auto [screen, codes] = ScreenToChange(records);
   if (screen == 0)
-    throw EditorError(
-        "Every screen record in " + QDir::toNativeSeparators(romPath).toStdString() +
-        " holds a single tile code, so its pictures cannot be learned. Is it a ROM of this game?");
+    throw EditorError("Every screen record in " + QDir::toNativeSeparators(romPath).toStdString() +
+                      " holds a single tile code, so " + consequence + ". Is it a ROM of this game?");
   const RecordBytes bare = WithoutObjects(records[static_cast<std::size_t>(screen - 1)]);
   const QImage before = CaptureCopy(host, romPath, {screen, bare}, options);
   std::vector<CellChange> changes;
@@ -73,13 +73,13 @@ void RequireScreensDrawnFromRecords(play::Console& host, const QString& romPath,
       ++tried;
     }
     if (changed.isEmpty())
-      throw NotDrawnFromRecords(romPath, "a copy with one tile code changed looked the same");
+      throw NotDrawnFromRecords(romPath, "a copy with one tile code changed looked the same", consequence);
     changes.push_back({cell, changed});
   }
   host.UnloadRom();
   if (!ChangesFitOnePlayField(changes, before.size()))
-    throw NotDrawnFromRecords(romPath,
-                              "a copy with one tile code changed changed more than that tile's place");
+    throw NotDrawnFromRecords(
+        romPath, "a copy with one tile code changed changed more than that tile's place", consequence);
 }
 
 bool ChangesFitOnePlayField(const std::vector<CellChange>& changes, QSize frame) {

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "console.h"
@@ -15,9 +16,10 @@ namespace quelbrook::learn {
 // Plays copies of one screen, each with one cell's tile code changed, and requires that each
 // change shows in that cell's place of the frame alone (two cells, so that their places agree
 // on one play field). Throws EditorError in a user's words when it does not, when the ROM is
-// too short for the records, or when the core refuses it.
+// too short for the records, or when the core refuses it; the message goes on to say that
+// `consequence` ("its pictures cannot be learned").
 void RequireScreensDrawnFromRecords(play::Console& host, const QString& romPath,
-                                    const CaptureOptions& options);
+                                    const CaptureOptions& options, const std::string& consequence);
 
 // The pixels of the frame that changed when one cell's tile code changed.
 struct CellChange {

@@ -13,6 +13,7 @@
 
 #include "console.h"
 #include "input_script.h"
+#include "packed_frame.h"
 #include "screen_data.h"
 
 namespace quelbrook::learn {
@@ -49,8 +50,8 @@ QImage PlayFieldOf(const QImage& frame, QPoint origin);
 
 // Each copy's picture in turn, the core unloaded after the last. Empty when `progress`
 // stopped the run.
-std::vector<QImage> CaptureScreens(play::Console& host, const QString& romPath,
-                                   const std::vector<ScreenCopy>& copies, const CaptureOptions& options,
-                                   const Progress& progress);
+std::vector<PackedFrame> CaptureScreens(play::Console& host, const QString& romPath,
+                                        const std::vector<ScreenCopy>& copies, const CaptureOptions& options,
+                                        const Progress& progress);
 
 }  // namespace quelbrook::learn

@@ -18,8 +18,8 @@ ips nes nes ips
 apply-ips nes ips
 bps nes nes bps
 apply-bps nes bps
-render nes - png --pictures
-render-world nes png --scale --overlays --pictures
+render nes - png --pictures --console --input --frames --origin --core
+render-world nes png --scale --overlays --pictures --console --input --frames --origin --core
 export-tmx nes tmx --pictures
 import-tmx nes @(tmx|tmj|json)
 play nes --screen --frames --input --png --every --core

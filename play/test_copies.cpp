@@ -13,21 +13,25 @@ namespace quelbrook::play {
 namespace {
 const char* const kCopyPrefix = "quelbrook-test-";
 
-QByteArray ReadRom(const QString& romPath) {
-  QFile original(romPath);
-  if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
-  return original.readAll();
-}
-
 ScreenRecords Only(int screen, const std::optional<RecordBytes>& record) {
   return record ? ScreenRecords{{screen, *record}} : ScreenRecords{};
 }
 }  // namespace
 
-QByteArray TestCopyBytes(const QString& romPath, int screen, const ScreenRecords& records) {
-  const QByteArray rom = ReadRom(romPath);
-  const auto copy = StartingCopy({rom.begin(), rom.end()}, romPath.toStdString(), screen, records);
+QByteArray ReadRomBytes(const QString& romPath) {
+  QFile original(romPath);
+  if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
+  return original.readAll();
+}
+
+QByteArray StartingCopyBytes(const QByteArray& rom, const QString& name, int screen,
+                             const ScreenRecords& records) {
+  const auto copy = StartingCopy({rom.begin(), rom.end()}, name.toStdString(), screen, records);
   return QByteArray(reinterpret_cast<const char*>(copy.data()), static_cast<qsizetype>(copy.size()));
+}
+
+QByteArray TestCopyBytes(const QString& romPath, int screen, const ScreenRecords& records) {
+  return StartingCopyBytes(ReadRomBytes(romPath), romPath, screen, records);
 }
 
 QByteArray TestCopyBytes(const QString& romPath, int screen, const std::optional<RecordBytes>& record) {

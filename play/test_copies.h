@@ -27,6 +27,11 @@ std::unique_ptr<QTemporaryFile> WriteTestCopy(const QString& romPath, int screen
 QByteArray TestCopyBytes(const QString& romPath, int screen,
                          const std::optional<RecordBytes>& record = std::nullopt);
 QByteArray TestCopyBytes(const QString& romPath, int screen, const ScreenRecords& records);
+// The same from the ROM's bytes, read once for many copies; `name` names the ROM in messages.
+QByteArray StartingCopyBytes(const QByteArray& rom, const QString& name, int screen,
+                             const ScreenRecords& records);
+// The ROM's bytes; throws EditorError ("File not found") when it cannot be read.
+QByteArray ReadRomBytes(const QString& romPath);
 
 // Removes the copies (quelbrook-test-*.nes) in the folder last changed more than maxAge
 // ago; other files stay. Returns how many were removed.

@@ -30,7 +30,7 @@ namespace quelbrook {
 namespace {
 constexpr const char* kChoiceProperty = "pictureChoice";
 
-// Learning's frames (some 60 MB) are freed when it ends, but glibc keeps freed heap for later
+// Learning's frames and votes are freed when it ends, but glibc keeps freed heap for later
 // allocations, and the editor would stay that much larger until it exits.
 struct HeapGivenBackAtTheEnd {
   ~HeapGivenBackAtTheEnd() { malloc_trim(0); }

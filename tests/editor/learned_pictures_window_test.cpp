@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -11,10 +12,12 @@
 #include <filesystem>
 
 #include "asset_folder.h"
+#include "capture_settings_store.h"
 #include "item_catalogue.h"
 #include "picture_choice.h"
 #include "play_panel.h"
 #include "process_memory.h"
+#include "whole_world_runs.h"
 #include "window_fixture.h"
 
 namespace quelbrook::testing {
@@ -58,6 +61,7 @@ class LearnedPicturesWindowTest : public WindowTest {
 };
 
 TEST_F(LearnedPicturesWindowTest, LearningDrawsWithTheGamesPicturesAndTheChoiceOutlivesASave) {
+  QUELBROOK_SKIP_REPEATED_WHOLE_WORLD_RUN();
   ASSERT_EQ(FilePicture(Folder(), 1), CellPicture(1)) << "shipped first";
   Click([this] { window->LearnPicturesClick(); });
   ASSERT_TRUE(QDir(learned_).exists()) << LastMessage().toStdString();
@@ -148,6 +152,37 @@ TEST_F(LearnedPicturesWindowTest, AGoneOrNeverLearnedFolderIsSaidSo) {
                                ", are gone: the shipped pictures are shown.");
   EXPECT_TRUE(Choice("&Shipped pictures")->isChecked());
   EXPECT_EQ(CellPicture(1), FilePicture(Folder(), 1));
+}
+
+// How the game runs for its pictures is kept per ROM and is what learning runs: a script that
+// is off stops it at once.
+TEST_F(LearnedPicturesWindowTest, LearningRunsWithTheSettingsKeptForTheRom) {
+  const RomIdentity rom = IdentityOf(QString::fromStdString(RomPath()));
+  WriteCaptureSettings(rom, {"jump:3", 20, std::nullopt});
+  Click([this] { window->LearnPicturesClick(); });
+  EXPECT_TRUE(LastMessage().contains("\"jump\" is not a button")) << LastMessage().toStdString();
+  EXPECT_FALSE(QDir(learned_).exists());
+
+  // Kept by the game too: a moved ROM keeps them.
+  const learn::CaptureSettings read = ReadCaptureSettings({rom.game, rom.path + ".moved"});
+  EXPECT_EQ(read.input, "jump:3");
+  EXPECT_EQ(read.frames, 20);
+  EXPECT_FALSE(read.origin);
+}
+
+// The console view takes the origin learning found unless one is kept; learning finds its own.
+TEST_F(LearnedPicturesWindowTest, TheConsoleViewTakesTheLearnedOriginUnlessOneIsKept) {
+  const RomIdentity rom = IdentityOf(QString::fromStdString(RomPath()));
+  EXPECT_FALSE(ReadConsoleViewSettings(rom).origin);
+  ASSERT_TRUE(QDir().mkpath(learned_));
+  QFile report(QDir(learned_).filePath("learned.txt"));
+  ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+  report.write("Learned 80 tiles.\nPlay field origin: 8,24 (found; 99.5% of cells agree)\n");
+  report.close();
+  EXPECT_EQ(ReadConsoleViewSettings(rom).origin, QPoint(8, 24));
+  EXPECT_FALSE(ReadCaptureSettings(rom).origin);
+  WriteCaptureSettings(rom, {{}, 12, QPoint(0, 16)});
+  EXPECT_EQ(ReadConsoleViewSettings(rom).origin, QPoint(0, 16));
 }
 
 // A long report scrolls inside a box that fits a laptop's screen.

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "cli_fixture.h"
+#include "whole_world_runs.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -22,6 +23,7 @@ class LearnPicturesCommandTest : public ::testing::Test {
 };
 
 TEST_F(LearnPicturesCommandTest, PrintsTheReportItWritesBesideThePictures) {
+  QUELBROOK_SKIP_REPEATED_WHOLE_WORLD_RUN();
   const CliRun run = Learn({DemoRom(), Path("learned"), "--origin", "0,16", "--frames", "11"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto saved = ReadFile(dir / "learned" / "learned.txt");

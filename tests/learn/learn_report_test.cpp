@@ -47,5 +47,17 @@ TEST(LearnReport, AGivenOriginAndAWorldSeenWholeSayLittle) {
   EXPECT_EQ(text.find("Shown on no screen"), std::string::npos) << text;
 }
 
+// The origin read back from what a report wrote, found or given; a report without one, or with
+// one that is off, names none.
+TEST(LearnReport, TheOriginIsReadBackFromTheReport) {
+  const std::string found = learn::LearnReportText("/roms/game.nes", QPoint(8, 24), 0.5, {});
+  EXPECT_EQ(learn::OriginInReport(found), QPoint(8, 24));
+  EXPECT_EQ(learn::OriginInReport(learn::LearnReportText("g.nes", QPoint(0, 16), std::nullopt, {})),
+            QPoint(0, 16));
+  EXPECT_FALSE(learn::OriginInReport("Learned 3 tiles.\n"));
+  EXPECT_FALSE(learn::OriginInReport("Play field origin: 0;16\n"));
+  EXPECT_FALSE(learn::OriginInReport("Play field origin: -1,16\n"));
+}
+
 }  // namespace
 }  // namespace quelbrook::testing

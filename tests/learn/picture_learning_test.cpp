@@ -18,10 +18,13 @@
 #include "folder_contents.h"
 #include "hex_text.h"
 #include "item_catalogue.h"
+#include "learned_folder.h"
 #include "picture_folder.h"
 #include "rom_builder.h"
 #include "rom_image.h"
 #include "screen_rendering.h"
+#include "shared_console.h"
+#include "whole_world_runs.h"
 #include "world_data.h"
 
 namespace quelbrook::testing {
@@ -29,22 +32,11 @@ namespace {
 
 const QString kDemoRom = QDir(QUELBROOK_TEST_APP_DIR).filePath("Quelbrook.nes");
 
-// One console for the whole file, as the window and the tool learn: starting it costs.
-class PictureLearning : public ::testing::Test {
+class PictureLearning : public SharedConsoleTest {
  protected:
-  static void SetUpTestSuite() {
-    folders = new TempDir;
-    host = new play::ConsoleProcess(play::ChooseNesCore({}),
-                                    QString::fromStdString((*folders / "play").string()));
-  }
   static void TearDownTestSuite() {
     delete demoReport;
-    delete host;
-    delete folders;
-  }
-
-  static QString Folder(const std::string& name) {
-    return QString::fromStdString((*folders / name).string());
+    SharedConsoleTest::TearDownTestSuite();
   }
 
   static std::optional<learn::LearnReport> Learn(const QString& rom, const QString& dir,
@@ -64,8 +56,6 @@ class PictureLearning : public ::testing::Test {
     return ReadWorld(rom);
   }
 
-  static inline TempDir* folders = nullptr;
-  static inline play::ConsoleProcess* host = nullptr;
   static inline learn::LearnReport* demoReport = nullptr;
 };
 
@@ -120,6 +110,7 @@ TEST_F(PictureLearning, TheDemoWorldsPicturesComeOutAsShippedAtTheRealOrigin) {
 
 // Tile bytes of the game changed in a copy: the learned pictures follow them.
 TEST_F(PictureLearning, ChangedTileBytesShowInTheLearnedPictures) {
+  QUELBROOK_SKIP_REPEATED_WHOLE_WORLD_RUN();
   std::ifstream chrFile(std::filesystem::path(QUELBROOK_TEST_GAME_DATA_DIR) / "background.chr",
                         std::ios::binary);
   const std::string chr((std::istreambuf_iterator<char>(chrFile)), std::istreambuf_iterator<char>());
@@ -174,16 +165,21 @@ TEST_F(PictureLearning, AFolderThatCannotBeWrittenOrARefusedRomChangesNothing) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("not a folder");
   file.close();
+  int calls = 0;
   try {
-    Learn(kDemoRom, blocker + "/pictures");
+    Learn(kDemoRom, blocker + "/pictures", [&](int, int) { return ++calls > 0; });
     FAIL() << "learned into a folder below a file";
   } catch (const EditorError& error) {
     EXPECT_NE(std::string(error.what()).find("could not be written"), std::string::npos) << error.what();
   }
+  EXPECT_EQ(calls, 0) << "refused before the game ran";
+  EXPECT_FALSE(QFileInfo::exists(blocker + "/pictures"));
 
   // A ROM the host refuses: the folder of an earlier run stays whole.
-  DemoReport();
-  const QString dir = Folder("demo");
+  const QString dir = Folder("earlier");
+  QImage picture(32, 32, QImage::Format_RGB32);
+  picture.fill(Qt::darkGreen);
+  learn::WriteFolderAtOnce(dir, {{"graph/00.bmp", picture}}, {{"learned.txt", "an earlier run"}});
   const auto before = Contents(dir);
   QFile demo(kDemoRom);
   ASSERT_TRUE(demo.open(QIODevice::ReadOnly));

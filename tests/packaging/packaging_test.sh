@@ -50,7 +50,9 @@ case $case_name in
     expect_equal "a picture after an option's value" "$(printf '%s\n' g.png sub)" \
       "$(complete_words render-world a.nes --scale 0.5 "")"
     expect_equal "a picture folder" "sub" "$(complete_words render-world a.nes --pictures "")"
-    expect_equal "options" "--overlays" "$(complete_words render-world a.nes --o)"
+    expect_equal "options" "--overlays" "$(complete_words render-world a.nes --ov)"
+    expect_equal "the console's options" "$(printf '%s\n' --console --core)" "$(complete_words render a.nes --co)"
+    expect_equal "a picture after a flag" "$(printf '%s\n' g.png sub)" "$(complete_words render a.nes --console 3 "")"
     expect_equal "a Tiled map in either format" "$(printf '%s\n' sub w.tmj w.tmx)" \
       "$(complete_words import-tmx a.nes "")"
     expect_equal "fields of set" "$(printf '%s\n' palette1 palette2)" "$(complete_words set a.nes 3 pal)"

@@ -126,7 +126,12 @@ TEST_F(ConsoleProcessTest, AProgramGrownByManyGamesIsStartedAfresh) {
     largest = std::max(largest, *play::ResidentBytes(console.ProcessId()));
   }
   EXPECT_NE(console.ProcessId(), first);
-  EXPECT_LT(largest, 3 * firstSize);
+#ifdef __SANITIZE_ADDRESS__
+  const std::int64_t bound = 3 * firstSize;  // freed memory waits in quarantine: each game grows more
+#else
+  const std::int64_t bound = 3 * firstSize / 2;
+#endif
+  EXPECT_LT(largest, bound) << "restarted well before that";
   console.RunFrame();
   EXPECT_EQ(console.FramesRun(), 1) << "the fresh program plays";
 }

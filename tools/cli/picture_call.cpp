@@ -10,22 +10,27 @@ namespace quelbrook::cli {
 
 PictureCall ParseCall(const std::vector<std::string>& args, bool worldOptions) {
   PictureCall call;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    const bool takesValue = word == "--pictures" || (worldOptions && word == "--scale");
-    if (takesValue) {
-      if (i + 1 == args.size()) throw UsageError(word + " needs a value");
-      (word == "--pictures" ? call.pictures : call.scale) = args[++i];
-    } else if (worldOptions && word == "--overlays") {
+  std::string captureOption;  // the first given, to name when --console is not
+  call.positional = WordsBesideOptions(args, [&](const std::string& name, const OptionValue& value) {
+    if (name == "--pictures")
+      call.pictures = value();
+    else if (worldOptions && name == "--scale")
+      call.scale = value();
+    else if (worldOptions && name == "--overlays")
       call.overlays = true;
-    } else if (word == "--strict") {
+    else if (name == "--strict")
       call.strict = true;
-    } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
-      throw UsageError("unknown option " + word);
-    } else {
-      call.positional.push_back(word);
-    }
-  }
+    else if (name == "--console")
+      call.console = true;
+    else if (TakeCaptureOption(name, value, call.capture))
+      captureOption = captureOption.empty() ? name : captureOption;
+    else
+      return false;
+    return true;
+  });
+  if (!call.console && !captureOption.empty()) throw UsageError(captureOption + " goes with --console");
+  if (call.console && (call.pictures || call.strict))
+    throw UsageError(std::string(call.pictures ? "--pictures" : "--strict") + " does not go with --console");
   return call;
 }
 

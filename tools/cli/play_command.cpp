@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 #include <optional>
 #include <ostream>
 
@@ -14,6 +13,7 @@
 #include "editor_error.h"
 #include "input_script.h"
 #include "play_inputs.h"
+#include "png_file.h"
 #include "usage_error.h"
 
 namespace quelbrook::cli {
@@ -70,35 +70,10 @@ PlayCall ParsePlayCall(const std::vector<std::string>& args) {
   return call;
 }
 
-void RequireFrame(const QImage& picture) {
-  if (picture.isNull()) throw EditorError("The core drew no picture");
-}
-
 void WritePng(const QImage& picture, const QString& path) {
   RequireFrame(picture);
   if (!picture.save(path, "PNG")) throw EditorError("Cannot write file " + path.toStdString());
 }
-
-// The last frame's file, opened before the first frame is run so that a path that cannot be
-// written is known at once; an existing file is replaced only when the picture is complete.
-class LastFrameFile {
- public:
-  explicit LastFrameFile(const std::string& path) : file_(QString::fromStdString(path)) {
-    if (!file_.open(QIODevice::WriteOnly)) Fail();
-  }
-  void Write(const QImage& picture) {
-    RequireFrame(picture);
-    if (!picture.save(&file_, "PNG") || !file_.commit()) Fail();
-  }
-
- private:
-  [[noreturn]] void Fail() const {
-    throw EditorError("Cannot write file " + file_.fileName().toStdString() + ": " +
-                      file_.errorString().toStdString());
-  }
-
-  QSaveFile file_;
-};
 
 // The folder of --every, made (when missing) before the first frame is run.
 QDir FrameFolder(const std::string& path) {
@@ -114,7 +89,7 @@ int Play(const std::vector<std::string>& args, std::ostream&, std::ostream&) {
   // Everything a slip can break is checked before the core loads: the ROM, then where the
   // frames go.
   const QByteArray rom = RomToPlay(call.rom, call.screen);
-  std::optional<LastFrameFile> lastFrame;
+  std::optional<PngFile> lastFrame;
   if (call.png) lastFrame.emplace(*call.png);
   const QDir everyFolder = call.every ? FrameFolder(call.everyFolder) : QDir();
   play::ConsoleProcess console(play::ChooseNesCore(call.core));

@@ -151,7 +151,7 @@ void PaintStroke(benchmark::State& state, bool console) {
   WorldCanvas& canvas = *editor.canvas();
   canvas.setZoom(100);
   while (captures && captures->waitingScreens() > 0)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   if (captures && !captures->refusal().isEmpty()) state.SkipWithError(qPrintable(captures->refusal()));
   QPixmap target(canvas.viewport()->size());
   int step = 0;

@@ -1,5 +1,7 @@
 #include "capture_thread.h"
 
+#include <sys/resource.h>
+
 #include <exception>
 #include <memory>
 
@@ -10,10 +12,17 @@
 
 namespace quelbrook {
 
+namespace {
+constexpr int kBackgroundNiceness = 10;
+}  // namespace
+
 CaptureThread::CaptureThread(CaptureQueue& queue, ConsoleCaptures& owner, QString corePath)
     : queue_(queue), owner_(owner), corePath_(std::move(corePath)) {}
 
 void CaptureThread::run() {
+  // Captures are background work: this thread, and the console programs it starts (which take
+  // its niceness), give way to the windows. On Linux the niceness is the calling thread's.
+  setpriority(PRIO_PROCESS, 0, kBackgroundNiceness);
   // Made here, so that the program's pipes belong to this thread.
   std::unique_ptr<play::ConsoleProcess> console;
   std::unique_ptr<learn::ConsolePictures> pictures;

@@ -44,7 +44,7 @@ void ConsoleCaptures::bindRom(const QString& rom, const learn::CaptureSettings& 
   tiles_.clear();
   askedPalettes_.reset();
   generation_ = queue_.bind(rom, settings);
-  if (!thread_->isRunning()) thread_->start(QThread::LowPriority);
+  if (!thread_->isRunning()) thread_->start();
 }
 
 QImage ConsoleCaptures::screen(int screen, const RecordBytes& record) const {

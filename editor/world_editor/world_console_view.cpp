@@ -7,6 +7,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
+#include <chrono>
+#include <utility>
 
 #include "console_captures.h"
 #include "console_view_setting.h"
@@ -19,6 +22,10 @@
 #include "world_tile_palette.h"
 
 namespace quelbrook {
+
+namespace {
+constexpr std::chrono::milliseconds kStrokePause{150};
+}  // namespace
 
 void WorldEditor::buildConsoleView(QMenu* view) {
   consoleView_ = AddConsoleViewAction(*view, kWorldEditorLayout);
@@ -43,13 +50,20 @@ void WorldEditor::buildConsoleView(QMenu* view) {
   captureProgress_->setVisible(false);
   cancelCapture_->setVisible(false);
 
-  // Only what changes is captured again, whether by an edit, an undo or a reload.
+  // Only what changes is captured again, whether by an edit, an undo or a reload; a stroke's
+  // screens once it pauses, so that painting never shares the machine with the core.
+  changedSettle_ = new QTimer(this);
+  changedSettle_->setSingleShot(true);
+  changedSettle_->setInterval(kStrokePause);
+  connect(changedSettle_, &QTimer::timeout, this, [this] {
+    for (int screen : std::exchange(changedScreens_, {})) askConsole(screen);
+  });
   connect(document_, &WorldDocument::cellsChanged, this, [this](const QRect& cells) {
     for (int screen = 1; screen <= kScreenCount; ++screen)
-      if (CellsOfScreen(screen).intersects(cells)) askConsole(screen);
+      if (CellsOfScreen(screen).intersects(cells)) consoleScreenChanged(screen);
   });
   connect(document_, &WorldDocument::screensChanged, this, [this](const std::vector<int>& screens) {
-    for (int screen : screens) askConsole(screen);
+    for (int screen : screens) consoleScreenChanged(screen);
   });
   connect(canvas_, &WorldCanvas::hovered, this,
           [this](QPoint cell) { showConsolePalette(ScreenOfCell(cell)); });
@@ -74,6 +88,12 @@ void WorldEditor::consoleViewToggled(bool on) {
   });
   for (int screen = 1; screen <= kScreenCount; ++screen) askConsole(screen);
   showCaptureProgress();
+}
+
+void WorldEditor::consoleScreenChanged(int screen) {
+  if (!captures_) return;
+  changedScreens_.insert(screen);
+  changedSettle_->start();
 }
 
 void WorldEditor::askConsole(int screen) {

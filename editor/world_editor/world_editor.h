@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace quelbrook {
 
@@ -82,6 +84,7 @@ class WorldEditor : public QMainWindow {
   void buildDocks();
   void buildConsoleView(QMenu* view);
   void consoleViewToggled(bool on);
+  void consoleScreenChanged(int screen);
   void askConsole(int screen);
   // The tile palette in the palettes of this screen, the one under the cursor.
   void showConsolePalette(int screen);
@@ -114,6 +117,8 @@ class WorldEditor : public QMainWindow {
   ConsoleCaptures* captures_ = nullptr;  // while the console view is on; the main window's
   QProgressBar* captureProgress_ = nullptr;
   QPushButton* cancelCapture_ = nullptr;
+  QTimer* changedSettle_ = nullptr;
+  std::set<int> changedScreens_;  // asked for once the stroke pauses
   int copiedScreen_ = 0;
   bool closeAgreed_ = false;
 };

@@ -67,6 +67,14 @@ ConsoleCaptures* TForm1::Captures() {
   return captures_.get();
 }
 
+void TForm1::ForgetConsolePictures() {
+  if (!captures_) return;
+  // The game's own tile drawings may have changed with the bytes: every capture is of the old.
+  captures_->bindRom(captures_->rom(), ReadConsoleViewSettings(IdentityOf(captures_->rom())));
+  consolePalettes_.reset();
+  FollowInConsoleView();
+}
+
 void TForm1::ConsoleViewToggled(bool on) {
   RememberConsoleView(kMainWindowLayout, on);
   consolePalettes_.reset();

@@ -221,6 +221,8 @@ class TForm1 : public QMainWindow {
   bool ShowsConsoleView() const;
   // The cells and tile palette as captured for the shown values, or marked as waiting.
   void FollowInConsoleView();
+  // After the ROM changed on disk: captured again from its new bytes.
+  void ForgetConsolePictures();
   void ShowConsolePalette();
   // True when tile `code` is shown as captured in the shown palettes.
   bool ShowConsoleTile(int code);

@@ -31,6 +31,7 @@ void TForm1::ReloadShownScreen() {
 
 void TForm1::RomChangedElsewhere() {
   if (!state_.recordLocated) return;
+  ForgetConsolePictures();
   if (hasUnsavedEdits())
     statusBar()->showMessage(
         "The ROM changed on disk. This screen keeps your unsaved edits; Reload screen shows "

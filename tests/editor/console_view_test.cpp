@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QUndoStack>
+#include <algorithm>
 #include <filesystem>
 
 #include "byte_map.h"
@@ -85,6 +86,20 @@ class ConsoleViewTest : public WindowTest {
   learn::CaptureSettings settings_;
   std::unique_ptr<play::ConsoleProcess> console_;
 };
+
+// Another program redraws the game's tiles in the ROM: what was captured from the old bytes goes.
+TEST_F(ConsoleViewTest, ARomChangedOnDiskIsCapturedFromItsNewBytes) {
+  TurnOn();
+  const QImage before = Cells();
+  const auto chr = ReadFile(std::filesystem::path(QUELBROOK_TEST_GAME_DATA_DIR) / "background.chr");
+  auto bytes = ReadFile(RomPath());
+  const auto at = std::search(bytes.begin(), bytes.end(), chr.begin(), chr.end());
+  ASSERT_NE(at, bytes.end());
+  for (auto byte = at + 16; byte != at + static_cast<long>(chr.size()); ++byte) *byte = ~*byte;
+  WriteFile(RomPath(), bytes);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Waiting() && Cells() != before; }, kCaptureWait));
+  EXPECT_EQ(Cells(), Expected());
+}
 
 TEST_F(ConsoleViewTest, EachUnsavedEditShowsAsTheGameDrawsItAndItsUndoBringsTheOldPictureBack) {
   TurnOn();

@@ -40,6 +40,12 @@ void RomImage::Open() {
   position_ = 0;
 }
 
+void RomImage::Adopt(int fd) {
+  if (fd_ >= 0) Close();
+  fd_ = fd;
+  position_ = 0;
+}
+
 void RomImage::Seek(long offset) {
   RequireOpen(fd_);
   if (offset < 0) throw EditorError(messages::IoError(EINVAL));

@@ -20,6 +20,9 @@ class RomImage {
 
   // Opens the existing file for reading and writing; never creates it.
   void Open();
+  // Takes over a descriptor already open for reading and writing, such as a duplicate of one
+  // whose lock the caller holds, so that the bytes go to the very file it locked and read.
+  void Adopt(int fd);
   void Seek(long offset);
   std::uint8_t ReadByte();
   // Never extends the file: a write past its end fails instead.

@@ -9,6 +9,7 @@
 #include "atomic_file.h"
 #include "editor_error.h"
 #include "file_descriptor.h"
+#include "opened_rom.h"
 #include "regular_file.h"
 #include "rom_history.h"
 
@@ -187,11 +188,23 @@ std::optional<Bytes> RecordedWrite::Patched(const std::vector<BytePatch>& patche
   return rom;
 }
 
+void RecordedWrite::OpenRom(RomImage& rom) const {
+  const int fd = before_ ? ::fcntl(lock_, F_DUPFD_CLOEXEC, 0) : -1;
+  if (fd >= 0)
+    rom.Adopt(fd);
+  else
+    rom.Open();
+}
+
 std::string WritePatchesRecorded(KeptHistory& history, const std::vector<BytePatch>& patches,
                                  const std::string& words) {
   RecordedWrite write(history, words);
   if (auto after = write.Patched(patches)) write.Begin(std::move(*after));
-  WritePatchesToFile(history.romPath(), patches);
+  RomImage rom(history.romPath());
+  write.OpenRom(rom);
+  OpenedRom opened(rom, OpenedRom::AlreadyOpen{});
+  WritePatches(rom, patches);
+  opened.Close();
   write.Confirm();
   return write.note();
 }

@@ -72,6 +72,9 @@ class RecordedWrite {
   // That ROM with the patches written into it; nothing when it could not be read or a patch
   // falls outside it.
   std::optional<Bytes> Patched(const std::vector<BytePatch>& patches);
+  // Opens the ROM for the write: the file this write locked and read when there is one, so
+  // that a file another program puts in its place meanwhile is left alone. Throws FileError.
+  void OpenRom(RomImage& rom) const;
   // Call right before the first byte is written, with what the ROM will hold.
   void Begin(Bytes romAfter);
   // Call once the ROM holds it.

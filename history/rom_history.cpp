@@ -1,12 +1,13 @@
 #include "rom_history.h"
 
 #include <algorithm>
+#include <random>
 #include <utility>
 
 namespace quelbrook::history {
 
 namespace {
-constexpr std::int64_t kFormat = 2;
+constexpr std::int64_t kFormat = 3;
 const char* const kFirstPointWords = "The ROM before the first write";
 const char* const kFoldedPointWords = "The ROM as the oldest points left it";
 
@@ -31,6 +32,13 @@ std::vector<int> ParseScreenList(const std::string& text) {
   return screens;
 }
 
+// Marks this connection's pending points; never 0, which marks a kept point.
+std::int64_t WriterToken() {
+  std::random_device random;
+  const auto high = static_cast<std::uint64_t>(random()) << 30;
+  return static_cast<std::int64_t>((high ^ random()) | 2);
+}
+
 // Another program's changes leave most of the ROM as it was; another ROM shares little.
 bool LooksLikeAnotherRom(const Bytes& last, const Bytes& now) {
   const std::size_t common = std::min(last.size(), now.size());
@@ -41,8 +49,9 @@ bool LooksLikeAnotherRom(const Bytes& last, const Bytes& now) {
 }  // namespace
 
 RomHistory::RomHistory(const std::string& historyPath, std::function<void()> onWait, int busyTimeoutMs)
-    : db_(historyPath, busyTimeoutMs, std::move(onWait)) {
+    : db_(historyPath, busyTimeoutMs, std::move(onWait)), token_(WriterToken()) {
   CreateSchema();
+  if (!db_.readOnly()) checkpointer_ = std::make_unique<WalCheckpointer>(db_, historyPath);
 }
 
 RomHistory::~RomHistory() {
@@ -58,7 +67,7 @@ void RomHistory::WithConfirmationRecorded(const std::function<void()>& more) {
   const Written written = std::exchange(written_, {});
   try {
     Transaction transaction(db_);
-    if (written.id != 0 && MarkKept(written.id, written.bytes)) {
+    if (written.id != 0 && MarkKept(written.id, token_, written.bytes)) {
       SetMeta("tip", written.hash);
       FoldToLimits();
     }
@@ -103,17 +112,28 @@ void RomHistory::CreateSchema() {
   }
   db_.Execute("PRAGMA journal_mode=WAL");
   Transaction transaction(db_);
+  // Formats 1 and 2 numbered points through sqlite_sequence and kept the runs in a table of
+  // rowids with an index beside it: two more pages in every save's commit. Their rows move
+  // into the tables of today; runs whose point was gone are left behind.
+  if (format > 0) db_.Execute("ALTER TABLE runs RENAME TO old_runs; ALTER TABLE points RENAME TO old_points");
   db_.Execute(
       "CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"
-      "CREATE TABLE IF NOT EXISTS points(id INTEGER PRIMARY KEY AUTOINCREMENT, time INTEGER NOT NULL,"
+      // Without AUTOINCREMENT an id may come back after the newest point was dropped, so a
+      // pending point is marked with its writer's token rather than 1: a confirmation held
+      // for a point that another program dropped never confirms the next one.
+      "CREATE TABLE IF NOT EXISTS points(id INTEGER PRIMARY KEY, time INTEGER NOT NULL,"
       " words TEXT NOT NULL, regions TEXT NOT NULL, screens TEXT NOT NULL, size_before INTEGER NOT NULL,"
       " size_after INTEGER NOT NULL, bytes INTEGER NOT NULL, pending INTEGER NOT NULL);"
       "CREATE TABLE IF NOT EXISTS runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
-      " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL);"
-      "CREATE INDEX IF NOT EXISTS runs_of_point ON runs(point, offset);"
-      // Format 1 counted the kept points through this index at every save; the totals are
-      // kept in meta now.
-      "DROP INDEX IF EXISTS kept_points;");
+      " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL, PRIMARY KEY(point, offset))"
+      " WITHOUT ROWID");
+  if (format > 0)
+    db_.Execute(
+        "INSERT INTO points SELECT id, time, words, regions, screens, size_before, size_after, bytes, pending"
+        " FROM old_points;"
+        "INSERT INTO runs SELECT point, offset, before, after FROM old_runs"
+        " WHERE point IN (SELECT id FROM old_points);"
+        "DROP TABLE old_runs; DROP TABLE old_points");
   const Totals counted = CountedTotals();
   SetMeta("kept_points", counted.points);
   SetMeta("kept_bytes", counted.bytes);
@@ -134,9 +154,27 @@ RomHistory::Totals RomHistory::KeptTotals() {
 }
 
 void RomHistory::AddToTotals(std::int64_t points, std::int64_t bytes) {
-  const Totals kept = KeptTotals();
-  SetMeta("kept_points", kept.points + points);
-  SetMeta("kept_bytes", kept.bytes + bytes);
+  // A writer finds both totals there, since opening it for writing brought its format up to
+  // date. One row a statement: an update of two would make SQLite keep a statement journal.
+  auto add = db_.Prepare("UPDATE meta SET value = value + ? WHERE key = ?");
+  add.Bind(1, points).Bind(2, std::string("kept_points")).Run();
+  add.Reset();
+  add.Bind(1, bytes).Bind(2, std::string("kept_bytes")).Run();
+}
+
+bool RomHistory::OverLimits() {
+  // Every save asks; one pass over the few rows of meta answers.
+  auto query = db_.Prepare(
+      "SELECT max(CASE key WHEN 'kept_points' THEN value END), max(CASE key WHEN 'kept_bytes' THEN value "
+      "END),"
+      " max(CASE key WHEN 'limit_points' THEN value END), max(CASE key WHEN 'limit_bytes' THEN value END)"
+      " FROM meta");
+  query.Step();
+  const Limits defaults;
+  const Limits kept{query.IsNull(2) ? defaults.points : query.Integer(2),
+                    query.IsNull(3) ? defaults.bytes : query.Integer(3)};
+  const std::int64_t points = query.Integer(0);
+  return points > 1 && (points > kept.points || query.Integer(1) > kept.bytes);
 }
 
 std::int64_t RomHistory::Meta(const std::string& key, std::int64_t fallback) {
@@ -156,7 +194,7 @@ void RomHistory::SetMeta(const std::string& key, std::int64_t value) {
 }
 
 std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
-                                     bool pending) {
+                                     std::int64_t pending) {
   db_.Prepare(
          "INSERT INTO points(time, words, regions, screens, size_before, size_after, bytes, pending)"
          " VALUES(?, ?, ?, ?, ?, ?, ?, ?)")
@@ -167,7 +205,7 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
       .Bind(5, change.sizeBefore)
       .Bind(6, change.sizeAfter)
       .Bind(7, KeptBytes(change))
-      .Bind(8, pending ? 1 : 0)
+      .Bind(8, pending)
       .Run();
   const std::int64_t id = db_.LastInsertId();
   auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, ?, ?, ?)");
@@ -175,7 +213,7 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
     insertRun.Bind(1, id).Bind(2, run.offset).Bind(3, run.before).Bind(4, run.after).Run();
     insertRun.Reset();
   }
-  if (!pending) AddToTotals(1, KeptBytes(change));
+  if (pending == 0) AddToTotals(1, KeptBytes(change));
   return id;
 }
 
@@ -184,13 +222,14 @@ void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
   // the kept ones: they are found from the newest back, without a look at the others.
   auto newest = db_.Prepare("SELECT id, size_after, bytes, pending FROM points ORDER BY id DESC");
   struct Pending {
-    std::int64_t id, sizeAfter, bytes;
+    std::int64_t id, sizeAfter, bytes, token;
   };
   std::vector<Pending> points;
-  while (newest.Step() && newest.Integer(3) == 1)
-    points.insert(points.begin(), {newest.Integer(0), newest.Integer(1), newest.Integer(2)});
+  while (newest.Step() && newest.Integer(3) != 0)
+    points.insert(points.begin(),
+                  {newest.Integer(0), newest.Integer(1), newest.Integer(2), newest.Integer(3)});
   newest.Reset();
-  for (const auto& [id, sizeAfter, bytes] : points) {
+  for (const auto& [id, sizeAfter, bytes, token] : points) {
     bool written = sizeAfter == static_cast<std::int64_t>(rom.size());
     auto runs = db_.Prepare("SELECT offset, after FROM runs WHERE point = ?");
     runs.Bind(1, id);
@@ -201,7 +240,7 @@ void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
                 std::equal(after.begin(), after.end(), rom.begin() + static_cast<long>(offset));
     }
     if (written) {
-      MarkKept(id, bytes);
+      MarkKept(id, token, bytes);
       SetMeta("tip", romHash);
     } else {
       db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, id).Run();
@@ -216,7 +255,7 @@ void RomHistory::Recover(const Bytes& rom) {
 
 bool RomHistory::EndsPending() {
   auto newest = db_.Prepare("SELECT pending FROM points ORDER BY id DESC LIMIT 1");
-  return newest.Step() && newest.Integer(0) == 1;
+  return newest.Step() && newest.Integer(0) != 0;
 }
 
 void RomHistory::RequireRomOfThisHistory(const Bytes& rom) {
@@ -230,7 +269,7 @@ void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t time) {
   const Bytes last = StateAfter(Count());
   if (last == romNow) return;
   RequireRomOfThisHistory(romNow);
-  InsertPoint(kOutsideChangeWords, Difference(last, romNow), time, false);
+  InsertPoint(kOutsideChangeWords, Difference(last, romNow), time, 0);
 }
 
 std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words,
@@ -243,12 +282,12 @@ std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const
     SettlePending(romNow, nowHash);
     if (Meta("tip", 0) != nowHash) {
       if (KeptTotals().points == 0)
-        InsertPoint(kFirstPointWords, Difference({}, romNow), time, false);
+        InsertPoint(kFirstPointWords, Difference({}, romNow), time, 0);
       else
         RecordOutsideChange(romNow, time);
       SetMeta("tip", nowHash);
     }
-    if (!change.empty()) id = InsertPoint(words, change, time, true);
+    if (!change.empty()) id = InsertPoint(words, change, time, token_);
   });
   began_ = {id, KeptBytes(change), StateHashAfter(nowHash, romNow, romAfter, change)};
   return id;
@@ -267,10 +306,10 @@ Bytes RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
   return romAfter;
 }
 
-bool RomHistory::MarkKept(std::int64_t id, std::int64_t bytes) {
+bool RomHistory::MarkKept(std::int64_t id, std::int64_t token, std::int64_t bytes) {
   // Without RETURNING: with it, SQLite keeps a statement journal for the update, which cost
   // a third of a save.
-  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = 1").Bind(1, id).Run();
+  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = ?").Bind(1, id).Bind(2, token).Run();
   if (db_.Changes() == 0) return false;
   AddToTotals(1, bytes);
   return true;
@@ -278,17 +317,14 @@ bool RomHistory::MarkKept(std::int64_t id, std::int64_t bytes) {
 
 void RomHistory::Drop(std::int64_t id) noexcept {
   try {
-    db_.Prepare("DELETE FROM points WHERE id = ? AND pending = 1").Bind(1, id).Run();
+    db_.Prepare("DELETE FROM points WHERE id = ? AND pending = ?").Bind(1, id).Bind(2, token_).Run();
   } catch (const HistoryError&) {
     // Left pending, the point is dropped by the next write, which finds its bytes absent.
   }
 }
 
 void RomHistory::FoldToLimits() {
-  const Limits kept = limits();
-  for (;;) {
-    const Totals totals = KeptTotals();
-    if (totals.points <= 1 || (totals.points <= kept.points && totals.bytes <= kept.bytes)) return;
+  while (OverLimits()) {
     // The second point goes into the first, which then holds the state after both.
     const Bytes state = StateAfter(2);
     const std::int64_t first = IdOf(1);

@@ -5,11 +5,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "rom_change.h"
 #include "sqlite_connection.h"
+#include "wal_checkpointer.h"
 
 namespace quelbrook::history {
 
@@ -112,13 +114,16 @@ class RomHistory {
   Totals CountedTotals();
   Totals KeptTotals();
   void AddToTotals(std::int64_t points, std::int64_t bytes);
-  // False when the point was not pending.
-  bool MarkKept(std::int64_t id, std::int64_t bytes);
+  // More points than one and more of them or their bytes than the limits allow.
+  bool OverLimits();
+  // False when the point was not pending under the token.
+  bool MarkKept(std::int64_t id, std::int64_t token, std::int64_t bytes);
   std::int64_t BytesOf(std::int64_t id);
   std::int64_t HashOf(const Bytes& rom) const;
   std::int64_t IdOf(int number);
+  // pending: 0 for a kept point, else the writer's token.
   std::int64_t InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
-                           bool pending);
+                           std::int64_t pending);
   void SettlePending(const Bytes& rom, std::int64_t romHash);
   void RecordOutsideChange(const Bytes& romNow, std::int64_t time);
   void FoldToLimits();
@@ -126,6 +131,8 @@ class RomHistory {
   void SetMeta(const std::string& key, std::int64_t value);
 
   Connection db_;
+  // This connection's mark on its pending points.
+  std::int64_t token_;
   // The state this connection confirmed last and its hash: the next write usually finds the
   // ROM so, and comparing costs less than hashing.
   Bytes confirmedState_;
@@ -133,6 +140,8 @@ class RomHistory {
   // The pending point of the last Begin.
   Written began_;
   Written written_;
+  // After db_, so that it stops before the connection closes.
+  std::unique_ptr<WalCheckpointer> checkpointer_;
 };
 
 }  // namespace quelbrook::history

@@ -91,6 +91,20 @@ int Connection::OnBusy(void* self, int attempts) {
   return 1;
 }
 
+void Connection::OnCommitted(std::function<void(int frames)> committed) {
+  committed_ = std::move(committed);
+  sqlite3_wal_hook(db_, &Connection::OnWalCommit, this);
+}
+
+int Connection::OnWalCommit(void* self, sqlite3*, const char*, int frames) {
+  static_cast<Connection*>(self)->committed_(frames);
+  return SQLITE_OK;
+}
+
+void Connection::Checkpoint() noexcept {
+  sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+}
+
 void Connection::Fail(int code) const {
   const int primary = code & 0xff;
   if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)

@@ -46,6 +46,11 @@ class Connection {
   // Rows the last statement changed.
   int Changes() const { return sqlite3_changes(db_); }
   [[noreturn]] void Fail(int code) const;
+  // Runs after each commit with the number of frames then in the write-ahead log, instead of
+  // SQLite's own checkpoint.
+  void OnCommitted(std::function<void(int frames)> committed);
+  // Copies the log back as far as no reader needs it, without waiting for anyone.
+  void Checkpoint() noexcept;
 
  private:
   struct Kept {
@@ -55,11 +60,13 @@ class Connection {
   // SQLite's code for the first read through this way of opening.
   int Open(const std::string& name, int flags);
   static int OnBusy(void* self, int attempts);
+  static int OnWalCommit(void* self, sqlite3*, const char*, int frames);
 
   sqlite3* db_ = nullptr;
   int busyTimeoutMs_;
   std::function<void()> onWait_;
   bool waitTold_ = false;
+  std::function<void(int)> committed_;
   std::unordered_map<std::string, Kept> kept_;
 };
 

@@ -44,7 +44,8 @@ SaveOutcome SaveWorldPlan(history::KeptHistory& history, const WorldSavePlan& pl
   if (plan.records.empty() && !plan.startScreenByte) return outcome;
   history::RecordedWrite recorded(history, WorldSaveWords(plan));
   RomImage rom(history.romPath());
-  OpenedRom opened(rom);
+  recorded.OpenRom(rom);
+  OpenedRom opened(rom, OpenedRom::AlreadyOpen{});
   const WorldRecords onDisk = ReadAllRecords(rom);
   for (const auto& write : plan.records)
     if (onDisk[static_cast<std::size_t>(write.screen - 1)] != write.expected)

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <map>
 
 #include "history_test_kit.h"
@@ -129,19 +131,76 @@ TEST_F(HistoryTest, LimitsFoldTheOldestPointsIntoTheFirstAndKeepEveryLaterState)
   EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
-// The first format counted its points at every save; opened now, it gets its totals kept.
-TEST_F(HistoryTest, AHistoryOfTheFirstFormatIsCountedWhenOpened) {
-  std::mt19937 random(5);
-  for (int write = 0; write < 3; ++write) WriteRecorded(rom, {RandomRecordPatch(random)}, "w");
-  {
-    history::Connection db(historyPath, 1000, {});
-    db.Execute("DELETE FROM meta WHERE key LIKE 'kept_%'; UPDATE meta SET value = 1 WHERE key = 'format'");
+// Older editors numbered points through sqlite_sequence, kept the runs in a table of rowids
+// with an index and, before that, counted the points at every save; their files are moved
+// into today's tables at the first write, with the runs a missing cascade left behind gone.
+TEST_F(HistoryTest, HistoriesOfOlderFormatsAreMovedIntoTodaysTables) {
+  for (const int format : {1, 2}) {
+    SCOPED_TRACE(format);
+    for (const char* file : {"", "-wal", "-shm"}) std::filesystem::remove(historyPath + file);
+    RomBuilder().DistinctScreens().Write(rom);
+    std::mt19937 random(5);
+    std::vector<std::vector<std::uint8_t>> states{Rom()};
+    for (int write = 0; write < 3; ++write) {
+      WriteRecorded(rom, {RandomRecordPatch(random)}, "w" + std::to_string(write));
+      states.push_back(Rom());
+    }
+    {
+      history::Connection db(historyPath, 1000, {});
+      db.Execute(
+          "ALTER TABLE runs RENAME TO today_runs; ALTER TABLE points RENAME TO today_points;"
+          "CREATE TABLE points(id INTEGER PRIMARY KEY AUTOINCREMENT, time INTEGER NOT NULL,"
+          " words TEXT NOT NULL, regions TEXT NOT NULL, screens TEXT NOT NULL,"
+          " size_before INTEGER NOT NULL, size_after INTEGER NOT NULL, bytes INTEGER NOT NULL,"
+          " pending INTEGER NOT NULL);"
+          "CREATE TABLE runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
+          " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL);"
+          "CREATE INDEX runs_of_point ON runs(point, offset);"
+          "INSERT INTO points SELECT * FROM today_points; INSERT INTO runs SELECT * FROM today_runs;"
+          "DROP TABLE today_runs; DROP TABLE today_points;"
+          "INSERT INTO runs VALUES(999, 0, x'', x'01');"
+          "UPDATE meta SET value = 2 WHERE key = 'format'");
+      if (format == 1)
+        db.Execute(
+            "CREATE INDEX kept_points ON points(pending, bytes);"
+            "DELETE FROM meta WHERE key LIKE 'kept_%'; UPDATE meta SET value = 1 WHERE key = 'format'");
+    }
+    // Read as they are by an editor that may not write them.
+    ::chmod(historyPath.c_str(), 0444);
+    EXPECT_EQ(RomHistory(historyPath).List().size(), states.size());
+    ::chmod(historyPath.c_str(), 0644);
+
+    EXPECT_EQ(WriteRecorded(rom, {RandomRecordPatch(random)}, "after"), "");
+    states.push_back(Rom());
+    RomHistory kept(historyPath);
+    ASSERT_EQ(kept.Count(), static_cast<int>(states.size()));
+    for (std::size_t point = 1; point <= states.size(); ++point)
+      EXPECT_EQ(kept.StateAfter(static_cast<int>(point)), states[point - 1]) << "point " << point;
+    EXPECT_EQ(kept.List().back().words, "after");
+    EXPECT_EQ(OrphanedRuns(), 0);
+    EXPECT_EQ(IntegrityCheck(), "ok");
   }
-  RomHistory(historyPath).SetLimits({3, 1 << 30});
-  RomHistory kept(historyPath);
-  EXPECT_EQ(kept.Count(), 3);
-  EXPECT_EQ(kept.List().size(), 3u);
-  EXPECT_EQ(kept.StateAfter(3), Rom());
+}
+
+// An id comes back once the newest point is dropped; the confirmation an open writer still
+// holds for its dropped point must not confirm the next writer's point, still being written.
+TEST_F(HistoryTest, AHeldConfirmationNeverConfirmsAnotherWritersPointOfTheSameId) {
+  const auto before = Rom();
+  auto mine = before;
+  mine[100] ^= 1;
+  RomHistory writer(historyPath);
+  const auto id = writer.Begin(before, mine, "mine", 1);
+  WriteFile(rom, mine);
+  writer.Confirm(id, mine);
+  // Another program puts the byte back, and another editor begins its write from there.
+  WriteFile(rom, before);
+  RomHistory other(historyPath);
+  other.Recover(before);
+  auto theirs = before;
+  theirs[200] ^= 1;
+  ASSERT_EQ(other.Begin(before, theirs, "theirs", 2), id);
+  EXPECT_EQ(writer.List().size(), 1u);
+  EXPECT_TRUE(RomHistory(historyPath).EndsPending());
 }
 
 // A save updates the state's hash from the bytes it changed; it must equal a fresh hash.

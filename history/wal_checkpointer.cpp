@@ -1,0 +1,51 @@
+#include "wal_checkpointer.h"
+
+#include <memory>
+
+namespace quelbrook::history {
+
+WalCheckpointer::WalCheckpointer(Connection& writer, std::string path) : path_(std::move(path)) {
+  writer.OnCommitted([this](int frames) {
+    if (frames >= kFramesBeforeCheckpoint) Request();
+  });
+}
+
+WalCheckpointer::~WalCheckpointer() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_one();
+  if (thread_.joinable()) thread_.join();
+}
+
+void WalCheckpointer::Request() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    requested_ = true;
+    // Most histories never grow a log this long; they start no thread.
+    if (!thread_.joinable()) thread_ = std::thread(&WalCheckpointer::Run, this);
+  }
+  wake_.notify_one();
+}
+
+void WalCheckpointer::Run() {
+  std::unique_ptr<Connection> reader;
+  std::unique_lock<std::mutex> lock(mutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return requested_ || stopping_; });
+    if (stopping_) return;
+    requested_ = false;
+    lock.unlock();
+    try {
+      if (!reader) reader = std::make_unique<Connection>(path_, 0, nullptr);
+      // Passive: it copies what no reader still needs and never makes the writer wait.
+      reader->Checkpoint();
+    } catch (const HistoryError&) {
+      // The log waits for the next request, or for the writer's closing.
+    }
+    lock.lock();
+  }
+}
+
+}  // namespace quelbrook::history

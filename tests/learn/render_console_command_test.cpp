@@ -6,6 +6,7 @@
 
 #include "cli_fixture.h"
 #include "unreadable_roms.h"
+#include "whole_world_runs.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -34,7 +35,9 @@ TEST_F(RenderConsoleCommandTest, AScreenIsThePlayedFramesPlayFieldAndTheEditorsP
   EXPECT_EQ(picture, Png(Path("editor.png")).convertToFormat(picture.format()));
 }
 
+// ConsolePicturesTest captures the same 128 screens; this adds only their layout.
 TEST_F(RenderConsoleCommandTest, TheWorldIsLaidOutAsRenderWorldLaysItOut) {
+  QUELBROOK_SKIP_REPEATED_WHOLE_WORLD_RUN();
   const CliRun console =
       RunCli({"render-world", "--console", DemoRom(), Path("console.png"), "--overlays", "--origin", "0,16"});
   ASSERT_EQ(console.exitCode, 0) << console.err;

@@ -1,11 +1,11 @@
 #include "console.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 #include "editor_error.h"
 #include "ines_check.h"
+#include "test_copies.h"
 
 namespace quelbrook::play {
 
@@ -14,11 +14,7 @@ QString DefaultPlayFolder() {
       .filePath("quelbrook/play");
 }
 
-void Console::LoadRomFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw EditorError(path.toStdString() + ": " + messages::kFileNotFound);
-  LoadRom(file.readAll(), path);
-}
+void Console::LoadRomFile(const QString& path) { LoadRom(ReadRomBytes(path), path); }
 
 void Console::RequireReproducibleFrames() const {
   if (FramesAreReproducible()) return;

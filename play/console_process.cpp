@@ -99,9 +99,7 @@ QByteArray ConsoleProcess::Ask(const BodyWriter& request) const {
 
 void ConsoleProcess::EndGame(bool hung) const {
   process_->kill();
-  process_->waitForFinished();
-  process_.reset();
-  loaded_ = false;
+  Stop();
   const std::string how = hung ? "stopped answering" : "stopped";
   const std::string what = romName_.isEmpty() ? std::string() : " while running " + romName_.toStdString();
   throw EditorError("The NES core " + how + what + "; the game has ended. Your edits and the ROM are safe");

@@ -6,12 +6,15 @@
 #include <QFileInfo>
 
 #include "editor_error.h"
+#include "regular_file.h"
 #include "starting_copy.h"
 
 namespace quelbrook::play {
 
 namespace {
 const char* const kCopyPrefix = "quelbrook-test-";
+// Half of what one message to the console program may carry; no NES ROM comes near it.
+constexpr std::size_t kLargestRom = 32 * 1024 * 1024;
 
 ScreenRecords Only(int screen, const std::optional<RecordBytes>& record) {
   return record ? ScreenRecords{{screen, *record}} : ScreenRecords{};
@@ -19,9 +22,10 @@ ScreenRecords Only(int screen, const std::optional<RecordBytes>& record) {
 }  // namespace
 
 QByteArray ReadRomBytes(const QString& romPath) {
-  QFile original(romPath);
-  if (!original.open(QIODevice::ReadOnly)) throw EditorError(messages::kFileNotFound);
-  return original.readAll();
+  const std::string path = QFile::encodeName(romPath).toStdString();
+  const auto bytes = ReadRegularFileBytes(path, kLargestRom);
+  if (!bytes) throw FileError("The file is too large to be an NES ROM", path);
+  return QByteArray(reinterpret_cast<const char*>(bytes->data()), static_cast<qsizetype>(bytes->size()));
 }
 
 QByteArray StartingCopyBytes(const QByteArray& rom, const QString& name, int screen,

@@ -30,7 +30,8 @@ QByteArray TestCopyBytes(const QString& romPath, int screen, const ScreenRecords
 // The same from the ROM's bytes, read once for many copies; `name` names the ROM in messages.
 QByteArray StartingCopyBytes(const QByteArray& rom, const QString& name, int screen,
                              const ScreenRecords& records);
-// The ROM's bytes; throws EditorError ("File not found") when it cannot be read.
+// The ROM's bytes; throws FileError, naming the file, when it cannot be read or is far larger
+// than any NES ROM.
 QByteArray ReadRomBytes(const QString& romPath);
 
 // Removes the copies (quelbrook-test-*.nes) in the folder last changed more than maxAge

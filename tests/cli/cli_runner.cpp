@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "unprivileged.h"
+
 namespace quelbrook::testing {
 
 namespace {
@@ -28,6 +30,7 @@ void Drain(int outFd, int errFd, CliRun& run) {
     }
   }
 }
+constexpr const char* kToolUnreachable = "unreachable";
 }  // namespace
 
 std::string CliPath() { return QUELBROOK_CLI_PATH; }
@@ -56,6 +59,31 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
   int status = 0;
   waitpid(child, &status, 0);
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::optional<CliRun> RunCliUnprivileged(const std::filesystem::path& folder,
+                                         const std::vector<std::string>& args) {
+  namespace fs = std::filesystem;
+  const std::string tool = (folder / "quelbrook").string();
+  fs::copy_file(CliPath(), tool, fs::copy_options::overwrite_existing);
+  fs::permissions(tool, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(folder, fs::perms::all);
+  // The child's run comes back as one text: the exit code, the length of the output, both streams.
+  const auto text = RunUnprivileged([&] {
+    if (::access(tool.c_str(), X_OK) != 0) return std::string(kToolUnreachable);
+    const CliRun run = RunProgram(tool, args);
+    return std::to_string(run.exitCode) + ' ' + std::to_string(run.out.size()) + ' ' + run.out + run.err;
+  });
+  if (!text || *text == kToolUnreachable) return std::nullopt;
+  CliRun run;
+  std::size_t at = 0;
+  run.exitCode = std::stoi(*text, &at);
+  std::size_t digits = 0;
+  const std::size_t outSize = std::stoul(text->substr(at), &digits);
+  at += digits + 1;
+  run.out = text->substr(at, outSize);
+  run.err = text->substr(at + outSize);
   return run;
 }
 

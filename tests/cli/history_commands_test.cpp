@@ -177,7 +177,7 @@ TEST_F(CliHistoryTest, MistakesAreToldAndChangeNothing) {
     };
     ExpectFailure(call(Path("missing.nes")), Path("missing.nes") + ": File not found");
     ExpectFailure(call(Rom() + "/"), Rom() + "/: File not found");
-    ExpectFailure(call(Path("")), Path("") + " is a folder, not a file");
+    ExpectFailure(call(Path("")), Path("") + ": File access denied");
   }
   ExpectUsageError(RunCli({"restore", Rom(), "0"}));
   ExpectUsageError(RunCli({"restore", Rom(), "x"}));

@@ -139,7 +139,9 @@ TEST_F(PictureLearning, ChangedTileBytesShowInTheLearnedPictures) {
   EXPECT_GT(differing.size(), codes.size() / 2);
 }
 
-TEST_F(PictureLearning, ACancelHalfwayLeavesTheFolderAsItWas) {
+// An eighth of the way is past several restarts of the console program (every eight or so
+// games), and far short of a whole-world run under the sanitizers.
+TEST_F(PictureLearning, ACancelPartWayLeavesTheFolderAsItWas) {
   const QString dir = Folder("cancelled");
   ASSERT_TRUE(QDir().mkpath(dir + "/graph"));
   QFile mine(dir + "/graph/0.bmp");
@@ -152,9 +154,9 @@ TEST_F(PictureLearning, ACancelHalfwayLeavesTheFolderAsItWas) {
   EXPECT_FALSE(Learn(kDemoRom, dir, [&](int done, int total) {
     ++calls;
     copies = total;
-    return done < total / 2;
+    return done < total / 8;
   }));
-  EXPECT_EQ(calls, copies / 2 + 1);
+  EXPECT_EQ(calls, copies / 8 + 1);
   EXPECT_TRUE(Contents(dir) == before);
   EXPECT_EQ(Siblings(dir), siblings);
 }

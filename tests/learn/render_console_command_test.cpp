@@ -1,13 +1,12 @@
 // quelbrook render --console and render-world --console, run as a user's shell runs them.
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <filesystem>
 
 #include "cli_fixture.h"
-#include "unprivileged.h"
+#include "unreadable_roms.h"
+#include "whole_world_runs.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -36,7 +35,9 @@ TEST_F(RenderConsoleCommandTest, AScreenIsThePlayedFramesPlayFieldAndTheEditorsP
   EXPECT_EQ(picture, Png(Path("editor.png")).convertToFormat(picture.format()));
 }
 
+// ConsolePicturesTest captures the same 128 screens; this adds only their layout.
 TEST_F(RenderConsoleCommandTest, TheWorldIsLaidOutAsRenderWorldLaysItOut) {
+  QUELBROOK_SKIP_REPEATED_WHOLE_WORLD_RUN();
   const CliRun console =
       RunCli({"render-world", "--console", DemoRom(), Path("console.png"), "--overlays", "--origin", "0,16"});
   ASSERT_EQ(console.exitCode, 0) << console.err;
@@ -78,6 +79,21 @@ TEST_F(RenderConsoleCommandTest, AWrongPlaceOrRomWritesNothing) {
       (QStringList{"folder", "game.nes"}));
 }
 
+TEST_F(RenderConsoleCommandTest, ARomThatCannotBeReadIsNamedWithWhatIsWrongWithIt) {
+  const auto render = [&](const std::string& rom) -> std::vector<std::string> {
+    return {"render", rom, "55", Path("out.png"), "--console", "--origin", "0,16"};
+  };
+  for (const auto& [rom, message] : UnreadableRoms(dir.path(), DemoRom())) {
+    ExpectFailure(RunCli(render(rom)), message);
+    ExpectFailure(RunCli({"render-world", rom, Path("out.png"), "--console", "--origin", "0,16"}), message);
+  }
+  const UnreadableRom locked = RomNoOneMayRead(dir.path(), DemoRom());
+  const auto run = RunCliUnprivileged(dir.path(), render(locked.path));
+  if (!run) GTEST_SKIP() << "no unprivileged user who can reach a copy of the tool";
+  ExpectFailure(*run, locked.message);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("out.png"))));
+}
+
 TEST_F(RenderConsoleCommandTest, OptionsThatDoNotGoTogetherAreUsageErrors) {
   const std::pair<std::vector<std::string>, std::string> usage[] = {
       {{"render", DemoRom(), "1", Path("out.png"), "--origin", "0,16"}, "--origin goes with --console"},
@@ -99,9 +115,6 @@ TEST_F(RenderConsoleCommandTest, OptionsThatDoNotGoTogetherAreUsageErrors) {
 
 // Root may write any file; the tool run as another user may not replace one it cannot write.
 TEST_F(RenderConsoleCommandTest, AnExistingFileThatCannotBeWrittenIsKept) {
-  const std::string tool = Path("quelbrook");
-  std::filesystem::copy_file(CliPath(), tool);
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
   const std::string kept = Path("kept.png");
   WriteFile(kept, std::vector<std::uint8_t>{'k', 'e', 'p', 't'});
   std::filesystem::permissions(kept,
@@ -110,16 +123,11 @@ TEST_F(RenderConsoleCommandTest, AnExistingFileThatCannotBeWrittenIsKept) {
   const std::string rom = Path("Quelbrook.nes");
   std::filesystem::copy_file(DemoRom(), rom);
   std::filesystem::permissions(rom, std::filesystem::perms::all);
-  const auto result = RunUnprivileged([&] {
-    if (::access(tool.c_str(), X_OK) != 0 || ::access(rom.c_str(), R_OK) != 0)
-      return std::string("unreachable");
-    const auto run = RunProgram(tool, {"render", rom, "1", kept, "--console", "--origin", "0,16"});
-    return std::to_string(run.exitCode) + run.err;
-  });
-  if (!result) GTEST_SKIP() << "no unprivileged user to run as";
-  if (*result == "unreachable") GTEST_SKIP() << "the unprivileged user cannot reach the tool or the ROM";
-  EXPECT_EQ(result->substr(0, 1), "1") << *result;
-  EXPECT_NE(result->find("Cannot write file " + kept), std::string::npos) << *result;
+  const auto run =
+      RunCliUnprivileged(dir.path(), {"render", rom, "1", kept, "--console", "--origin", "0,16"});
+  if (!run) GTEST_SKIP() << "no unprivileged user who can reach a copy of the tool";
+  EXPECT_EQ(run->exitCode, 1) << run->err;
+  EXPECT_NE(run->err.find("Cannot write file " + kept), std::string::npos) << run->err;
   EXPECT_EQ(ReadFile(kept), (std::vector<std::uint8_t>{'k', 'e', 'p', 't'}));
 }
 

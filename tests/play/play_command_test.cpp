@@ -1,10 +1,12 @@
 // quelbrook play, run as a user's shell runs it, on the test program.
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 #include "cli_fixture.h"
 #include "pad_sprite.h"
 #include "play_fixture.h"
+#include "unreadable_roms.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -149,6 +151,19 @@ TEST_F(PlayCommandTest, FilesAndCoresThatCannotPlayAreFailures) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "quelbrook: " + message + "\n");
   }
+}
+
+// The ROM itself and a copy that starts on a screen are read alike, and say what is wrong.
+TEST_F(PlayCommandTest, ARomThatCannotBeReadIsNamedWithWhatIsWrongWithIt) {
+  for (const auto& [rom, message] : UnreadableRoms(dir.path(), Program())) {
+    ExpectFailure(Play({rom, "--png", Path("x.png")}), message);
+    ExpectFailure(Play({rom, "--screen", "5", "--png", Path("x.png")}), message);
+  }
+  const UnreadableRom locked = RomNoOneMayRead(dir.path(), Program());
+  const auto run = RunCliUnprivileged(dir.path(), {"play", locked.path, "--png", Path("x.png")});
+  if (!run) GTEST_SKIP() << "no unprivileged user who can reach a copy of the tool";
+  ExpectFailure(*run, locked.message);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("x.png"))));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "byte_map.h"
 #include "cli_fixture.h"
 #include "rom_patch.h"
+#include "unreadable_roms.h"
 
 namespace quelbrook::testing {
 namespace {
@@ -87,8 +88,22 @@ TEST_F(RouteCommandTest, WordsAndFilesAreCheckedBeforeTheGameRuns) {
     EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "quelbrook: route: " + message);
   }
   ExpectFailure(Route({DemoRom(), Path("walk.txt")}), Path("walk.txt") + ": File not found");
-  ExpectFailure(Route({DemoRom(), Path("")}), Path("") + " is a folder, not a file");
-  ExpectFailure(Route({Path("none.nes"), "right:1"}), Path("none.nes") + ": File not found");
+  ExpectFailure(Route({DemoRom(), Path("")}), Path("") + ": File access denied");
+  for (const auto& [rom, message] : UnreadableRoms(dir.path(), DemoRom())) {
+    ExpectFailure(Route({rom, "right:1"}), message);
+    ExpectFailure(Route({"--screen", "40", rom, "right:1"}), message);
+  }
+}
+
+TEST_F(RouteCommandTest, AScriptOrRomThatMayNotBeReadIsSaidSo) {
+  const UnreadableRom locked = RomNoOneMayRead(dir.path(), DemoRom());
+  const auto rom = RunCliUnprivileged(dir.path(), {"route", locked.path, "right:1"});
+  if (!rom) GTEST_SKIP() << "no unprivileged user who can reach a copy of the tool";
+  ExpectFailure(*rom, locked.message);
+  // Words without a ":" name a script file.
+  const auto script = RunCliUnprivileged(dir.path(), {"route", DemoRom(), locked.path});
+  ASSERT_TRUE(script);
+  ExpectFailure(*script, locked.message);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
-// Learning the whole demo world takes a minute or more under the address sanitizer. A test
-// that repeats such a run with other inputs, where one sanitized run already covers the code,
-// is left to the plain build there, so that CI's sanitized stage stays within its time.
+// Learning the whole demo world, or playing or capturing each of its 128 screens, takes a minute
+// or more under the address sanitizer. A test that repeats such a run with other inputs, where
+// one sanitized run already covers the code, is left to the plain build there, so that CI's
+// sanitized stage stays within its time.
 
 #include <gtest/gtest.h>
 

@@ -56,15 +56,8 @@ void PrintSummary(std::ostream& out, const history::PointSummary& point) {
 // route and play name it, so that "ROM/" or a folder shows what was typed.
 void RequireHistoryFile(const std::string& rom) {
   struct stat file {};
-  if (::stat(rom.c_str(), &file) != 0) {
-    const int error = errno;
-    try {
-      ThrowFileError(error);
-    } catch (const EditorError& reason) {
-      throw EditorError(rom + ": " + reason.what());
-    }
-  }
-  if (S_ISDIR(file.st_mode)) throw EditorError(rom + " is a folder, not a file");
+  if (::stat(rom.c_str(), &file) != 0) ThrowFileError(errno, rom);
+  if (S_ISDIR(file.st_mode)) ThrowFileError(EISDIR, rom);
   if (::stat(RomHistory::PathFor(rom).c_str(), &file) != 0)
     throw EditorError(rom + " has no restore points yet");
 }

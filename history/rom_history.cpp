@@ -67,10 +67,7 @@ void RomHistory::WithConfirmationRecorded(const std::function<void()>& more) {
   const Written written = std::exchange(written_, {});
   try {
     Transaction transaction(db_);
-    if (written.id != 0 && MarkKept(written.id, token_, written.bytes)) {
-      SetMeta("tip", written.hash);
-      FoldToLimits();
-    }
+    if (written.id != 0 && MarkKept(written.id, token_)) FoldToLimits();
     more();
     transaction.Commit();
   } catch (const HistoryError&) {
@@ -105,40 +102,53 @@ void RomHistory::CreateSchema() {
   if (format > kFormat) throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
   // A history that is up to date is opened without a write, so that listing it never waits
   // for another program's write and works where it cannot be written.
+  format_ = format;
   if (format == kFormat) return;
   if (db_.readOnly()) {
     if (format == 0) throw HistoryError("it holds no restore points and may not be written", SQLITE_READONLY);
     return;
   }
+  // A save changes a few hundred bytes; pages of 1 KiB make its log frames and their copy
+  // back at each checkpoint a quarter of SQLite's 4 KiB. Only a new file takes the size.
+  if (format == 0) db_.Execute("PRAGMA page_size=1024");
   db_.Execute("PRAGMA journal_mode=WAL");
   Transaction transaction(db_);
-  // Formats 1 and 2 numbered points through sqlite_sequence and kept the runs in a table of
-  // rowids with an index beside it: two more pages in every save's commit. Their rows move
-  // into the tables of today; runs whose point was gone are left behind.
+  // Formats 1 and 2 numbered points through sqlite_sequence, kept the runs in a table of
+  // rowids with an index beside it, and the totals and the ROM's hash in meta: four more
+  // pages in every save's commit than today. Their rows move into today's tables, the
+  // running totals counted once; runs whose point was gone are left behind.
   if (format > 0) db_.Execute("ALTER TABLE runs RENAME TO old_runs; ALTER TABLE points RENAME TO old_points");
   db_.Execute(
       "CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"
       // Without AUTOINCREMENT an id may come back after the newest point was dropped, so a
       // pending point is marked with its writer's token rather than 1: a confirmation held
       // for a point that another program dropped never confirms the next one.
+      // hash is that of the ROM the point leaves; total_points and total_bytes run over the
+      // kept points up to this one, so the newest kept point tells a save the ROM's last
+      // state and the history's size without a write elsewhere.
       "CREATE TABLE IF NOT EXISTS points(id INTEGER PRIMARY KEY, time INTEGER NOT NULL,"
       " words TEXT NOT NULL, regions TEXT NOT NULL, screens TEXT NOT NULL, size_before INTEGER NOT NULL,"
-      " size_after INTEGER NOT NULL, bytes INTEGER NOT NULL, pending INTEGER NOT NULL);"
+      " size_after INTEGER NOT NULL, bytes INTEGER NOT NULL, pending INTEGER NOT NULL, hash INTEGER NOT NULL,"
+      " total_points INTEGER NOT NULL, total_bytes INTEGER NOT NULL);"
       "CREATE TABLE IF NOT EXISTS runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
       " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL, PRIMARY KEY(point, offset))"
       " WITHOUT ROWID");
   if (format > 0)
     db_.Execute(
-        "INSERT INTO points SELECT id, time, words, regions, screens, size_before, size_after, bytes, pending"
-        " FROM old_points;"
+        "INSERT INTO points SELECT id, time, words, regions, screens, size_before, size_after, bytes, "
+        "pending, 0,"
+        " iif(pending = 0, sum(pending = 0) OVER running, 0), iif(pending = 0, sum(iif(pending = 0, bytes, "
+        "0))"
+        " OVER running, 0) FROM old_points WINDOW running AS (ORDER BY id);"
+        "UPDATE points SET hash = coalesce((SELECT value FROM meta WHERE key = 'tip'), 0)"
+        " WHERE id = (SELECT id FROM points WHERE pending = 0 ORDER BY id DESC LIMIT 1);"
         "INSERT INTO runs SELECT point, offset, before, after FROM old_runs"
         " WHERE point IN (SELECT id FROM old_points);"
-        "DROP TABLE old_runs; DROP TABLE old_points");
-  const Totals counted = CountedTotals();
-  SetMeta("kept_points", counted.points);
-  SetMeta("kept_bytes", counted.bytes);
+        "DROP TABLE old_runs; DROP TABLE old_points;"
+        "DELETE FROM meta WHERE key IN ('tip', 'kept_points', 'kept_bytes')");
   SetMeta("format", kFormat);
   transaction.Commit();
+  format_ = kFormat;
 }
 
 RomHistory::Totals RomHistory::CountedTotals() {
@@ -147,34 +157,48 @@ RomHistory::Totals RomHistory::CountedTotals() {
   return {totals.Integer(0), totals.Integer(1)};
 }
 
-RomHistory::Totals RomHistory::KeptTotals() {
-  // A history of format 1 opened for reading has no totals kept.
-  const std::int64_t points = Meta("kept_points", -1);
-  return points < 0 ? CountedTotals() : Totals{points, Meta("kept_bytes", 0)};
-}
+namespace {
+// The kept totals, and the limits, as the newest kept point's running totals less those folded
+// away; no row when nothing is kept.
+const char* const kTotalsAndLimits =
+    "SELECT total_points - coalesce((SELECT value FROM meta WHERE key = 'folded_points'), 0),"
+    " total_bytes - coalesce((SELECT value FROM meta WHERE key = 'folded_bytes'), 0),"
+    " (SELECT value FROM meta WHERE key = 'limit_points'), (SELECT value FROM meta WHERE key = 'limit_bytes')"
+    " FROM points WHERE pending = 0 ORDER BY id DESC LIMIT 1";
+}  // namespace
 
-void RomHistory::AddToTotals(std::int64_t points, std::int64_t bytes) {
-  // A writer finds both totals there, since opening it for writing brought its format up to
-  // date. One row a statement: an update of two would make SQLite keep a statement journal.
-  auto add = db_.Prepare("UPDATE meta SET value = value + ? WHERE key = ?");
-  add.Bind(1, points).Bind(2, std::string("kept_points")).Run();
-  add.Reset();
-  add.Bind(1, bytes).Bind(2, std::string("kept_bytes")).Run();
+RomHistory::Totals RomHistory::KeptTotals() {
+  // An older history opened for reading keeps no running totals.
+  if (format_ < kFormat) return CountedTotals();
+  auto query = db_.Prepare(kTotalsAndLimits);
+  return query.Step() ? Totals{query.Integer(0), query.Integer(1)} : Totals{};
 }
 
 bool RomHistory::OverLimits() {
-  // Every save asks; one pass over the few rows of meta answers.
-  auto query = db_.Prepare(
-      "SELECT max(CASE key WHEN 'kept_points' THEN value END), max(CASE key WHEN 'kept_bytes' THEN value "
-      "END),"
-      " max(CASE key WHEN 'limit_points' THEN value END), max(CASE key WHEN 'limit_bytes' THEN value END)"
-      " FROM meta");
-  query.Step();
+  // Every save asks: one statement answers.
+  auto query = db_.Prepare(kTotalsAndLimits);
+  if (!query.Step()) return false;
   const Limits defaults;
-  const Limits kept{query.IsNull(2) ? defaults.points : query.Integer(2),
-                    query.IsNull(3) ? defaults.bytes : query.Integer(3)};
+  const Limits allowed{query.IsNull(2) ? defaults.points : query.Integer(2),
+                       query.IsNull(3) ? defaults.bytes : query.Integer(3)};
   const std::int64_t points = query.Integer(0);
-  return points > 1 && (points > kept.points || query.Integer(1) > kept.bytes);
+  return points > 1 && (points > allowed.points || query.Integer(1) > allowed.bytes);
+}
+
+std::optional<std::int64_t> RomHistory::Tip() {
+  if (format_ < kFormat) return Meta("tip", 0);
+  auto query = db_.Prepare("SELECT hash FROM points WHERE pending = 0 ORDER BY id DESC LIMIT 1");
+  if (!query.Step()) return std::nullopt;
+  return query.Integer(0);
+}
+
+void RomHistory::AddToMeta(const std::string& key, std::int64_t value) {
+  db_.Prepare(
+         "INSERT INTO meta(key, value) VALUES(?, ?) ON CONFLICT(key) DO UPDATE SET value = value + "
+         "excluded.value")
+      .Bind(1, key)
+      .Bind(2, value)
+      .Run();
 }
 
 std::int64_t RomHistory::Meta(const std::string& key, std::int64_t fallback) {
@@ -194,10 +218,10 @@ void RomHistory::SetMeta(const std::string& key, std::int64_t value) {
 }
 
 std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
-                                     std::int64_t pending) {
+                                     std::int64_t hash) {
   db_.Prepare(
-         "INSERT INTO points(time, words, regions, screens, size_before, size_after, bytes, pending)"
-         " VALUES(?, ?, ?, ?, ?, ?, ?, ?)")
+         "INSERT INTO points(time, words, regions, screens, size_before, size_after, bytes, pending, hash,"
+         " total_points, total_bytes) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)")
       .Bind(1, time)
       .Bind(2, words)
       .Bind(3, DescribeRegions(change))
@@ -205,7 +229,8 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
       .Bind(5, change.sizeBefore)
       .Bind(6, change.sizeAfter)
       .Bind(7, KeptBytes(change))
-      .Bind(8, pending)
+      .Bind(8, token_)
+      .Bind(9, hash)
       .Run();
   const std::int64_t id = db_.LastInsertId();
   auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, ?, ?, ?)");
@@ -213,23 +238,26 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
     insertRun.Bind(1, id).Bind(2, run.offset).Bind(3, run.before).Bind(4, run.after).Run();
     insertRun.Reset();
   }
-  if (pending == 0) AddToTotals(1, KeptBytes(change));
   return id;
 }
 
-void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
+void RomHistory::InsertKept(const std::string& words, const RomChange& change, std::int64_t time,
+                            std::int64_t hash) {
+  MarkKept(InsertPoint(words, change, time, hash), token_);
+}
+
+void RomHistory::SettlePending(const Bytes& rom) {
   // Every write settles the points left before it first, so pending points only ever follow
   // the kept ones: they are found from the newest back, without a look at the others.
-  auto newest = db_.Prepare("SELECT id, size_after, bytes, pending FROM points ORDER BY id DESC");
+  auto newest = db_.Prepare("SELECT id, size_after, pending FROM points ORDER BY id DESC");
   struct Pending {
-    std::int64_t id, sizeAfter, bytes, token;
+    std::int64_t id, sizeAfter, token;
   };
   std::vector<Pending> points;
-  while (newest.Step() && newest.Integer(3) != 0)
-    points.insert(points.begin(),
-                  {newest.Integer(0), newest.Integer(1), newest.Integer(2), newest.Integer(3)});
+  while (newest.Step() && newest.Integer(2) != 0)
+    points.insert(points.begin(), {newest.Integer(0), newest.Integer(1), newest.Integer(2)});
   newest.Reset();
-  for (const auto& [id, sizeAfter, bytes, token] : points) {
+  for (const auto& [id, sizeAfter, token] : points) {
     bool written = sizeAfter == static_cast<std::int64_t>(rom.size());
     auto runs = db_.Prepare("SELECT offset, after FROM runs WHERE point = ?");
     runs.Bind(1, id);
@@ -240,8 +268,7 @@ void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
                 std::equal(after.begin(), after.end(), rom.begin() + static_cast<long>(offset));
     }
     if (written) {
-      MarkKept(id, token, bytes);
-      SetMeta("tip", romHash);
+      MarkKept(id, token);
     } else {
       db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, id).Run();
     }
@@ -249,8 +276,7 @@ void RomHistory::SettlePending(const Bytes& rom, std::int64_t romHash) {
 }
 
 void RomHistory::Recover(const Bytes& rom) {
-  const std::int64_t romHash = HashOf(rom);
-  WithConfirmationRecorded([&] { SettlePending(rom, romHash); });
+  WithConfirmationRecorded([&] { SettlePending(rom); });
 }
 
 bool RomHistory::EndsPending() {
@@ -260,16 +286,24 @@ bool RomHistory::EndsPending() {
 
 void RomHistory::RequireRomOfThisHistory(const Bytes& rom) {
   RecordWritten();
-  if (Meta("tip", 0) == StateHash(rom)) return;
+  if (Tip() == StateHash(rom)) return;
   if (LooksLikeAnotherRom(StateAfter(Count()), rom))
     throw HistoryError("it was made for another ROM", kForeignHistory);
 }
 
-void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t time) {
+void RomHistory::RecordOutsideChange(const Bytes& romNow, std::int64_t nowHash, std::int64_t time) {
   const Bytes last = StateAfter(Count());
-  if (last == romNow) return;
+  if (last == romNow) {
+    // The same state under an older hash, as an older history keeps it.
+    db_.Prepare(
+           "UPDATE points SET hash = ? WHERE id = (SELECT id FROM points WHERE pending = 0"
+           " ORDER BY id DESC LIMIT 1)")
+        .Bind(1, nowHash)
+        .Run();
+    return;
+  }
   RequireRomOfThisHistory(romNow);
-  InsertPoint(kOutsideChangeWords, Difference(last, romNow), time, 0);
+  InsertKept(kOutsideChangeWords, Difference(last, romNow), time, nowHash);
 }
 
 std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const std::string& words,
@@ -277,19 +311,18 @@ std::int64_t RomHistory::Begin(const Bytes& romNow, const Bytes& romAfter, const
   if (db_.readOnly()) db_.Fail(SQLITE_READONLY);
   const std::int64_t nowHash = HashOf(romNow);
   const RomChange change = Difference(romNow, romAfter);
+  const std::int64_t afterHash = StateHashAfter(nowHash, romNow, romAfter, change);
   std::int64_t id = 0;
   WithConfirmationRecorded([&] {
-    SettlePending(romNow, nowHash);
-    if (Meta("tip", 0) != nowHash) {
-      if (KeptTotals().points == 0)
-        InsertPoint(kFirstPointWords, Difference({}, romNow), time, 0);
-      else
-        RecordOutsideChange(romNow, time);
-      SetMeta("tip", nowHash);
-    }
-    if (!change.empty()) id = InsertPoint(words, change, time, token_);
+    SettlePending(romNow);
+    const auto tip = Tip();
+    if (!tip)
+      InsertKept(kFirstPointWords, Difference({}, romNow), time, nowHash);
+    else if (*tip != nowHash)
+      RecordOutsideChange(romNow, nowHash, time);
+    if (!change.empty()) id = InsertPoint(words, change, time, afterHash);
   });
-  began_ = {id, KeptBytes(change), StateHashAfter(nowHash, romNow, romAfter, change)};
+  began_ = {id, afterHash};
   return id;
 }
 
@@ -306,13 +339,18 @@ Bytes RomHistory::Confirm(std::int64_t id, Bytes romAfter) {
   return romAfter;
 }
 
-bool RomHistory::MarkKept(std::int64_t id, std::int64_t token, std::int64_t bytes) {
+bool RomHistory::MarkKept(std::int64_t id, std::int64_t token) {
   // Without RETURNING: with it, SQLite keeps a statement journal for the update, which cost
-  // a third of a save.
-  db_.Prepare("UPDATE points SET pending = 0 WHERE id = ? AND pending = ?").Bind(1, id).Bind(2, token).Run();
-  if (db_.Changes() == 0) return false;
-  AddToTotals(1, bytes);
-  return true;
+  // a third of a save. The running totals go on from the kept point before it.
+  db_.Prepare(
+         "UPDATE points SET pending = 0, total_points = 1 + coalesce((SELECT total_points FROM points"
+         " WHERE pending = 0 AND id < ?1 ORDER BY id DESC LIMIT 1), 0), total_bytes = bytes + coalesce(("
+         "SELECT total_bytes FROM points WHERE pending = 0 AND id < ?1 ORDER BY id DESC LIMIT 1), 0)"
+         " WHERE id = ?1 AND pending = ?2")
+      .Bind(1, id)
+      .Bind(2, token)
+      .Run();
+  return db_.Changes() > 0;
 }
 
 void RomHistory::Drop(std::int64_t id) noexcept {
@@ -331,22 +369,28 @@ void RomHistory::FoldToLimits() {
     const std::int64_t second = IdOf(2);
     const PointSummary folded = Summary(2);
     const std::int64_t foldedBytes = BytesOf(first) + BytesOf(second);
-    db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, second).Run();
-    db_.Prepare("DELETE FROM runs WHERE point = ?").Bind(1, first).Run();
     const RomChange whole = Difference({}, state);
+    // The first point takes the second's place in the running totals and its state's hash;
+    // the later points' totals stay as they are, less what the folding saved.
     db_.Prepare(
-           "UPDATE points SET time = ?, words = ?, regions = ?, screens = '', size_after = ?, bytes = ? "
-           "WHERE id = ?")
+           "UPDATE points SET (time, words, regions, screens, size_after, bytes, hash, total_points, "
+           "total_bytes)"
+           " = (SELECT ?, ?, ?, '', ?, ?, hash, total_points, total_bytes FROM points WHERE id = ?) WHERE id "
+           "= ?")
         .Bind(1, folded.time)
         .Bind(2, std::string(kFoldedPointWords))
         .Bind(3, DescribeRegions(whole))
         .Bind(4, whole.sizeAfter)
         .Bind(5, KeptBytes(whole))
-        .Bind(6, first)
+        .Bind(6, second)
+        .Bind(7, first)
         .Run();
+    db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, second).Run();
+    db_.Prepare("DELETE FROM runs WHERE point = ?").Bind(1, first).Run();
     auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, 0, ?, ?)");
     insertRun.Bind(1, first).Bind(2, Bytes()).Bind(3, state).Run();
-    AddToTotals(-1, KeptBytes(whole) - foldedBytes);
+    AddToMeta("folded_points", 1);
+    AddToMeta("folded_bytes", foldedBytes - KeptBytes(whole));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,8 +100,7 @@ class RomHistory {
   // A point whose write is on disk and whose confirmation is not yet recorded.
   struct Written {
     std::int64_t id = 0;
-    std::int64_t bytes = 0;  // kept by the point
-    std::int64_t hash = 0;   // of the ROM it left
+    std::int64_t hash = 0;  // of the ROM it left
   };
   // One transaction: the confirmation held recorded first, then `more`. When it fails, the
   // confirmation is held again.
@@ -113,19 +113,22 @@ class RomHistory {
   void CreateSchema();
   Totals CountedTotals();
   Totals KeptTotals();
-  void AddToTotals(std::int64_t points, std::int64_t bytes);
+  // The hash of the ROM the newest kept point left; nothing before the first point.
+  std::optional<std::int64_t> Tip();
+  void AddToMeta(const std::string& key, std::int64_t value);
   // More points than one and more of them or their bytes than the limits allow.
   bool OverLimits();
   // False when the point was not pending under the token.
-  bool MarkKept(std::int64_t id, std::int64_t token, std::int64_t bytes);
+  bool MarkKept(std::int64_t id, std::int64_t token);
   std::int64_t BytesOf(std::int64_t id);
   std::int64_t HashOf(const Bytes& rom) const;
   std::int64_t IdOf(int number);
-  // pending: 0 for a kept point, else the writer's token.
+  // Pending under this connection's token; hash is that of the ROM the point leaves.
   std::int64_t InsertPoint(const std::string& words, const RomChange& change, std::int64_t time,
-                           std::int64_t pending);
-  void SettlePending(const Bytes& rom, std::int64_t romHash);
-  void RecordOutsideChange(const Bytes& romNow, std::int64_t time);
+                           std::int64_t hash);
+  void InsertKept(const std::string& words, const RomChange& change, std::int64_t time, std::int64_t hash);
+  void SettlePending(const Bytes& rom);
+  void RecordOutsideChange(const Bytes& romNow, std::int64_t nowHash, std::int64_t time);
   void FoldToLimits();
   std::int64_t Meta(const std::string& key, std::int64_t fallback);
   void SetMeta(const std::string& key, std::int64_t value);
@@ -133,6 +136,8 @@ class RomHistory {
   Connection db_;
   // This connection's mark on its pending points.
   std::int64_t token_;
+  // As found on opening; a writer brings it up to date first.
+  std::int64_t format_ = 0;
   // The state this connection confirmed last and its hash: the next write usually finds the
   // ROM so, and comparing costs less than hashing.
   Bytes confirmedState_;

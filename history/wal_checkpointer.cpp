@@ -4,10 +4,25 @@
 
 namespace quelbrook::history {
 
-WalCheckpointer::WalCheckpointer(Connection& writer, std::string path) : path_(std::move(path)) {
-  writer.OnCommitted([this](int frames) {
-    if (frames >= kFramesBeforeCheckpoint) Request();
-  });
+WalCheckpointer::WalCheckpointer(Connection& writer, std::string path)
+    : writer_(writer), path_(std::move(path)) {
+  writer.OnCommitted([this](int frames) { AfterCommit(frames); });
+}
+
+void WalCheckpointer::AfterCommit(int frames) {
+  // A log that starts afresh is short again.
+  if (frames < kFramesBeforeCheckpoint) {
+    copying_ = false;
+    return;
+  }
+  if (!copying_) {
+    copying_ = true;
+    Request();
+  } else if (copied_.exchange(false)) {
+    // A few frames, and syncs of little: the thread wrote and synced the rest.
+    writer_.Checkpoint();
+    copying_ = false;
+  }
 }
 
 WalCheckpointer::~WalCheckpointer() {
@@ -41,6 +56,7 @@ void WalCheckpointer::Run() {
       if (!reader) reader = std::make_unique<Connection>(path_, 0, nullptr);
       // Passive: it copies what no reader still needs and never makes the writer wait.
       reader->Checkpoint();
+      copied_ = true;
     } catch (const HistoryError&) {
       // The log waits for the next request, or for the writer's closing.
     }

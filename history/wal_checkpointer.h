@@ -1,7 +1,8 @@
 #pragma once
 // Copies a history's write-ahead log back into its database on a thread of its own, with a
-// connection of its own, so that a save never waits for the two syncs of a checkpoint.
+// connection of its own, so that a save does not wait for a checkpoint's copy and syncs.
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -25,10 +26,16 @@ class WalCheckpointer {
   WalCheckpointer& operator=(const WalCheckpointer&) = delete;
 
  private:
+  void AfterCommit(int frames);
   void Request();
   void Run();
 
+  Connection& writer_;
   std::string path_;
+  // Set once a copy asked for is done: the writer then copies the frames it added meanwhile
+  // itself, so that its next transaction finds the log all copied and starts it afresh.
+  std::atomic<bool> copied_{false};
+  bool copying_ = false;
   std::mutex mutex_;
   std::condition_variable wake_;
   bool requested_ = false;

@@ -131,6 +131,41 @@ TEST_F(HistoryTest, LimitsFoldTheOldestPointsIntoTheFirstAndKeepEveryLaterState)
   EXPECT_EQ(IntegrityCheck(), "ok");
 }
 
+// A reader settles another editor's point whose bytes reached the ROM while another program
+// changed the ROM elsewhere: the next write must still note that change, or the newest point
+// would rebuild a ROM that never was.
+TEST_F(HistoryTest, ASettledPointLeavesAnOutsideChangeElsewhereToBeNoted) {
+  WriteRecorded(rom, {{100, {1}}}, "first");
+  auto written = Rom();
+  written[200] ^= 1;
+  RomHistory(historyPath).Begin(Rom(), written, "written", 1);
+  written[ScreenRecordOffset(9)] ^= 1;
+  WriteFile(rom, written);
+  RomHistory(historyPath).Recover(written);
+  EXPECT_EQ(WriteRecorded(rom, {{300, {3}}}, "next"), "");
+  RomHistory kept(historyPath);
+  const auto points = kept.List();
+  ASSERT_EQ(points.size(), 5u);
+  EXPECT_EQ(points[3].words, history::kOutsideChangeWords);
+  EXPECT_EQ(kept.StateAfter(5), Rom());
+}
+
+// Checkpoints run beside the writer: a window that stays open does not grow the log without
+// end, and closing it leaves no log behind.
+TEST_F(HistoryTest, AKeptHistorysLogIsCopiedBackAsItGrowsAndGoneWhenItCloses) {
+  const std::string log = historyPath + "-wal";
+  {
+    history::KeptHistory kept(rom);
+    std::mt19937 random(17);
+    for (int save = 0; save < 3 * history::WalCheckpointer::kFramesBeforeCheckpoint / 2; ++save)
+      history::WritePatchesRecorded(kept, {RandomRecordPatch(random)}, "save");
+    // A save writes two pages of 1 KiB and a little more.
+    EXPECT_LT(std::filesystem::file_size(log), 2u * history::WalCheckpointer::kFramesBeforeCheckpoint * 1100);
+  }
+  EXPECT_FALSE(std::filesystem::exists(log));
+  EXPECT_EQ(IntegrityCheck(), "ok");
+}
+
 // Older editors numbered points through sqlite_sequence, kept the runs in a table of rowids
 // with an index and, before that, counted the points at every save; their files are moved
 // into today's tables at the first write, with the runs a missing cascade left behind gone.
@@ -156,7 +191,12 @@ TEST_F(HistoryTest, HistoriesOfOlderFormatsAreMovedIntoTodaysTables) {
           "CREATE TABLE runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
           " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL);"
           "CREATE INDEX runs_of_point ON runs(point, offset);"
-          "INSERT INTO points SELECT * FROM today_points; INSERT INTO runs SELECT * FROM today_runs;"
+          "INSERT INTO points SELECT id, time, words, regions, screens, size_before, size_after, bytes, 0"
+          " FROM today_points;"
+          "INSERT INTO runs SELECT * FROM today_runs;"
+          "INSERT INTO meta SELECT 'kept_points', count(*) FROM today_points;"
+          "INSERT INTO meta SELECT 'kept_bytes', sum(bytes) FROM today_points;"
+          "INSERT INTO meta SELECT 'tip', hash FROM today_points ORDER BY id DESC LIMIT 1;"
           "DROP TABLE today_runs; DROP TABLE today_points;"
           "INSERT INTO runs VALUES(999, 0, x'', x'01');"
           "UPDATE meta SET value = 2 WHERE key = 'format'");

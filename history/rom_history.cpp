@@ -4,6 +4,8 @@
 #include <random>
 #include <utility>
 
+#include "run_codec.h"
+
 namespace quelbrook::history {
 
 namespace {
@@ -95,66 +97,74 @@ void RomHistory::CreateSchema() {
   // The ROM's own unsynced bytes may be lost the same way: the last point then differs from
   // the ROM, and the outside change brings the history back to it.
   // The setting is the connection's own, so it is made at every opening.
-  // The runs go with their point only when SQLite is told to keep the schema's foreign keys,
-  // per connection too; without, a folded or dropped point left its bytes in the file.
-  db_.Execute("PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
+  db_.Execute("PRAGMA synchronous=NORMAL");
   const std::int64_t format = StoredFormat();
   if (format > kFormat) throw HistoryError("a newer version of the editor wrote it", kForeignHistory);
   // A history that is up to date is opened without a write, so that listing it never waits
   // for another program's write and works where it cannot be written.
-  format_ = format;
   if (format == kFormat) return;
   if (db_.readOnly()) {
     if (format == 0) throw HistoryError("it holds no restore points and may not be written", SQLITE_READONLY);
-    return;
+    // An older history that may not be written is read from an up-to-date copy in memory.
+    db_.CopyIntoMemory();
   }
-  // A save changes a few hundred bytes; pages of 1 KiB make its log frames and their copy
-  // back at each checkpoint a quarter of SQLite's 4 KiB. Only a new file takes the size.
-  if (format == 0) db_.Execute("PRAGMA page_size=1024");
   db_.Execute("PRAGMA journal_mode=WAL");
   Transaction transaction(db_);
-  // Formats 1 and 2 numbered points through sqlite_sequence, kept the runs in a table of
-  // rowids with an index beside it, and the totals and the ROM's hash in meta: four more
-  // pages in every save's commit than today. Their rows move into today's tables, the
-  // running totals counted once; runs whose point was gone are left behind.
-  if (format > 0) db_.Execute("ALTER TABLE runs RENAME TO old_runs; ALTER TABLE points RENAME TO old_points");
+  if (format > 0) db_.Execute("ALTER TABLE points RENAME TO old_points");
   db_.Execute(
       "CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"
-      // Without AUTOINCREMENT an id may come back after the newest point was dropped, so a
-      // pending point is marked with its writer's token rather than 1: a confirmation held
-      // for a point that another program dropped never confirms the next one.
-      // hash is that of the ROM the point leaves; total_points and total_bytes run over the
-      // kept points up to this one, so the newest kept point tells a save the ROM's last
-      // state and the history's size without a write elsewhere.
+      // A save writes one row, and the page it lies on is all its commit holds:
+      // - without AUTOINCREMENT, since sqlite_sequence was a page more. An id may then come
+      //   back after the newest point was dropped, so a pending point is marked with its
+      //   writer's token rather than 1: a confirmation held for a point that another program
+      //   dropped never confirms the next one;
+      // - hash is that of the ROM the point leaves, total_points and total_bytes run over the
+      //   kept points up to this one: the newest kept point tells a save the ROM's last state
+      //   and the history's size, which meta held before;
+      // - runs holds the bytes it changed (run_codec.h), which a table of their own held.
       "CREATE TABLE IF NOT EXISTS points(id INTEGER PRIMARY KEY, time INTEGER NOT NULL,"
       " words TEXT NOT NULL, regions TEXT NOT NULL, screens TEXT NOT NULL, size_before INTEGER NOT NULL,"
       " size_after INTEGER NOT NULL, bytes INTEGER NOT NULL, pending INTEGER NOT NULL, hash INTEGER NOT NULL,"
-      " total_points INTEGER NOT NULL, total_bytes INTEGER NOT NULL);"
-      "CREATE TABLE IF NOT EXISTS runs(point INTEGER NOT NULL REFERENCES points(id) ON DELETE CASCADE,"
-      " offset INTEGER NOT NULL, before BLOB NOT NULL, after BLOB NOT NULL, PRIMARY KEY(point, offset))"
-      " WITHOUT ROWID");
-  if (format > 0)
-    db_.Execute(
-        "INSERT INTO points SELECT id, time, words, regions, screens, size_before, size_after, bytes, "
-        "pending, 0,"
-        " iif(pending = 0, sum(pending = 0) OVER running, 0), iif(pending = 0, sum(iif(pending = 0, bytes, "
-        "0))"
-        " OVER running, 0) FROM old_points WINDOW running AS (ORDER BY id);"
-        "UPDATE points SET hash = coalesce((SELECT value FROM meta WHERE key = 'tip'), 0)"
-        " WHERE id = (SELECT id FROM points WHERE pending = 0 ORDER BY id DESC LIMIT 1);"
-        "INSERT INTO runs SELECT point, offset, before, after FROM old_runs"
-        " WHERE point IN (SELECT id FROM old_points);"
-        "DROP TABLE old_runs; DROP TABLE old_points;"
-        "DELETE FROM meta WHERE key IN ('tip', 'kept_points', 'kept_bytes')");
+      " total_points INTEGER NOT NULL, total_bytes INTEGER NOT NULL, runs BLOB NOT NULL)");
+  if (format > 0) MoveOlderPoints();
   SetMeta("format", kFormat);
   transaction.Commit();
-  format_ = kFormat;
 }
 
-RomHistory::Totals RomHistory::CountedTotals() {
-  auto totals = db_.Prepare("SELECT count(*), coalesce(sum(bytes), 0) FROM points WHERE pending = 0");
-  totals.Step();
-  return {totals.Integer(0), totals.Integer(1)};
+void RomHistory::MoveOlderPoints() {
+  db_.Execute(
+      "INSERT INTO points SELECT id, time, words, regions, screens, size_before, size_after, bytes, pending, "
+      "0,"
+      " iif(pending = 0, sum(pending = 0) OVER running, 0),"
+      " iif(pending = 0, sum(iif(pending = 0, bytes, 0)) OVER running, 0), x''"
+      " FROM old_points WINDOW running AS (ORDER BY id);"
+      "UPDATE points SET hash = coalesce((SELECT value FROM meta WHERE key = 'tip'), 0)"
+      " WHERE id = (SELECT id FROM points WHERE pending = 0 ORDER BY id DESC LIMIT 1)");
+  // Runs whose point was gone, as a missing cascade left them, stay behind.
+  auto runs = db_.Prepare(
+      "SELECT point, offset, before, after FROM runs WHERE point IN (SELECT id FROM old_points)"
+      " ORDER BY point, offset");
+  auto store = db_.Prepare("UPDATE points SET runs = ? WHERE id = ?");
+  std::int64_t point = 0;
+  std::vector<ChangedRun> ofPoint;
+  const auto storePoint = [&] {
+    if (ofPoint.empty()) return;
+    store.Bind(1, EncodeRuns(ofPoint)).Bind(2, point).Run();
+    store.Reset();
+    ofPoint.clear();
+  };
+  while (runs.Step()) {
+    if (runs.Integer(0) != point) {
+      storePoint();
+      point = runs.Integer(0);
+    }
+    ofPoint.push_back({static_cast<long>(runs.Integer(1)), runs.Blob(2), runs.Blob(3)});
+  }
+  storePoint();
+  runs.Reset();
+  db_.Execute(
+      "DROP TABLE runs; DROP TABLE old_points;"
+      "DELETE FROM meta WHERE key IN ('tip', 'kept_points', 'kept_bytes')");
 }
 
 namespace {
@@ -168,8 +178,6 @@ const char* const kTotalsAndLimits =
 }  // namespace
 
 RomHistory::Totals RomHistory::KeptTotals() {
-  // An older history opened for reading keeps no running totals.
-  if (format_ < kFormat) return CountedTotals();
   auto query = db_.Prepare(kTotalsAndLimits);
   return query.Step() ? Totals{query.Integer(0), query.Integer(1)} : Totals{};
 }
@@ -186,7 +194,6 @@ bool RomHistory::OverLimits() {
 }
 
 std::optional<std::int64_t> RomHistory::Tip() {
-  if (format_ < kFormat) return Meta("tip", 0);
   auto query = db_.Prepare("SELECT hash FROM points WHERE pending = 0 ORDER BY id DESC LIMIT 1");
   if (!query.Step()) return std::nullopt;
   return query.Integer(0);
@@ -208,8 +215,7 @@ std::int64_t RomHistory::Meta(const std::string& key, std::int64_t fallback) {
 }
 
 void RomHistory::SetMeta(const std::string& key, std::int64_t value) {
-  // Updated in place: a replacement would move the row and rewrite its key's index as well,
-  // one more page in every save's commit.
+  // Updated in place: a replacement would move the row and rewrite its key's index as well.
   db_.Prepare(
          "INSERT INTO meta(key, value) VALUES(?, ?) ON CONFLICT(key) DO UPDATE SET value = excluded.value")
       .Bind(1, key)
@@ -221,7 +227,7 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
                                      std::int64_t hash) {
   db_.Prepare(
          "INSERT INTO points(time, words, regions, screens, size_before, size_after, bytes, pending, hash,"
-         " total_points, total_bytes) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)")
+         " total_points, total_bytes, runs) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?)")
       .Bind(1, time)
       .Bind(2, words)
       .Bind(3, DescribeRegions(change))
@@ -231,14 +237,9 @@ std::int64_t RomHistory::InsertPoint(const std::string& words, const RomChange& 
       .Bind(7, KeptBytes(change))
       .Bind(8, token_)
       .Bind(9, hash)
+      .Bind(10, EncodeRuns(change.runs))
       .Run();
-  const std::int64_t id = db_.LastInsertId();
-  auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, ?, ?, ?)");
-  for (const auto& run : change.runs) {
-    insertRun.Bind(1, id).Bind(2, run.offset).Bind(3, run.before).Bind(4, run.after).Run();
-    insertRun.Reset();
-  }
-  return id;
+  return db_.LastInsertId();
 }
 
 void RomHistory::InsertKept(const std::string& words, const RomChange& change, std::int64_t time,
@@ -259,13 +260,10 @@ void RomHistory::SettlePending(const Bytes& rom) {
   newest.Reset();
   for (const auto& [id, sizeAfter, token] : points) {
     bool written = sizeAfter == static_cast<std::int64_t>(rom.size());
-    auto runs = db_.Prepare("SELECT offset, after FROM runs WHERE point = ?");
-    runs.Bind(1, id);
-    while (written && runs.Step()) {
-      const auto offset = static_cast<std::size_t>(runs.Integer(0));
-      const Bytes after = runs.Blob(1);
-      written = offset + after.size() <= rom.size() &&
-                std::equal(after.begin(), after.end(), rom.begin() + static_cast<long>(offset));
+    for (const auto& run : RunsOf(id)) {
+      const auto offset = static_cast<std::size_t>(run.offset);
+      written = written && offset + run.after.size() <= rom.size() &&
+                std::equal(run.after.begin(), run.after.end(), rom.begin() + run.offset);
     }
     if (written) {
       MarkKept(id, token);
@@ -373,22 +371,20 @@ void RomHistory::FoldToLimits() {
     // The first point takes the second's place in the running totals and its state's hash;
     // the later points' totals stay as they are, less what the folding saved.
     db_.Prepare(
-           "UPDATE points SET (time, words, regions, screens, size_after, bytes, hash, total_points, "
-           "total_bytes)"
-           " = (SELECT ?, ?, ?, '', ?, ?, hash, total_points, total_bytes FROM points WHERE id = ?) WHERE id "
-           "= ?")
+           "UPDATE points SET (time, words, regions, screens, size_after, bytes, runs, hash, total_points, "
+           "total_bytes) = (SELECT ?, ?, ?, '', ?, ?, ?, hash, total_points, total_bytes FROM points WHERE "
+           "id = ?)"
+           " WHERE id = ?")
         .Bind(1, folded.time)
         .Bind(2, std::string(kFoldedPointWords))
         .Bind(3, DescribeRegions(whole))
         .Bind(4, whole.sizeAfter)
         .Bind(5, KeptBytes(whole))
-        .Bind(6, second)
-        .Bind(7, first)
+        .Bind(6, EncodeRuns(whole.runs))
+        .Bind(7, second)
+        .Bind(8, first)
         .Run();
     db_.Prepare("DELETE FROM points WHERE id = ?").Bind(1, second).Run();
-    db_.Prepare("DELETE FROM runs WHERE point = ?").Bind(1, first).Run();
-    auto insertRun = db_.Prepare("INSERT INTO runs(point, offset, before, after) VALUES(?, 0, ?, ?)");
-    insertRun.Bind(1, first).Bind(2, Bytes()).Bind(3, state).Run();
     AddToMeta("folded_points", 1);
     AddToMeta("folded_bytes", foldedBytes - KeptBytes(whole));
   }
@@ -441,39 +437,33 @@ std::vector<int> RomHistory::ScreensOf(int number) {
   return ParseScreenList(query.Text(0));
 }
 
+std::vector<ChangedRun> RomHistory::RunsOf(std::int64_t id) {
+  auto query = db_.Prepare("SELECT runs FROM points WHERE id = ?");
+  query.Bind(1, id);
+  return query.Step() ? DecodeRuns(query.Blob(0)) : std::vector<ChangedRun>();
+}
+
 RomChange RomHistory::ChangeOf(int number) {
   const std::int64_t id = IdOf(number);
-  RomChange change;
-  auto point = db_.Prepare("SELECT size_before, size_after FROM points WHERE id = ?");
+  auto point = db_.Prepare("SELECT size_before, size_after, runs FROM points WHERE id = ?");
   point.Bind(1, id);
   point.Step();
-  change.sizeBefore = static_cast<long>(point.Integer(0));
-  change.sizeAfter = static_cast<long>(point.Integer(1));
-  auto runs = db_.Prepare("SELECT offset, before, after FROM runs WHERE point = ? ORDER BY offset");
-  runs.Bind(1, id);
-  while (runs.Step()) change.runs.push_back({static_cast<long>(runs.Integer(0)), runs.Blob(1), runs.Blob(2)});
-  return change;
+  return {static_cast<long>(point.Integer(0)), static_cast<long>(point.Integer(1)),
+          DecodeRuns(point.Blob(2))};
 }
 
 Bytes RomHistory::StateAfter(int number) {
   const std::int64_t last = IdOf(number);
   Bytes image;
-  auto runs = db_.Prepare(
-      "SELECT p.id, p.size_after, r.offset, r.after FROM points p LEFT JOIN runs r ON r.point = p.id"
-      " WHERE p.pending = 0 AND p.id <= ? ORDER BY p.id, r.offset");
-  runs.Bind(1, last);
-  std::int64_t current = -1;
-  while (runs.Step()) {
-    if (runs.Integer(0) != current) {
-      current = runs.Integer(0);
-      image.resize(static_cast<std::size_t>(runs.Integer(1)));
+  auto points = db_.Prepare("SELECT size_after, runs FROM points WHERE pending = 0 AND id <= ? ORDER BY id");
+  points.Bind(1, last);
+  while (points.Step()) {
+    image.resize(static_cast<std::size_t>(points.Integer(0)));
+    for (const auto& run : DecodeRuns(points.Blob(1))) {
+      if (static_cast<std::size_t>(run.offset) + run.after.size() > image.size())
+        throw HistoryError("a point's bytes lie beyond its ROM", SQLITE_CORRUPT);
+      std::copy(run.after.begin(), run.after.end(), image.begin() + run.offset);
     }
-    if (runs.IsNull(2)) continue;
-    const Bytes after = runs.Blob(3);
-    const auto offset = static_cast<std::size_t>(runs.Integer(2));
-    if (offset + after.size() > image.size())
-      throw HistoryError("a point's bytes lie beyond its ROM", SQLITE_CORRUPT);
-    std::copy(after.begin(), after.end(), image.begin() + static_cast<long>(offset));
   }
   return image;
 }

@@ -111,7 +111,9 @@ class RomHistory {
   }
   std::int64_t StoredFormat();
   void CreateSchema();
-  Totals CountedTotals();
+  // From the tables of formats 1 and 2, the points renamed old_points, into today's.
+  void MoveOlderPoints();
+  std::vector<ChangedRun> RunsOf(std::int64_t id);
   Totals KeptTotals();
   // The hash of the ROM the newest kept point left; nothing before the first point.
   std::optional<std::int64_t> Tip();
@@ -136,8 +138,6 @@ class RomHistory {
   Connection db_;
   // This connection's mark on its pending points.
   std::int64_t token_;
-  // As found on opening; a writer brings it up to date first.
-  std::int64_t format_ = 0;
   // The state this connection confirmed last and its hash: the next write usually finds the
   // ROM so, and comparing costs less than hashing.
   Bytes confirmedState_;

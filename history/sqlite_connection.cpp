@@ -77,7 +77,27 @@ Connection::~Connection() {
   sqlite3_close_v2(db_);
 }
 
-bool Connection::readOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
+bool Connection::readOnly() const { return copiedIntoMemory_ || sqlite3_db_readonly(db_, "main") == 1; }
+
+void Connection::CopyIntoMemory() {
+  sqlite3* memory = nullptr;
+  int code = sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (code == SQLITE_OK) {
+    sqlite3_backup* backup = sqlite3_backup_init(memory, "main", db_, "main");
+    code = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(memory);
+    const int finished = sqlite3_backup_finish(backup);
+    if (code == SQLITE_DONE) code = finished;
+  }
+  if (code != SQLITE_OK) {
+    sqlite3_close(memory);
+    Fail(code);
+  }
+  for (auto& [sql, kept] : kept_) sqlite3_finalize(kept.statement);
+  kept_.clear();
+  sqlite3_close_v2(db_);
+  db_ = memory;
+  copiedIntoMemory_ = true;
+}
 
 int Connection::OnBusy(void* self, int attempts) {
   auto* connection = static_cast<Connection*>(self);

@@ -35,6 +35,9 @@ class Connection {
   Connection& operator=(const Connection&) = delete;
 
   bool readOnly() const;
+  // Goes on with a copy of the database in memory, which may be changed and is never
+  // written back; readOnly() stays true.
+  void CopyIntoMemory();
   // How long a lock held by another program is waited for from now on; 0 fails at once.
   void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
   void Execute(const std::string& sql);
@@ -66,6 +69,7 @@ class Connection {
   int busyTimeoutMs_;
   std::function<void()> onWait_;
   bool waitTold_ = false;
+  bool copiedIntoMemory_ = false;
   std::function<void(int)> committed_;
   std::unordered_map<std::string, Kept> kept_;
 };

@@ -46,14 +46,6 @@ class HistoryTest : public ::testing::Test {
     return check.Text(0);
   }
 
-  // Runs whose point is gone: bytes the history keeps for nothing.
-  std::int64_t OrphanedRuns() const {
-    history::Connection db(historyPath, 1000, {});
-    auto count = db.Prepare("SELECT count(*) FROM runs WHERE point NOT IN (SELECT id FROM points)");
-    count.Step();
-    return count.Integer(0);
-  }
-
   TempDir dir;
   std::string rom = (dir / "Quelbrook.nes").string();
   std::string historyPath = history::RomHistory::PathFor(rom);

@@ -10,12 +10,12 @@
 #include "capture_settings_store.h"
 #include "console_captures.h"
 #include "console_view_setting.h"
+#include "core_search.h"
 #include "editor_error.h"
 #include "form1.h"
 #include "hex_text.h"
 #include "image_control.h"
 #include "item_catalogue.h"
-#include "play_panel.h"
 #include "rom_identity.h"
 #include "screen_value.h"
 #include "window_description.h"
@@ -50,7 +50,7 @@ bool TForm1::ShowsConsoleView() const { return consoleViewAction_->isChecked(); 
 ConsoleCaptures* TForm1::Captures() {
   if (state_.romPath.empty()) return nullptr;
   if (!captures_) {
-    captures_ = std::make_unique<ConsoleCaptures>(ChosenNesCore());
+    captures_ = std::make_unique<ConsoleCaptures>(play::ChosenNesCore());
     connect(captures_.get(), &ConsoleCaptures::screenCaptured, this, [this](int screen) {
       if (screen == ShownScreenNumber()) FollowInConsoleView();
     });

@@ -19,7 +19,7 @@
 #include "console_pictures.h"
 #include "console_process.h"
 #include "console_view_setting.h"
-#include "play_panel.h"
+#include "core_search.h"
 #include "rom_identity.h"
 #include "screen_value.h"
 #include "window_fixture.h"
@@ -68,7 +68,7 @@ class ConsoleViewTest : public WindowTest {
   RecordBytes ShownRecord() const { return RecordOf(window->ShownScreenEdit().screen); }
   // What the library captures for the shown values, with a console of the test's own.
   QImage Expected() {
-    if (!console_) console_ = std::make_unique<play::ConsoleProcess>(ChosenNesCore());
+    if (!console_) console_ = std::make_unique<play::ConsoleProcess>(play::ChosenNesCore());
     learn::ConsolePictures pictures(*console_, settings_);
     return pictures.Screen(QString::fromStdString(RomPath()), numberIn("Edit1"), ShownRecord())
         .convertToFormat(QImage::Format_RGB32);

@@ -59,7 +59,11 @@ ConsoleCaptures* TForm1::Captures() {
     connect(captures_.get(), &ConsoleCaptures::refused, this, [this](const QString& message) {
       if (!ShowsConsoleView()) return;
       consoleViewAction_->setChecked(false);
-      Run([&message] { throw EditorError(message.toStdString()); });
+      if (captures_->takeRefusalToTell()) Run([&message] { throw EditorError(message.toStdString()); });
+    });
+    connect(captures_.get(), &ConsoleCaptures::forgotten, this, [this] {
+      consolePalettes_.reset();
+      FollowInConsoleView();
     });
   }
   const QString rom = QFile::decodeName(state_.romPath.c_str());
@@ -68,11 +72,8 @@ ConsoleCaptures* TForm1::Captures() {
 }
 
 void TForm1::ForgetConsolePictures() {
-  if (!captures_) return;
   // The game's own tile drawings may have changed with the bytes: every capture is of the old.
-  captures_->bindRom(captures_->rom(), ReadConsoleViewSettings(IdentityOf(captures_->rom())));
-  consolePalettes_.reset();
-  FollowInConsoleView();
+  if (captures_) captures_->forget(ReadConsoleViewSettings(IdentityOf(captures_->rom())));
 }
 
 void TForm1::ConsoleViewToggled(bool on) {

@@ -25,6 +25,7 @@
 #include "window_fixture.h"
 #include "window_layout.h"
 #include "world_canvas.h"
+#include "world_cells.h"
 #include "world_document.h"
 #include "world_editor.h"
 
@@ -66,12 +67,33 @@ class ConsoleViewTest : public WindowTest {
     return field;
   }
   RecordBytes ShownRecord() const { return RecordOf(window->ShownScreenEdit().screen); }
-  // What the library captures for the shown values, with a console of the test's own.
-  QImage Expected() {
+  // What the library captures, with a console of the test's own.
+  QImage Expected(int screen, const RecordBytes& record) {
     if (!console_) console_ = std::make_unique<play::ConsoleProcess>(play::ChosenNesCore());
     learn::ConsolePictures pictures(*console_, settings_);
-    return pictures.Screen(QString::fromStdString(RomPath()), numberIn("Edit1"), ShownRecord())
+    return pictures.Screen(QString::fromStdString(RomPath()), screen, record)
         .convertToFormat(QImage::Format_RGB32);
+  }
+  // For the shown values.
+  QImage Expected() { return Expected(numberIn("Edit1"), ShownRecord()); }
+  // Another program redraws the game's tiles in the ROM.
+  void RedrawTilesOnDisk() const {
+    const auto chr = ReadFile(std::filesystem::path(QUELBROOK_TEST_GAME_DATA_DIR) / "background.chr");
+    auto bytes = ReadFile(RomPath());
+    const auto at = std::search(bytes.begin(), bytes.end(), chr.begin(), chr.end());
+    ASSERT_NE(at, bytes.end());
+    for (auto byte = at + 16; byte != at + static_cast<long>(chr.size()); ++byte) *byte = ~*byte;
+    WriteFile(RomPath(), bytes);
+  }
+  // A test program laid out as the game's cartridge, its records varied: it does not draw them.
+  static std::vector<std::uint8_t> NotDrawingTheRecords() {
+    QFile program(QStringLiteral(QUELBROOK_PAD_SPRITE_ROM));
+    EXPECT_TRUE(program.open(QIODevice::ReadOnly));
+    QByteArray varied = program.readAll();
+    for (int screen = 1; screen <= kScreenCount; ++screen)
+      for (int cell = 0; cell < kTileCount; ++cell)
+        varied[ScreenRecordOffset(screen) + cell] = static_cast<char>(cell);
+    return {varied.begin(), varied.end()};
   }
   int numberIn(const QString& field) const { return Edit(field)->text().toInt(); }
   void EditAndAwait(const QString& description, const std::function<void()>& edit) {
@@ -91,12 +113,7 @@ class ConsoleViewTest : public WindowTest {
 TEST_F(ConsoleViewTest, ARomChangedOnDiskIsCapturedFromItsNewBytes) {
   TurnOn();
   const QImage before = Cells();
-  const auto chr = ReadFile(std::filesystem::path(QUELBROOK_TEST_GAME_DATA_DIR) / "background.chr");
-  auto bytes = ReadFile(RomPath());
-  const auto at = std::search(bytes.begin(), bytes.end(), chr.begin(), chr.end());
-  ASSERT_NE(at, bytes.end());
-  for (auto byte = at + 16; byte != at + static_cast<long>(chr.size()); ++byte) *byte = ~*byte;
-  WriteFile(RomPath(), bytes);
+  RedrawTilesOnDisk();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !Waiting() && Cells() != before; }, kCaptureWait));
   EXPECT_EQ(Cells(), Expected());
 }
@@ -196,13 +213,7 @@ TEST_F(ConsoleViewTest, TheChoiceIsRememberedForTheNextWindow) {
 }
 
 TEST_F(ConsoleViewTest, AGameThatDoesNotDrawTheRecordsTurnsTheViewOffWithTheReason) {
-  QFile program(QStringLiteral(QUELBROOK_PAD_SPRITE_ROM));
-  ASSERT_TRUE(program.open(QIODevice::ReadOnly));
-  QByteArray varied = program.readAll();
-  for (int screen = 1; screen <= kScreenCount; ++screen)
-    for (int cell = 0; cell < kTileCount; ++cell)
-      varied[ScreenRecordOffset(screen) + cell] = static_cast<char>(cell);
-  WriteFile(RomPath(), std::vector<std::uint8_t>(varied.begin(), varied.end()));
+  WriteFile(RomPath(), NotDrawingTheRecords());
   dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
   Click([this] { window->Button2Click(); });
   ConsoleView(window.get())->setChecked(true);
@@ -229,6 +240,10 @@ class WorldConsoleViewTest : public ConsoleViewTest {
     editor->canvas()->horizontalScrollBar()->setValue(0);
     editor->canvas()->verticalScrollBar()->setValue(0);
     return editor;
+  }
+  static void AwaitWorld(WorldEditor* editor) {
+    auto* progress = editor->findChild<QProgressBar*>("ConsoleCaptureProgress");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isHidden(); }, 4 * kCaptureWait));
   }
   static QImage ScreenOnCanvas(WorldEditor* editor) {
     // Screen 1 at 100 %: its play field at the world's top left, borders and number over it.
@@ -268,6 +283,42 @@ TEST_F(WorldConsoleViewTest, OpenedWithTheViewOnItCapturesTheWorldThenWhatChange
   QApplication::processEvents();
   EXPECT_EQ(ScreenOnCanvas(editor), before) << "the old picture is kept for the undo";
   EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
+// The world editor's screens are captured afresh too, from the new bytes, though it keeps its
+// unsaved changes rather than read the world again.
+TEST_F(WorldConsoleViewTest, ARomChangedOnDiskIsCapturedFromItsNewBytes) {
+  RememberConsoleView(kWorldEditorLayout, true);
+  WorldEditor* editor = OpenWorld();
+  editor->document().paint(CellsOfScreen(2).topLeft(), 0x22, 1);
+  AwaitWorld(editor);
+  editor->findChild<QAction*>("ShowGrid")->setChecked(false);
+  editor->findChild<QAction*>("ShowObjects")->setChecked(false);
+  const QImage before = ScreenOnCanvas(editor);
+  RedrawTilesOnDisk();
+  ConsoleCaptures& captures = *window->Captures();
+  const RecordBytes first = editor->document().record(1);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return !captures.screen(1, first).isNull() && ScreenOnCanvas(editor) != before; },
+                      4 * kCaptureWait));
+  AwaitWorld(editor);
+  EXPECT_EQ(ScreenOnCanvas(editor), Expected(1, first));
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
+// With the view on in both windows, a game found not to draw the records turns both off and is
+// told once.
+TEST_F(WorldConsoleViewTest, ARefusalSeenByBothWindowsIsToldOnce) {
+  TurnOn();
+  RememberConsoleView(kWorldEditorLayout, true);
+  WorldEditor* editor = OpenWorld();
+  WriteFile(RomPath(), NotDrawingTheRecords());
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return !ConsoleView(window.get())->isChecked() && !ConsoleView(editor)->isChecked(); },
+      kCaptureWait));
+  QApplication::processEvents();
+  EXPECT_EQ(dialogs.messages.filter("does not draw its screens from the screen records").size(), 1)
+      << dialogs.messages.join('\n').toStdString();
 }
 
 }  // namespace

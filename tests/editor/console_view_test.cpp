@@ -306,6 +306,23 @@ TEST_F(WorldConsoleViewTest, ARomChangedOnDiskIsCapturedFromItsNewBytes) {
   EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
 }
 
+// Another program saving records alone leaves the game drawing as it did: the captures stay.
+TEST_F(WorldConsoleViewTest, RecordsSavedElsewhereKeepTheCaptures) {
+  RememberConsoleView(kWorldEditorLayout, true);
+  WorldEditor* editor = OpenWorld();
+  AwaitWorld(editor);
+  const int shown = numberIn("Edit1");
+  const int other = shown == 1 ? 2 : 1;
+  const RecordBytes kept = editor->document().record(other);
+  auto bytes = ReadFile(RomPath());
+  const std::uint8_t code = bytes[static_cast<std::size_t>(ScreenRecordOffset(shown) + kRecordTiles)] ^= 1;
+  WriteFile(RomPath(), bytes);
+  // Once the main window has read its screen again.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ShownRecord()[kRecordTiles] == code; }, kCaptureWait));
+  EXPECT_FALSE(window->Captures()->screen(other, kept).isNull());
+  EXPECT_TRUE(editor->findChild<QProgressBar*>("ConsoleCaptureProgress")->isHidden());
+}
+
 // With the view on in both windows, a game found not to draw the records turns both off and is
 // told once.
 TEST_F(WorldConsoleViewTest, ARefusalSeenByBothWindowsIsToldOnce) {

@@ -67,7 +67,10 @@ ConsoleCaptures* TForm1::Captures() {
     });
   }
   const QString rom = QFile::decodeName(state_.romPath.c_str());
-  if (captures_->rom() != rom) captures_->bindRom(rom, ReadConsoleViewSettings(IdentityOf(rom)));
+  if (captures_->rom() != rom)
+    captures_->bindRom(rom, ReadConsoleViewSettings(IdentityOf(rom)));
+  else if (!captures_->refusal().isEmpty())
+    ForgetConsolePictures();  // a ROM put back after a while gone is not watched: check it again
   return captures_.get();
 }
 

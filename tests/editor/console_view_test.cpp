@@ -21,6 +21,7 @@
 #include "console_view_setting.h"
 #include "core_search.h"
 #include "rom_identity.h"
+#include "rom_watcher.h"
 #include "screen_value.h"
 #include "window_fixture.h"
 #include "window_layout.h"
@@ -228,6 +229,22 @@ TEST_F(ConsoleViewTest, AGameThatDoesNotDrawTheRecordsTurnsTheViewOffWithTheReas
   ConsoleView(window.get())->setChecked(true);
   EXPECT_FALSE(ConsoleView(window.get())->isChecked()) << "asked again, it says so again";
   EXPECT_EQ(dialogs.messages.size(), messages + 1);
+}
+
+// Gone for a while, the ROM is no longer watched: turning the view on again finds it back.
+TEST_F(ConsoleViewTest, ARomRemovedTurnsTheViewOffAndTheViewTurnedOnAgainFindsItBack) {
+  TurnOn();
+  const auto bytes = ReadFile(RomPath());
+  std::filesystem::remove(RomPath());
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !ConsoleView(window.get())->isChecked(); }, kCaptureWait));
+  EXPECT_TRUE(dialogs.messages.front().startsWith("The console view is off: File not found"))
+      << dialogs.messages.join('\n').toStdString();
+  QTest::qWait(2 * RomWatcher::kSettleMilliseconds);
+  WriteFile(RomPath(), bytes);
+  dialogs.messages.clear();
+  TurnOn();
+  EXPECT_EQ(Cells(), Expected());
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
 }
 
 class WorldConsoleViewTest : public ConsoleViewTest {

@@ -75,7 +75,7 @@ ConsoleCaptures* TForm1::Captures() {
 }
 
 void TForm1::ForgetConsolePictures() {
-  // The game's own tile drawings may have changed with the bytes: every capture is of the old.
+  // Settings are read again: they are kept by the game, which may have changed with the bytes.
   if (captures_) captures_->forget(ReadConsoleViewSettings(IdentityOf(captures_->rom())));
 }
 

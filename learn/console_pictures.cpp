@@ -7,6 +7,7 @@
 #include "game_identity.h"
 #include "learning_copies.h"
 #include "picture_votes.h"
+#include "play_field_origin.h"
 #include "record_drawing_check.h"
 #include "screen_rendering.h"
 #include "test_copies.h"
@@ -59,24 +60,26 @@ RecordBytes TileRecord(PalettePair palettes, int code) {
   return record;
 }
 
-template <typename Make>
-std::vector<QImage> EachInTurn(int total, const Progress& progress, const Make& make) {
-  std::vector<QImage> pictures;
-  for (int done = 0; done < total; ++done) {
-    if (progress && !progress(done, total)) return {};
-    pictures.push_back(make(done));
-  }
-  if (progress && !progress(total, total)) return {};
-  return pictures;
-}
-
 }  // namespace
 
+std::optional<QPoint> FoundOrigins::Find(const QString& key) const {
+  const auto found = origins_.constFind(key);
+  return found == origins_.constEnd() ? std::nullopt : std::optional(*found);
+}
+
+void FoundOrigins::Keep(const QString& key, QPoint origin) { origins_.insert(key, origin); }
+
 ConsolePictures::ConsolePictures(play::Console& console, const CaptureSettings& settings)
+    : ConsolePictures(console, settings, ownOrigins_) {}
+
+ConsolePictures::ConsolePictures(play::Console& console, const CaptureSettings& settings,
+                                 FoundOrigins& origins)
     : console_(console),
       options_(CaptureOptionsOf(settings)),
       origin_(settings.origin),
-      pictures_(kCachedKilobytes) {}
+      runKey_(QString::number(settings.frames) + '\n' + QString::fromStdString(settings.input)),
+      pictures_(kCachedKilobytes),
+      origins_(origins) {}
 
 void ConsolePictures::RequireDrawnFromRecords(const QString& romPath) {
   RequireScreensDrawnFromRecords(console_, romPath, options_, "the console view cannot show its screens");
@@ -92,19 +95,16 @@ QPoint ConsolePictures::Origin(const QString& romPath) {
 
 QPoint ConsolePictures::OriginOf(const Rom& rom) {
   if (origin_) return *origin_;
-  const QString game = play::GameIdentity(rom.bytes);
-  if (const auto found = origins_.constFind(game); found != origins_.constEnd()) return *found;
+  const QString key = play::GameIdentity(rom.bytes) + '\n' + runKey_;
+  if (const std::optional<QPoint> found = origins_.Find(key)) return *found;
   const Records records = ReadRecords(rom.path);
-  std::vector<PackedFrame> frames;
-  for (int screen = 1; screen <= kScreenCount; ++screen) {
-    const RecordBytes bare = WithoutObjects(records[static_cast<std::size_t>(screen - 1)]);
-    frames.emplace_back(CaptureBytes(console_,
-                                     play::StartingCopyBytes(rom.bytes, rom.path, screen, {{screen, bare}}),
-                                     rom.path, options_));
-  }
-  const QPoint origin = FindPlayFieldOrigin(frames, DecodeRecords(records)).origin;
-  RequirePlayFieldFits(frames.front().size(), origin);
-  origins_.insert(game, origin);
+  std::vector<PackedFrame> bare;
+  for (const ScreenCopy& copy : BareCopies(records))
+    bare.emplace_back(CaptureBytes(
+        console_, play::StartingCopyBytes(rom.bytes, rom.path, copy.screen, {{copy.screen, *copy.record}}),
+        rom.path, options_));
+  const QPoint origin = PlayFieldOrigin(bare, DecodeRecords(records), std::nullopt).origin;
+  origins_.Keep(key, origin);
   return origin;
 }
 

@@ -24,6 +24,19 @@ struct PalettePair {
   int palette1 = 0, palette2 = 0;  // 0..255, as a record holds them
 };
 
+// Play-field origins found in the frames, by the game (its GameIdentity: every byte but those
+// the editor writes) and the way it is run. Records edited or saved leave the game drawing
+// where it did, so they keep its origin; new code or tiles do not. Kept apart from one
+// ConsolePictures, so that the next one for the same game need not search again.
+class FoundOrigins {
+ public:
+  std::optional<QPoint> Find(const QString& key) const;
+  void Keep(const QString& key, QPoint origin);
+
+ private:
+  QHash<QString, QPoint> origins_;
+};
+
 // Every picture is cached by the bytes of the copy that made it, so asking again for what did
 // not change costs no run of the game; other settings take another ConsolePictures. The ROM is
 // read at every call, so a ROM changed on disk is seen; it is never written.
@@ -31,6 +44,8 @@ class ConsolePictures {
  public:
   // Throws EditorError for settings whose script is off.
   ConsolePictures(play::Console& console, const CaptureSettings& settings);
+  // The same, keeping the origins it finds in `origins` and taking those found there before.
+  ConsolePictures(play::Console& console, const CaptureSettings& settings, FoundOrigins& origins);
 
   // Throws EditorError in the user's words when the ROM's game does not draw its screens from
   // the records (RequireScreensDrawnFromRecords), cannot be read or is refused by the core.
@@ -38,7 +53,7 @@ class ConsolePictures {
 
   // The play field's top-left corner in the game's frames: the settings' origin, else the one
   // at which the codes of the ROM's screens agree best (FindPlayFieldOrigin over every screen
-  // without objects, found once per ROM).
+  // without objects, found once per game and settings).
   QPoint Origin(const QString& romPath);
 
   // Screen N's play field, 256 x 192 RGB32, as the game draws it with `record` in place of the
@@ -74,8 +89,10 @@ class ConsolePictures {
   play::Console& console_;
   CaptureOptions options_;
   std::optional<QPoint> origin_;
+  QString runKey_;                       // the settings an origin is found with
   QCache<QByteArray, QImage> pictures_;  // by CopyKey; the settings are the object's own
-  QHash<QString, QPoint> origins_;       // by GameIdentity
+  FoundOrigins ownOrigins_;
+  FoundOrigins& origins_;
 };
 
 }  // namespace quelbrook::learn

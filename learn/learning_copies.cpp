@@ -44,10 +44,15 @@ RecordBytes WithoutObjects(RecordBytes record) {
   return record;
 }
 
-std::vector<ScreenCopy> LearningCopies(const Records& records) {
+std::vector<ScreenCopy> BareCopies(const Records& records) {
   std::vector<ScreenCopy> copies;
   for (int screen = 1; screen <= kScreenCount; ++screen)
     copies.push_back({screen, WithoutObjects(records[static_cast<std::size_t>(screen - 1)])});
+  return copies;
+}
+
+std::vector<ScreenCopy> LearningCopies(const Records& records) {
+  std::vector<ScreenCopy> copies = BareCopies(records);
   for (int screen = 1; screen <= kScreenCount; ++screen)
     if (ShowsAnObject(DecodeScreenRecord(records[static_cast<std::size_t>(screen - 1)])))
       copies.push_back({screen, std::nullopt});

@@ -24,7 +24,9 @@ Screens DecodeRecords(const Records& records);
 // The record with every object moved off the play field.
 RecordBytes WithoutObjects(RecordBytes record);
 
-// The 128 screens without objects, then, in screen order, those that show an object as they are.
+// Each of the 128 screens without objects, in screen order: the frames the play field is found in.
+std::vector<ScreenCopy> BareCopies(const Records& records);
+// BareCopies, then, in screen order, those that show an object as they are.
 std::vector<ScreenCopy> LearningCopies(const Records& records);
 
 }  // namespace quelbrook::learn

@@ -9,6 +9,7 @@
 #include "learn_report.h"
 #include "learned_folder.h"
 #include "learning_copies.h"
+#include "play_field_origin.h"
 #include "record_drawing_check.h"
 #include "screen_rendering.h"
 
@@ -50,14 +51,9 @@ std::optional<LearnReport> LearnPictures(play::Console& host, const QString& rom
   for (const ScreenFrames& screen : frames) bare.push_back(screen.bare);
 
   LearnReport report;
-  if (options.origin) {
-    report.origin = *options.origin;
-  } else {
-    const OriginFit found = FindPlayFieldOrigin(bare, screens);
-    report.origin = found.origin;
-    report.fit = found.fit;
-  }
-  RequirePlayFieldFits(bare.front().size(), report.origin);
+  const PlayFieldPlace place = PlayFieldOrigin(bare, screens, options.origin);
+  report.origin = place.origin;
+  report.fit = place.fit;
   const LearnedPictures learned =
       VotePictures(frames, screens, report.origin, BackdropColour(bare, report.origin));
   report.tilesLearned = static_cast<int>(learned.tiles.size());

@@ -49,15 +49,12 @@ QImage PlayFieldOf(const QImage& frame, QPoint origin) {
 std::vector<PackedFrame> CaptureScreens(play::Console& host, const QString& romPath,
                                         const std::vector<ScreenCopy>& copies, const CaptureOptions& options,
                                         const Progress& progress) {
-  std::vector<PackedFrame> frames;
-  const int total = static_cast<int>(copies.size());
-  for (int done = 0; done < total; ++done) {
-    if (progress && !progress(done, total)) return {};
-    frames.emplace_back(CaptureCopy(host, romPath, copies[static_cast<std::size_t>(done)], options));
-  }
-  host.UnloadRom();
-  if (progress && !progress(total, total)) return {};
-  return frames;
+  return EachInTurn(
+      static_cast<int>(copies.size()), progress,
+      [&](int done) {
+        return PackedFrame(CaptureCopy(host, romPath, copies[static_cast<std::size_t>(done)], options));
+      },
+      [&] { host.UnloadRom(); });
 }
 
 }  // namespace quelbrook::learn

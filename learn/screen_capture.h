@@ -7,11 +7,11 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
-#include <functional>
 #include <optional>
 #include <vector>
 
 #include "console.h"
+#include "each_in_turn.h"
 #include "input_script.h"
 #include "packed_frame.h"
 #include "screen_data.h"
@@ -29,9 +29,6 @@ struct ScreenCopy {
   int screen = 1;
   std::optional<RecordBytes> record;
 };
-
-// Told how many copies are done of how many; returning false stops the run.
-using Progress = std::function<bool(int done, int total)>;
 
 // The picture of the ROM `bytes` (named `name` in messages) after `frames` frames, or up to as
 // many again until two frames in a row agree: an animated game never agrees, and its last frame

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include "editor_error.h"
@@ -44,5 +45,7 @@ QString ChooseNesCore(const QString& requested, const QStringList& coreFolders) 
   if (found.isEmpty()) throw EditorError(kNoCoreMessage);
   return found;
 }
+
+QString ChosenNesCore() { return ChooseNesCore(QSettings().value(kCoreSetting).toString()); }
 
 }  // namespace quelbrook::play

@@ -15,6 +15,11 @@ QString FindNesCore(const QStringList& coreFolders);
 // Throws EditorError naming the package to install when there is none.
 QString ChooseNesCore(const QString& requested, const QStringList& coreFolders = LibretroCoreFolders());
 
+// The editor's setting that names a core other than the first one found.
+inline constexpr const char* kCoreSetting = "play/core";
+// The core the editor's windows load: the one its settings name, else the first one found.
+QString ChosenNesCore();
+
 inline constexpr const char* kNoCoreMessage =
     "No libretro NES core was found: install the package libretro-nestopia";
 

@@ -26,6 +26,9 @@ void CaptureThread::run() {
   // Made here, so that the program's pipes belong to this thread.
   std::unique_ptr<play::ConsoleProcess> console;
   std::unique_ptr<learn::ConsolePictures> pictures;
+  // Beyond one binding: a ROM bound again (changed on disk) need not have its play field found
+  // again when its game is the same.
+  learn::FoundOrigins origins;
   std::uint64_t picturesGeneration = 0;
   std::uint64_t refused = 0;  // a refused binding captures nothing more
   ConsoleCaptures* owner = &owner_;
@@ -39,7 +42,7 @@ void CaptureThread::run() {
     try {
       if (!console) console = std::make_unique<play::ConsoleProcess>(corePath_);
       if (!pictures || picturesGeneration != generation) {
-        pictures = std::make_unique<learn::ConsolePictures>(*console, request->settings);
+        pictures = std::make_unique<learn::ConsolePictures>(*console, request->settings, origins);
         picturesGeneration = generation;
       }
       switch (request->kind) {

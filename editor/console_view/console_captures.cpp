@@ -1,6 +1,9 @@
 #include "console_captures.h"
 
 #include "capture_thread.h"
+#include "editor_error.h"
+#include "game_identity.h"
+#include "test_copies.h"
 
 namespace quelbrook {
 
@@ -23,6 +26,15 @@ QByteArray TileKey(learn::PalettePair palettes, int code) {
 }
 
 qsizetype KiBOf(const QImage& image) { return image.sizeInBytes() / 1024 + 1; }
+
+// Empty for a ROM that cannot be read: its check tells the user why.
+QString GameOf(const QString& rom) {
+  try {
+    return play::GameIdentity(play::ReadRomBytes(rom));
+  } catch (const EditorError&) {
+    return {};
+  }
+}
 }  // namespace
 
 ConsoleCaptures::ConsoleCaptures(QString corePath, QObject* parent)
@@ -39,12 +51,21 @@ ConsoleCaptures::~ConsoleCaptures() {
 
 void ConsoleCaptures::bindRom(const QString& rom, const learn::CaptureSettings& settings) {
   rom_ = rom;
+  game_ = GameOf(rom);
   refusal_.clear();
+  refusalTold_ = false;
   screens_.clear();
   tiles_.clear();
   askedPalettes_.reset();
   generation_ = queue_.bind(rom, settings);
   if (!thread_->isRunning()) thread_->start();
+}
+
+void ConsoleCaptures::forget(const learn::CaptureSettings& settings) {
+  const QString game = GameOf(rom_);
+  if (!game.isEmpty() && game == game_) return;
+  bindRom(rom_, settings);
+  emit forgotten();
 }
 
 QImage ConsoleCaptures::screen(int screen, const RecordBytes& record) const {

@@ -2,7 +2,7 @@
 // Screens and tile palettes as the console draws them, for the windows' console view. The
 // captures run on a worker thread with a console program of its own, so the windows keep
 // working meanwhile; a window asks for what it shows and is told when a picture arrives.
-// One of these serves both windows.
+// One of these serves both windows. The play-field origins it finds outlive a binding.
 
 #include <QByteArray>
 #include <QCache>
@@ -11,6 +11,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "capture_queue.h"
 #include "screen_data.h"
@@ -30,9 +31,17 @@ class ConsoleCaptures : public QObject {
   // checked again and its pictures forgotten.
   void bindRom(const QString& rom, const learn::CaptureSettings& settings);
   const QString& rom() const { return rom_; }
+  // The bound ROM changed on disk. When its game did (GameIdentity: bytes other than those the
+  // editor writes, which the captures are keyed by), every capture is of the old bytes: it is
+  // bound again with `settings`, and the windows are told (`forgotten`) to ask again for what
+  // they show. Records alone changed, as a save of the world editor changes them, keep them.
+  void forget(const learn::CaptureSettings& settings);
   // Why the bound ROM cannot be shown as the console draws it, in a user's words ("The console
   // view is off: ..."); empty while it can.
   const QString& refusal() const { return refusal_; }
+  // True once per refusal, for the first window that asks: the window that tells the user, so
+  // that both windows turn their view off but the reason is told once.
+  bool takeRefusalToTell() { return !std::exchange(refusalTold_, true); }
 
   // The play field (256 x 192) of `screen` drawn from `record`; null until captured.
   QImage screen(int screen, const RecordBytes& record) const;
@@ -50,6 +59,8 @@ class ConsoleCaptures : public QObject {
   void tileCaptured(int code);
   // The bound ROM cannot be shown so (its game does not draw the records, the core failed).
   void refused(const QString& message);
+  // Every capture was dropped (see forget).
+  void forgotten();
 
  private:
   friend class CaptureThread;
@@ -61,8 +72,10 @@ class ConsoleCaptures : public QObject {
   CaptureQueue queue_;
   std::unique_ptr<CaptureThread> thread_;
   QString rom_;
+  QString game_;  // the bound ROM's GameIdentity; empty when it could not be read
   std::uint64_t generation_ = 0;
   QString refusal_;
+  bool refusalTold_ = false;
   std::optional<learn::PalettePair> askedPalettes_;
   // Keyed by screen and record, so that an undo finds its picture again; costs in KiB.
   QCache<QByteArray, QImage> screens_;

@@ -10,12 +10,12 @@
 #include "capture_settings_store.h"
 #include "console_captures.h"
 #include "console_view_setting.h"
+#include "core_search.h"
 #include "editor_error.h"
 #include "form1.h"
 #include "hex_text.h"
 #include "image_control.h"
 #include "item_catalogue.h"
-#include "play_panel.h"
 #include "rom_identity.h"
 #include "screen_value.h"
 #include "window_description.h"
@@ -50,7 +50,7 @@ bool TForm1::ShowsConsoleView() const { return consoleViewAction_->isChecked(); 
 ConsoleCaptures* TForm1::Captures() {
   if (state_.romPath.empty()) return nullptr;
   if (!captures_) {
-    captures_ = std::make_unique<ConsoleCaptures>(ChosenNesCore());
+    captures_ = std::make_unique<ConsoleCaptures>(play::ChosenNesCore());
     connect(captures_.get(), &ConsoleCaptures::screenCaptured, this, [this](int screen) {
       if (screen == ShownScreenNumber()) FollowInConsoleView();
     });
@@ -59,20 +59,24 @@ ConsoleCaptures* TForm1::Captures() {
     connect(captures_.get(), &ConsoleCaptures::refused, this, [this](const QString& message) {
       if (!ShowsConsoleView()) return;
       consoleViewAction_->setChecked(false);
-      Run([&message] { throw EditorError(message.toStdString()); });
+      if (captures_->takeRefusalToTell()) Run([&message] { throw EditorError(message.toStdString()); });
+    });
+    connect(captures_.get(), &ConsoleCaptures::forgotten, this, [this] {
+      consolePalettes_.reset();
+      FollowInConsoleView();
     });
   }
   const QString rom = QFile::decodeName(state_.romPath.c_str());
-  if (captures_->rom() != rom) captures_->bindRom(rom, ReadConsoleViewSettings(IdentityOf(rom)));
+  if (captures_->rom() != rom)
+    captures_->bindRom(rom, ReadConsoleViewSettings(IdentityOf(rom)));
+  else if (!captures_->refusal().isEmpty())
+    ForgetConsolePictures();  // a ROM put back after a while gone is not watched: check it again
   return captures_.get();
 }
 
 void TForm1::ForgetConsolePictures() {
-  if (!captures_) return;
-  // The game's own tile drawings may have changed with the bytes: every capture is of the old.
-  captures_->bindRom(captures_->rom(), ReadConsoleViewSettings(IdentityOf(captures_->rom())));
-  consolePalettes_.reset();
-  FollowInConsoleView();
+  // Settings are read again: they are kept by the game, which may have changed with the bytes.
+  if (captures_) captures_->forget(ReadConsoleViewSettings(IdentityOf(captures_->rom())));
 }
 
 void TForm1::ConsoleViewToggled(bool on) {

@@ -221,7 +221,8 @@ class TForm1 : public QMainWindow {
   bool ShowsConsoleView() const;
   // The cells and tile palette as captured for the shown values, or marked as waiting.
   void FollowInConsoleView();
-  // After the ROM changed on disk: captured again from its new bytes.
+  // After the ROM changed on disk, or was refused: captured again from its new bytes when its
+  // game changed (ConsoleCaptures::forget).
   void ForgetConsolePictures();
   void ShowConsolePalette();
   // True when tile `code` is shown as captured in the shown palettes.

@@ -13,6 +13,7 @@
 
 #include "capture_settings_store.h"
 #include "console_process.h"
+#include "core_search.h"
 #include "editor_error.h"
 #include "form1.h"
 #include "hex_text.h"
@@ -20,7 +21,6 @@
 #include "picture_choice.h"
 #include "picture_learning.h"
 #include "picture_loader.h"
-#include "play_panel.h"
 #include "screen_value.h"
 #include "window_description.h"
 #include "world_editor.h"
@@ -94,7 +94,7 @@ void TForm1::LearnPicturesClick() {
   const HeapGivenBackAtTheEnd heapGivenBack;
   // A console of its own, beside the Play panel's: its program, and all the core kept while
   // learning, is gone when learning ends.
-  play::ConsoleProcess console(ChosenNesCore());
+  play::ConsoleProcess console(play::ChosenNesCore());
   const auto report = learn::LearnPictures(console, rom, folder, options, [&](int done, int total) {
     progress.setMaximum(total);
     progress.setValue(done);

@@ -30,8 +30,8 @@ void TForm1::ReloadShownScreen() {
 }
 
 void TForm1::RomChangedElsewhere() {
-  if (!state_.recordLocated) return;
   ForgetConsolePictures();
+  if (!state_.recordLocated) return;
   if (hasUnsavedEdits())
     statusBar()->showMessage(
         "The ROM changed on disk. This screen keeps your unsaved edits; Reload screen shows "

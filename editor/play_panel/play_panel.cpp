@@ -35,8 +35,6 @@ QString ButtonTitle(play::PadButton button) {
 
 std::unique_ptr<QSettings> PlaySettings() { return std::make_unique<QSettings>(); }
 
-QString ChosenNesCore() { return play::ChooseNesCore(PlaySettings()->value("play/core").toString()); }
-
 PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, FreshCopy freshCopy, QWidget* parent)
     : QWidget(parent, Qt::Window),
       run_(std::move(run)),
@@ -45,7 +43,7 @@ PlayPanel::PlayPanel(RunShowingErrors run, AskRouteFile askRouteFile, FreshCopy 
   setObjectName("PlayPanel");
   setAttribute(Qt::WA_DeleteOnClose);
   const auto settings = PlaySettings();
-  host_ = play::TakeKeptConsole(ChosenNesCore());
+  host_ = play::TakeKeptConsole(play::ChosenNesCore());
   keys_ = KeyMap::Load(*settings);
   gamepads_ = new GamepadControls(*settings, this);
 

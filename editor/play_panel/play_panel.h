@@ -32,11 +32,9 @@ class GamepadControls;
 class GameSound;
 class PlayView;
 
-// Where the panel keeps its key map ("play/keys/...") and where a core other than the first
-// one found is named ("play/core"): the editor's settings, as main.cpp names them.
+// Where the panel keeps its key map ("play/keys/..."): the editor's settings, as main.cpp
+// names them.
 std::unique_ptr<QSettings> PlaySettings();
-// The core the panel and learning load: the one named there, else the first one found.
-QString ChosenNesCore();
 
 class PlayPanel : public QWidget {
   Q_OBJECT

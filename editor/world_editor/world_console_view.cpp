@@ -82,10 +82,19 @@ void WorldEditor::consoleViewToggled(bool on) {
   showConsolePalette(1);
   if (!captures_) return showCaptureProgress();
   connect(captures_, &ConsoleCaptures::screenCaptured, this, [this] { showCaptureProgress(); });
-  connect(captures_, &ConsoleCaptures::refused, this, [this](const QString& message) {
+  connect(captures_, &ConsoleCaptures::refused, this, [this, captures = captures_](const QString& message) {
     consoleView_->setChecked(false);
-    run([&message] { throw EditorError(message.toStdString()); });
+    if (captures->takeRefusalToTell()) run([&message] { throw EditorError(message.toStdString()); });
   });
+  connect(captures_, &ConsoleCaptures::forgotten, this, [this] {
+    canvas_->viewport()->update();
+    palette_->update();
+    askWholeWorld();
+  });
+  askWholeWorld();
+}
+
+void WorldEditor::askWholeWorld() {
   for (int screen = 1; screen <= kScreenCount; ++screen) askConsole(screen);
   showCaptureProgress();
 }

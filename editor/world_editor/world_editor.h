@@ -86,6 +86,8 @@ class WorldEditor : public QMainWindow {
   void consoleViewToggled(bool on);
   void consoleScreenChanged(int screen);
   void askConsole(int screen);
+  // Every screen, with the progress shown: the view turned on or its captures forgotten.
+  void askWholeWorld();
   // The tile palette in the palettes of this screen, the one under the cursor.
   void showConsolePalette(int screen);
   void showCaptureProgress();

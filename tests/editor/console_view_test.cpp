@@ -19,12 +19,15 @@
 #include "console_pictures.h"
 #include "console_process.h"
 #include "console_view_setting.h"
-#include "play_panel.h"
+#include "core_search.h"
 #include "rom_identity.h"
+#include "rom_watcher.h"
 #include "screen_value.h"
+#include "whole_world_runs.h"
 #include "window_fixture.h"
 #include "window_layout.h"
 #include "world_canvas.h"
+#include "world_cells.h"
 #include "world_document.h"
 #include "world_editor.h"
 
@@ -66,12 +69,33 @@ class ConsoleViewTest : public WindowTest {
     return field;
   }
   RecordBytes ShownRecord() const { return RecordOf(window->ShownScreenEdit().screen); }
-  // What the library captures for the shown values, with a console of the test's own.
-  QImage Expected() {
-    if (!console_) console_ = std::make_unique<play::ConsoleProcess>(ChosenNesCore());
+  // What the library captures, with a console of the test's own.
+  QImage Expected(int screen, const RecordBytes& record) {
+    if (!console_) console_ = std::make_unique<play::ConsoleProcess>(play::ChosenNesCore());
     learn::ConsolePictures pictures(*console_, settings_);
-    return pictures.Screen(QString::fromStdString(RomPath()), numberIn("Edit1"), ShownRecord())
+    return pictures.Screen(QString::fromStdString(RomPath()), screen, record)
         .convertToFormat(QImage::Format_RGB32);
+  }
+  // For the shown values.
+  QImage Expected() { return Expected(numberIn("Edit1"), ShownRecord()); }
+  // Another program redraws the game's tiles in the ROM.
+  void RedrawTilesOnDisk() const {
+    const auto chr = ReadFile(std::filesystem::path(QUELBROOK_TEST_GAME_DATA_DIR) / "background.chr");
+    auto bytes = ReadFile(RomPath());
+    const auto at = std::search(bytes.begin(), bytes.end(), chr.begin(), chr.end());
+    ASSERT_NE(at, bytes.end());
+    for (auto byte = at + 16; byte != at + static_cast<long>(chr.size()); ++byte) *byte = ~*byte;
+    WriteFile(RomPath(), bytes);
+  }
+  // A test program laid out as the game's cartridge, its records varied: it does not draw them.
+  static std::vector<std::uint8_t> NotDrawingTheRecords() {
+    QFile program(QStringLiteral(QUELBROOK_PAD_SPRITE_ROM));
+    EXPECT_TRUE(program.open(QIODevice::ReadOnly));
+    QByteArray varied = program.readAll();
+    for (int screen = 1; screen <= kScreenCount; ++screen)
+      for (int cell = 0; cell < kTileCount; ++cell)
+        varied[ScreenRecordOffset(screen) + cell] = static_cast<char>(cell);
+    return {varied.begin(), varied.end()};
   }
   int numberIn(const QString& field) const { return Edit(field)->text().toInt(); }
   void EditAndAwait(const QString& description, const std::function<void()>& edit) {
@@ -91,12 +115,7 @@ class ConsoleViewTest : public WindowTest {
 TEST_F(ConsoleViewTest, ARomChangedOnDiskIsCapturedFromItsNewBytes) {
   TurnOn();
   const QImage before = Cells();
-  const auto chr = ReadFile(std::filesystem::path(QUELBROOK_TEST_GAME_DATA_DIR) / "background.chr");
-  auto bytes = ReadFile(RomPath());
-  const auto at = std::search(bytes.begin(), bytes.end(), chr.begin(), chr.end());
-  ASSERT_NE(at, bytes.end());
-  for (auto byte = at + 16; byte != at + static_cast<long>(chr.size()); ++byte) *byte = ~*byte;
-  WriteFile(RomPath(), bytes);
+  RedrawTilesOnDisk();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !Waiting() && Cells() != before; }, kCaptureWait));
   EXPECT_EQ(Cells(), Expected());
 }
@@ -196,13 +215,7 @@ TEST_F(ConsoleViewTest, TheChoiceIsRememberedForTheNextWindow) {
 }
 
 TEST_F(ConsoleViewTest, AGameThatDoesNotDrawTheRecordsTurnsTheViewOffWithTheReason) {
-  QFile program(QStringLiteral(QUELBROOK_PAD_SPRITE_ROM));
-  ASSERT_TRUE(program.open(QIODevice::ReadOnly));
-  QByteArray varied = program.readAll();
-  for (int screen = 1; screen <= kScreenCount; ++screen)
-    for (int cell = 0; cell < kTileCount; ++cell)
-      varied[ScreenRecordOffset(screen) + cell] = static_cast<char>(cell);
-  WriteFile(RomPath(), std::vector<std::uint8_t>(varied.begin(), varied.end()));
+  WriteFile(RomPath(), NotDrawingTheRecords());
   dialogs.fileAnswers.push_back(QString::fromStdString(RomPath()));
   Click([this] { window->Button2Click(); });
   ConsoleView(window.get())->setChecked(true);
@@ -219,6 +232,35 @@ TEST_F(ConsoleViewTest, AGameThatDoesNotDrawTheRecordsTurnsTheViewOffWithTheReas
   EXPECT_EQ(dialogs.messages.size(), messages + 1);
 }
 
+// Another program saving records alone leaves the game drawing as it did: the captures stay.
+TEST_F(ConsoleViewTest, RecordsSavedElsewhereKeepTheCaptures) {
+  TurnOn();
+  const RecordBytes before = ShownRecord();
+  auto bytes = ReadFile(RomPath());
+  const std::uint8_t code =
+      bytes[static_cast<std::size_t>(ScreenRecordOffset(numberIn("Edit1")) + kRecordTiles)] ^= 1;
+  WriteFile(RomPath(), bytes);
+  // Once the window has read its screen again.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ShownRecord()[kRecordTiles] == code; }, kCaptureWait));
+  EXPECT_FALSE(window->Captures()->screen(numberIn("Edit1"), before).isNull());
+}
+
+// Gone for a while, the ROM is no longer watched: turning the view on again finds it back.
+TEST_F(ConsoleViewTest, ARomRemovedTurnsTheViewOffAndTheViewTurnedOnAgainFindsItBack) {
+  TurnOn();
+  const auto bytes = ReadFile(RomPath());
+  std::filesystem::remove(RomPath());
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !ConsoleView(window.get())->isChecked(); }, kCaptureWait));
+  EXPECT_TRUE(dialogs.messages.front().startsWith("The console view is off: File not found"))
+      << dialogs.messages.join('\n').toStdString();
+  QTest::qWait(2 * RomWatcher::kSettleMilliseconds);
+  WriteFile(RomPath(), bytes);
+  dialogs.messages.clear();
+  TurnOn();
+  EXPECT_EQ(Cells(), Expected());
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
 class WorldConsoleViewTest : public ConsoleViewTest {
  protected:
   WorldEditor* OpenWorld() {
@@ -229,6 +271,10 @@ class WorldConsoleViewTest : public ConsoleViewTest {
     editor->canvas()->horizontalScrollBar()->setValue(0);
     editor->canvas()->verticalScrollBar()->setValue(0);
     return editor;
+  }
+  static void AwaitWorld(WorldEditor* editor) {
+    auto* progress = editor->findChild<QProgressBar*>("ConsoleCaptureProgress");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isHidden(); }, 4 * kCaptureWait));
   }
   static QImage ScreenOnCanvas(WorldEditor* editor) {
     // Screen 1 at 100 %: its play field at the world's top left, borders and number over it.
@@ -268,6 +314,44 @@ TEST_F(WorldConsoleViewTest, OpenedWithTheViewOnItCapturesTheWorldThenWhatChange
   QApplication::processEvents();
   EXPECT_EQ(ScreenOnCanvas(editor), before) << "the old picture is kept for the undo";
   EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
+// The world editor's screens are captured afresh too, from the new bytes, though it keeps its
+// unsaved changes rather than read the world again.
+TEST_F(WorldConsoleViewTest, ARomChangedOnDiskIsCapturedFromItsNewBytes) {
+  // The world captured twice: OpenedWithTheViewOn... captures it once.
+  QUELBROOK_SKIP_REPEATED_WHOLE_WORLD_RUN();
+  RememberConsoleView(kWorldEditorLayout, true);
+  WorldEditor* editor = OpenWorld();
+  editor->document().paint(CellsOfScreen(2).topLeft(), 0x22, 1);
+  AwaitWorld(editor);
+  editor->findChild<QAction*>("ShowGrid")->setChecked(false);
+  editor->findChild<QAction*>("ShowObjects")->setChecked(false);
+  const QImage before = ScreenOnCanvas(editor);
+  RedrawTilesOnDisk();
+  ConsoleCaptures& captures = *window->Captures();
+  const RecordBytes first = editor->document().record(1);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return !captures.screen(1, first).isNull() && ScreenOnCanvas(editor) != before; },
+                      4 * kCaptureWait));
+  AwaitWorld(editor);
+  EXPECT_EQ(ScreenOnCanvas(editor), Expected(1, first));
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << LastMessage().toStdString();
+}
+
+// With the view on in both windows, a game found not to draw the records turns both off and is
+// told once.
+TEST_F(WorldConsoleViewTest, ARefusalSeenByBothWindowsIsToldOnce) {
+  TurnOn();
+  RememberConsoleView(kWorldEditorLayout, true);
+  WorldEditor* editor = OpenWorld();
+  WriteFile(RomPath(), NotDrawingTheRecords());
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return !ConsoleView(window.get())->isChecked() && !ConsoleView(editor)->isChecked(); },
+      kCaptureWait));
+  QApplication::processEvents();
+  EXPECT_EQ(dialogs.messages.filter("does not draw its screens from the screen records").size(), 1)
+      << dialogs.messages.join('\n').toStdString();
 }
 
 }  // namespace

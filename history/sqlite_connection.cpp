@@ -113,7 +113,7 @@ int Connection::OnBusy(void* self, int attempts) {
 
 void Connection::OnCommitted(std::function<void(int frames)> committed) {
   committed_ = std::move(committed);
-  sqlite3_wal_hook(db_, &Connection::OnWalCommit, this);
+  sqlite3_wal_hook(db_, committed_ ? &Connection::OnWalCommit : nullptr, this);
 }
 
 int Connection::OnWalCommit(void* self, sqlite3*, const char*, int frames) {

@@ -50,7 +50,7 @@ class Connection {
   int Changes() const { return sqlite3_changes(db_); }
   [[noreturn]] void Fail(int code) const;
   // Runs after each commit with the number of frames then in the write-ahead log, instead of
-  // SQLite's own checkpoint.
+  // SQLite's own checkpoint; none unhooks it.
   void OnCommitted(std::function<void(int frames)> committed);
   // Copies the log back as far as no reader needs it, without waiting for anyone.
   void Checkpoint() noexcept;

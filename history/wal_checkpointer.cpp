@@ -26,6 +26,7 @@ void WalCheckpointer::AfterCommit(int frames) {
 }
 
 WalCheckpointer::~WalCheckpointer() {
+  writer_.OnCommitted({});
   {
     std::lock_guard<std::mutex> lock(mutex_);
     stopping_ = true;

@@ -37,8 +37,10 @@ QString FindNesCore(const QStringList& coreFolders) {
 
 QString ChooseNesCore(const QString& requested, const QStringList& coreFolders) {
   if (!requested.isEmpty()) {
-    if (!QFileInfo(requested).isFile())
-      throw EditorError("The libretro core " + requested.toStdString() + " was not found");
+    const QFileInfo file(requested);
+    if (file.isDir())
+      throw EditorError("The libretro core " + requested.toStdString() + " is a folder, not a core");
+    if (!file.isFile()) throw EditorError("The libretro core " + requested.toStdString() + " was not found");
     return requested;
   }
   const QString found = FindNesCore(coreFolders);

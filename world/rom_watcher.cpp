@@ -1,6 +1,7 @@
 #include "rom_watcher.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHashFunctions>
 #include <array>
 
@@ -10,21 +11,33 @@ RomWatcher::RomWatcher(QObject* parent) : QObject(parent) {
   settleTimer_.setSingleShot(true);
   settleTimer_.setInterval(kSettleMilliseconds);
   connect(&watcher_, &QFileSystemWatcher::fileChanged, &settleTimer_, qOverload<>(&QTimer::start));
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settleTimer_, qOverload<>(&QTimer::start));
   connect(&settleTimer_, &QTimer::timeout, this, &RomWatcher::settle);
 }
 
 void RomWatcher::watch(const QString& path) {
-  if (!path_.isEmpty()) watcher_.removePath(path_);
+  if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+  if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
   path_ = path;
-  watcher_.addPath(path_);
+  followFile();
   known_ = fingerprint();
+}
+
+void RomWatcher::followFile() {
+  if (watcher_.files().contains(path_)) return;
+  // A file replaced by renaming is no longer watched under its name, and a removed one cannot
+  // be: its folder is watched until the file is there to watch again.
+  const QString folder = QFileInfo(path_).absolutePath();
+  if (watcher_.addPath(path_))
+    watcher_.removePath(folder);
+  else if (!watcher_.directories().contains(folder))
+    watcher_.addPath(folder);
 }
 
 void RomWatcher::noteOwnWrite() { known_ = fingerprint(); }
 
 void RomWatcher::settle() {
-  // A file replaced by renaming is no longer watched under its name: watch it again.
-  if (!watcher_.files().contains(path_)) watcher_.addPath(path_);
+  followFile();
   const Fingerprint now = fingerprint();
   if (now == known_) return;
   known_ = now;

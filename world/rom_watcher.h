@@ -35,6 +35,7 @@ class RomWatcher : public QObject {
     bool operator==(const Fingerprint& other) const { return size == other.size && hash == other.hash; }
   };
 
+  void followFile();
   void settle();
   Fingerprint fingerprint() const;
 

@@ -28,6 +28,9 @@ TEST_F(HostErrorsTest, WithoutACoreTheMessageNamesThePackage) {
   EXPECT_EQ(MessageOf([&] { play::ChooseNesCore({}, {Path(dir / "empty")}); }), play::kNoCoreMessage);
   EXPECT_EQ(MessageOf([&] { play::ChooseNesCore(Path(dir / "none.so")); }),
             "The libretro core " + (dir / "none.so").string() + " was not found");
+  std::filesystem::create_directories(dir / "cores");
+  EXPECT_EQ(MessageOf([&] { play::ChooseNesCore(Path(dir / "cores")); }),
+            "The libretro core " + (dir / "cores").string() + " is a folder, not a core");
 }
 
 TEST_F(HostErrorsTest, AFileThatIsNoCoreIsRefusedWithItsReason) {

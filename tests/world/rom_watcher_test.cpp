@@ -60,12 +60,21 @@ TEST_F(RomWatcherTest, TheWindowsOwnWriteIsNoNews) {
   EXPECT_FALSE(reported());
 }
 
-TEST_F(RomWatcherTest, AFileCutShortOrRemovedIsNews) {
+// A ROM removed and written anew, as some tools write their output, is still watched.
+TEST_F(RomWatcherTest, AFileCutShortRemovedOrPutBackIsNews) {
   bytes.resize(kRomSize - 1);
   WriteFile(rom(), bytes);
   EXPECT_TRUE(reported());
   std::filesystem::remove(rom());
   EXPECT_TRUE(reported());
+  WriteFile(rom(), bytes);
+  EXPECT_TRUE(reported());
+  bytes[7] = 0x44;
+  WriteFile(rom(), bytes);
+  EXPECT_TRUE(reported());
+  // Other files in the folder are no news.
+  WriteFile(dir / "other.nes", bytes);
+  EXPECT_FALSE(reported());
 }
 
 }  // namespace

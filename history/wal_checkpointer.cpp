@@ -16,6 +16,9 @@ void WalCheckpointer::AfterCommit(int frames) {
     return;
   }
   if (!copying_) {
+    // The last round's copy may be marked still: the log started afresh before the writer
+    // came to look. This round waits for a copy of its own.
+    copied_ = false;
     copying_ = true;
     Request();
   } else if (copied_.exchange(false)) {

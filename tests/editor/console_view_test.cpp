@@ -160,7 +160,8 @@ TEST_F(ConsoleViewTest, TheTilePaletteShowsEachCodeInTheShownScreensPalettes) {
   const QImage cell = Cells().copy(0, 32, 32, 32);
   ImageControl* pic = Image("Pic" + QString::number(kBrick + 1));
   auto shown = [pic] { return pic->picture().toImage().convertToFormat(QImage::Format_RGB32); };
-  ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == cell; }, kCaptureWait));
+  // The palette's tiles arrive one capture at a time, the brick after some fifty of them.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == cell; }, 4 * kCaptureWait));
   const QImage own = QImage(Folder() + "/graph/30.bmp").convertToFormat(QImage::Format_RGB32);
   EXPECT_NE(cell, own);
   ConsoleView(window.get())->setChecked(false);

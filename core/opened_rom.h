@@ -9,9 +9,6 @@ namespace quelbrook {
 class OpenedRom {
  public:
   explicit OpenedRom(RomImage& rom) : rom_(rom) { rom_.Open(); }
-  // For an image its caller opened otherwise: closed here all the same.
-  struct AlreadyOpen {};
-  OpenedRom(RomImage& rom, AlreadyOpen) : rom_(rom) {}
   ~OpenedRom() {
     try {
       rom_.Close();

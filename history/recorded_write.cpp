@@ -9,7 +9,6 @@
 #include "atomic_file.h"
 #include "editor_error.h"
 #include "file_descriptor.h"
-#include "opened_rom.h"
 #include "regular_file.h"
 #include "rom_history.h"
 
@@ -202,9 +201,8 @@ std::string WritePatchesRecorded(KeptHistory& history, const std::vector<BytePat
   if (auto after = write.Patched(patches)) write.Begin(std::move(*after));
   RomImage rom(history.romPath());
   write.OpenRom(rom);
-  OpenedRom opened(rom, OpenedRom::AlreadyOpen{});
   WritePatches(rom, patches);
-  opened.Close();
+  rom.Close();
   write.Confirm();
   return write.note();
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "byte_map.h"
-#include "opened_rom.h"
 #include "screen_decoding.h"
 
 namespace quelbrook {
@@ -44,8 +43,8 @@ SaveOutcome SaveWorldPlan(history::KeptHistory& history, const WorldSavePlan& pl
   if (plan.records.empty() && !plan.startScreenByte) return outcome;
   history::RecordedWrite recorded(history, WorldSaveWords(plan));
   RomImage rom(history.romPath());
+  // Closed by the image itself on an early return; a failed close after the write is told.
   recorded.OpenRom(rom);
-  OpenedRom opened(rom, OpenedRom::AlreadyOpen{});
   const WorldRecords onDisk = ReadAllRecords(rom);
   for (const auto& write : plan.records)
     if (onDisk[static_cast<std::size_t>(write.screen - 1)] != write.expected)
@@ -72,7 +71,7 @@ SaveOutcome SaveWorldPlan(history::KeptHistory& history, const WorldSavePlan& pl
     first = next;
   }
   if (plan.startScreenByte) rom.WriteBytes(kStartScreenOffset, {plan.startScreenByte->byte});
-  opened.Close();
+  rom.Close();
   recorded.Confirm();
   outcome.written = true;
   outcome.historyNote = history.NoteOnce(recorded.note());
